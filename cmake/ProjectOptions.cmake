@@ -1,0 +1,19 @@
+# Every compile flag of the project sits on this one INTERFACE target.
+add_library(zendra_options INTERFACE)
+
+option(ZENDRA_WERROR "Treat compiler warnings as errors" ON)
+option(ZENDRA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+target_compile_options(zendra_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual)
+if(ZENDRA_WERROR)
+    target_compile_options(zendra_options INTERFACE -Werror)
+endif()
+target_compile_definitions(zendra_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_URL_CAST_FROM_STRING QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
+
+if(ZENDRA_SANITIZE)
+    target_compile_options(zendra_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(zendra_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,76 @@
+#include "app/Application.h"
+
+#include "board/Form1.h"
+#include "core/DataDir.h"
+#include "core/frmSplash.h"
+#include "platform/Platform.h"
+#include "platform/qt/ClockSteady.h"
+#include "platform/qt/DialogsQt.h"
+#include "platform/qt/InstanceGuardQt.h"
+#include "platform/qt/SettingsStoreQt.h"
+#include "platform/qt/ShellXdg.h"
+#include "platform/qt/SoundQt.h"
+#include "platform/qt/TrayQt.h"
+#ifdef ZENDRA_HAVE_ALSA
+#include "platform/qt/VolumeAlsa.h"
+#else
+#include "platform/qt/VolumeNone.h"
+#endif
+
+#include <QApplication>
+
+#include <memory>
+
+namespace
+{
+#ifdef ZENDRA_HAVE_ALSA
+using VolumeReal = VolumeAlsa;
+#else
+using VolumeReal = VolumeNone;
+#endif
+
+// On Wayland the board could neither place itself nor stay on top; XWayland lets it do both.
+void preferX11()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+} // namespace
+
+int runApplication(int argc, char** argv, const std::function<void(QApplication&)>& afterCreate)
+{
+    preferX11();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zendra 98"));
+    QApplication::setApplicationVersion(QStringLiteral("1.5.0"));
+    // Only the board's "Exit" ends the program; a closed splash must not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (afterCreate)
+        afterCreate(app);
+
+    DialogsQt dialogs;
+    ShellXdg shell;
+    SoundQt sound;
+    VolumeReal volume;
+    TrayQt tray;
+    SettingsStoreQt settings;
+    InstanceGuardQt instanceGuard(QApplication::applicationFilePath());
+    ClockSteady clock;
+    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock};
+
+    const DataDir dataDir = DataDir::ofApplication();
+    std::unique_ptr<Form1> board;
+    auto splash = std::make_unique<frmSplash>(platform, dataDir);
+    const bool started = splash->Form_Load([&] {
+        board = std::make_unique<Form1>(platform, dataDir);
+        QObject::connect(board.get(), &Form1::exitRequested, &app, &QApplication::quit);
+        QObject::connect(board.get(), &Form1::closedWithoutExit, &app, &QApplication::quit);
+        board->Form_Load();
+        board->show();
+    });
+    splash.reset();
+    if (!started)
+        return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,89 @@
+#include "core/frmSplash.h"
+
+#include "core/Twips.h"
+#include "platform/Dialogs.h"
+#include "platform/InstanceGuard.h"
+#include "platform/Platform.h"
+
+#include <QEventLoop>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMovie>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
+
+namespace
+{
+constexpr double kWidth = 5400;
+constexpr double kHeight = 3000;
+constexpr double kLoadingTop = 2460;
+constexpr double kLoadingLeft = 300;
+
+QFrame* decorativeLine(QWidget* parent, const QRect& place)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(place);
+    return line;
+}
+} // namespace
+
+frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_platform(platform)
+    , m_dataDir(dataDir)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(Twips::sizeToPixels(kWidth, kHeight));
+
+    auto* background = new QLabel(this);
+    background->setObjectName(QStringLiteral("splashPicture"));
+    background->setPixmap(QPixmap(m_dataDir.file(QStringLiteral("pictures/splash.png"))));
+    background->setGeometry(rect());
+
+    AniGIF1 = new QLabel(this);
+    AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
+    AniGIF1->setGeometry(Twips::rectToPixels(4350, 300, 720, 720));
+    m_movie = new QMovie(m_dataDir.file(QStringLiteral("pictures/splash-anim.gif")), QByteArray(), this);
+    AniGIF1->setMovie(m_movie);
+
+    lblLoading = new QLabel(QStringLiteral("Loading..."), this);
+    lblLoading->setObjectName(QStringLiteral("lblLoading"));
+    QPalette palette = lblLoading->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    lblLoading->setPalette(palette);
+    lblLoading->adjustSize();
+
+    decorativeLine(this, Twips::rectToPixels(300, 2340, kWidth - 600, 30));
+    decorativeLine(this, Twips::rectToPixels(300, 2790, kWidth - 600, 30));
+}
+
+bool frmSplash::Form_Load(const std::function<void()>& showBoard, int pauseMs)
+{
+    if (!m_platform.instanceGuard.tryAcquire()) {
+        m_platform.dialogs.message({QStringLiteral("You are already running Zendra 98."),
+                                    QStringLiteral("Oops!"),
+                                    MessageIcon::Information,
+                                    MessageButtons::Ok});
+        return false;
+    }
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    show();
+    lblLoading->move(Twips::toPixels(kLoadingLeft, kLoadingTop));
+    m_movie->start();
+
+    // The pause lets the animation and repainting go on; nothing sleeps.
+    QEventLoop pause;
+    QTimer::singleShot(pauseMs, &pause, &QEventLoop::quit);
+    pause.exec();
+
+    showBoard();
+    m_movie->stop();
+    close();
+    return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "launch/IconPositions.h"
+
+#include <QString>
+
+#include <array>
+
+/// The fixed facts of one launch icon: its name on the board, tooltip, command, picture and design place.
+struct LaunchIconInfo
+{
+    LaunchIconId id;
+    const char* objectName;
+    const char* tooltip;
+    const char* command; // empty for My Programs, which opens the program popup instead
+    const char* picture;
+    double left;
+    double top;
+    double width;
+    double height;
+    double highestTop; // the lowest place a right-button drag may leave it
+};
+
+namespace LaunchIconTable
+{
+/// The highest left after a drag, for every icon.
+constexpr double kHighestLeft = 2180;
+
+const std::array<LaunchIconInfo, kLaunchIconCount>& all();
+const LaunchIconInfo& info(LaunchIconId id);
+} // namespace LaunchIconTable

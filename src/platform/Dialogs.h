@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+enum class MessageIcon
+{
+    None,
+    Information,
+    Question,
+    Warning,
+    Critical,
+};
+
+enum class MessageButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel,
+};
+
+enum class MessageAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No,
+    Retry,
+};
+
+/// A message box. A box without a title of its own shows the application title "Zendra 98".
+struct MessageRequest
+{
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+struct OpenFileRequest
+{
+    QString folder;
+    QString title;
+    QStringList filters; // "All Files (*)", "Programs (*.exe)", ...
+    int selectedFilter = 0;
+};
+
+/// Asks the user: message boxes, an input box, and the open-file and colour dialogs. Every call waits for
+/// the answer while the windows keep repainting.
+class Dialogs
+{
+public:
+    static constexpr const char* kApplicationTitle = "Zendra 98";
+
+    virtual ~Dialogs() = default;
+    virtual MessageAnswer message(const MessageRequest& request) = 0;
+    /// Empty when the user cancels.
+    virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial) = 0;
+    virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
+    virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+class Clock;
+class Dialogs;
+class InstanceGuard;
+class SettingsStore;
+class Shell;
+class Sound;
+class Tray;
+class Volume;
+
+/// The outside facilities a window uses, handed in by the composition root or by a test.
+struct Platform
+{
+    Dialogs& dialogs;
+    Shell& shell;
+    Sound& sound;
+    Volume& volume;
+    Tray& tray;
+    SettingsStore& settings;
+    InstanceGuard& instanceGuard;
+    Clock& clock;
+};

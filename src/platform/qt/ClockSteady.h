@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <QElapsedTimer>
+
+class ClockSteady final : public Clock
+{
+public:
+    ClockSteady() { m_timer.start(); }
+    qint64 milliseconds() const override { return m_timer.elapsed(); }
+
+private:
+    QElapsedTimer m_timer;
+};
