@@ -17,9 +17,9 @@
 #include "platform/qt/VolumeNone.h"
 #endif
 
-#include <QApplication>
-
 #include <memory>
+
+#include <QApplication>
 
 namespace
 {

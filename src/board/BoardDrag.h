@@ -1,9 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QPointF>
 #include <Qt>
-
-#include <optional>
 
 /// Dragging the board with the left button, and the flag that keeps a popup menu from turning into a drag.
 class BoardDrag

@@ -21,9 +21,8 @@ QPointF BoardGeometry::dockedPosition(Corner corner, const QRectF& screen, const
 
 QPoint BoardGeometry::visiblePlacement(const QRect& board, const QList<QRect>& screens, const QRect& primary)
 {
-    const bool seen = std::any_of(screens.begin(), screens.end(), [&](const QRect& screen) {
-        return screen.intersects(board);
-    });
+    const bool seen =
+        std::any_of(screens.begin(), screens.end(), [&](const QRect& screen) { return screen.intersects(board); });
     if (seen || primary.isEmpty())
         return board.topLeft();
     const int maxLeft = std::max(primary.left(), primary.left() + primary.width() - board.width());

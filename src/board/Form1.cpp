@@ -1,15 +1,5 @@
 #include "board/Form1.h"
 
-#include "board/PositionFile.h"
-#include "core/Twips.h"
-#include "launch/LaunchIconTable.h"
-#include "platform/Dialogs.h"
-#include "platform/Platform.h"
-#include "platform/Tray.h"
-#include "platform/Volume.h"
-#include "settings/ApplyOptions.h"
-#include "settings/Options.h"
-
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -19,6 +9,17 @@
 #include <QMovie>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
+
+#include "board/PositionFile.h"
+#include "core/Twips.h"
+#include "launch/LaunchIconTable.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "platform/Tray.h"
+#include "platform/Volume.h"
+#include "settings/ApplyOptions.h"
+#include "settings/Options.h"
 
 namespace
 {
@@ -223,16 +224,13 @@ bool Form1::isOnTop() const
 void Form1::setOnTop(bool onTop)
 {
     mnuontop->setChecked(onTop);
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (flags == windowFlags())
         return;
-    const bool visible = isVisible();
-    const QPoint place = pos();
-    // Changing a window flag hides the window: show it again where it was.
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (visible) {
-        move(place);
-        show();
-    }
+    // Tell the window system directly: QWidget::setWindowFlags would destroy and re-create a shown window.
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle())
+        window->setFlags(flags);
 }
 
 void Form1::mnuontop_Click()

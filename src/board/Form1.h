@@ -1,14 +1,14 @@
 #pragma once
 
+#include <array>
+
+#include <QWidget>
+
 #include "board/BoardDrag.h"
 #include "board/BoardGeometry.h"
 #include "core/DataDir.h"
 #include "core/StartupFiles.h"
 #include "launch/IconPositions.h"
-
-#include <QWidget>
-
-#include <array>
 
 class QAction;
 class QFrame;

@@ -1,9 +1,9 @@
 #include "board/PositionFile.h"
 
+#include <QString>
+
 #include "core/DataDir.h"
 #include "core/RecordFile.h"
-
-#include <QString>
 
 namespace
 {

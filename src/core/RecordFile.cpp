@@ -1,13 +1,16 @@
 #include "core/RecordFile.h"
 
-#include "core/DataDir.h"
-#include "core/TextCodec.h"
+#include <cmath>
 
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
 
-#include <cmath>
+#include "core/DataDir.h"
+#include "core/TextCodec.h"
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 #include <limits>
 
 namespace
@@ -205,7 +208,8 @@ void RecordWriter::writeRecord(const QList<Value>& fields)
 bool RecordWriter::commit(const DataDir& dir, const QString& name, bool ownerOnly) const
 {
     QSaveFile file(dir.file(name));
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, a short write on a full disk shows in write()'s result instead of vanishing in a flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (ownerOnly)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -213,5 +217,9 @@ bool RecordWriter::commit(const DataDir& dir, const QString& name, bool ownerOnl
         file.cancelWriting();
         return false;
     }
+#ifdef Q_OS_UNIX
+    // The new contents reach the disk before the rename makes them the file.
+    ::fsync(file.handle());
+#endif
     return file.commit();
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <optional>
+#include <variant>
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QVariant>
-
-#include <optional>
-#include <variant>
 
 class DataDir;
 

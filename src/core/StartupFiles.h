@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include "board/PositionFile.h"
 #include "email/EmailSettings.h"
 #include "info/TipsetFile.h"
@@ -7,9 +10,6 @@
 #include "notes/NoteFile.h"
 #include "scratch/ScratchFiles.h"
 #include "settings/Options.h"
-
-#include <array>
-#include <optional>
 
 class DataDir;
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cmath>
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
-#include <cmath>
 
 /// Positions and sizes stay in twips until the widget boundary; these helpers are that boundary.
 namespace Twips

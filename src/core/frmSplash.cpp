@@ -1,10 +1,5 @@
 #include "core/frmSplash.h"
 
-#include "core/Twips.h"
-#include "platform/Dialogs.h"
-#include "platform/InstanceGuard.h"
-#include "platform/Platform.h"
-
 #include <QEventLoop>
 #include <QFrame>
 #include <QGuiApplication>
@@ -13,6 +8,11 @@
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
+
+#include "core/Twips.h"
+#include "platform/Dialogs.h"
+#include "platform/InstanceGuard.h"
+#include "platform/Platform.h"
 
 namespace
 {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/DataDir.h"
+#include <functional>
 
 #include <QWidget>
 
-#include <functional>
+#include "core/DataDir.h"
 
 class QLabel;
 class QMovie;

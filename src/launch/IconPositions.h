@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <array>
+
+#include <QString>
 
 class DataDir;
 

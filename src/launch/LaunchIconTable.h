@@ -1,10 +1,10 @@
 #pragma once
 
-#include "launch/IconPositions.h"
+#include <array>
 
 #include <QString>
 
-#include <array>
+#include "launch/IconPositions.h"
 
 /// The fixed facts of one launch icon: its name on the board, tooltip, command, picture and design place.
 struct LaunchIconInfo

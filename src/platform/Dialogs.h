@@ -1,10 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 enum class MessageIcon
 {

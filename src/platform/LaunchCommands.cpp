@@ -2,7 +2,6 @@
 
 #include <QProcess>
 
-
 namespace
 {
 // The shell folder identifiers of "My Computer\Control Panel" and "My Computer\Dial-Up Networking".

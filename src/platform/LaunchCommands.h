@@ -1,9 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
-
-#include <functional>
 
 /// The fixed Windows commands of the launch icons and the desktop programs that stand in for them here.
 namespace LaunchCommands

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
-
 #include <optional>
+
+#include <QtGlobal>
 
 /// The default output's volume: left channel in the low 16 bits, right in the high 16 bits, 0..65535 each.
 /// Without a mixer both calls do nothing.

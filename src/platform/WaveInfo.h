@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-
 #include <optional>
+
+#include <QByteArray>
 
 /// The playing time of a RIFF/WAVE file, read from its header: how long a synchronous play has to wait at most.
 namespace WaveInfo

@@ -1,14 +1,14 @@
 #include "settings/ApplyOptions.h"
 
+#include <QFileInfo>
+#include <QLabel>
+#include <QPixmap>
+
 #include "board/Form1.h"
 #include "core/Flag.h"
 #include "core/Twips.h"
 #include "settings/BoardColour.h"
 #include "settings/Options.h"
-
-#include <QFileInfo>
-#include <QLabel>
-#include <QPixmap>
 
 namespace
 {

@@ -8,7 +8,7 @@ namespace
 QPalette::ColorRole systemRole(quint32 index)
 {
     switch (index) {
-    case 4: // menu
+    case 4:  // menu
     case 15: // button face
         return QPalette::Button;
     case 5: // window background
@@ -36,7 +36,8 @@ QColor colourFromStored(qint32 stored)
     const auto value = static_cast<quint32>(stored);
     if (value & 0x80000000U)
         return QGuiApplication::palette().color(systemRole(value & 0xFFU));
-    return QColor(static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8) & 0xFFU),
+    return QColor(static_cast<int>(value & 0xFFU),
+                  static_cast<int>((value >> 8) & 0xFFU),
                   static_cast<int>((value >> 16) & 0xFFU));
 }
 

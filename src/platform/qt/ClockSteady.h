@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Clock.h"
-
 #include <QElapsedTimer>
+
+#include "platform/Clock.h"
 
 class ClockSteady final : public Clock
 {

@@ -78,8 +78,8 @@ MessageAnswer DialogsQt::message(const MessageRequest& request)
 std::optional<QString> DialogsQt::input(const QString& prompt, const QString& title, const QString& initial)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(
-        QApplication::activeWindow(), titleOf(title), prompt, QLineEdit::Normal, initial, &ok);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), titleOf(title), prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;

@@ -29,8 +29,8 @@ InstanceGuardQt::InstanceGuardQt(const QString& executablePath, const QString& l
             .toHex()
             .left(16);
     const QString folder = lockDirectory.isEmpty() ? QDir::tempPath() : lockDirectory;
-    m_lockPath = folder + QStringLiteral("/zendra98-") + userKey() + u'-' +
-                 QString::fromLatin1(key) + QStringLiteral(".lock");
+    m_lockPath =
+        folder + QStringLiteral("/zendra98-") + userKey() + u'-' + QString::fromLatin1(key) + QStringLiteral(".lock");
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     // Only a dead owner makes a lock stale, however long a board has been running.
     m_lock->setStaleLockTime(0);

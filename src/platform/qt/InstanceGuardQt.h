@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/InstanceGuard.h"
+#include <memory>
 
 #include <QString>
 
-#include <memory>
+#include "platform/InstanceGuard.h"
 
 class QLockFile;
 

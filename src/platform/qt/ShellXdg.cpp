@@ -1,11 +1,11 @@
 #include "platform/qt/ShellXdg.h"
 
-#include "platform/LaunchCommands.h"
-
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include "platform/LaunchCommands.h"
 
 void ShellXdg::open(const QUrl& target)
 {
@@ -15,9 +15,7 @@ void ShellXdg::open(const QUrl& target)
 bool ShellXdg::run(const QString& commandLine)
 {
     const QStringList command = LaunchCommands::resolve(
-        commandLine,
-        [](const QString& name) { return QStandardPaths::findExecutable(name); },
-        QDir::homePath());
+        commandLine, [](const QString& name) { return QStandardPaths::findExecutable(name); }, QDir::homePath());
     if (command.isEmpty())
         return false;
     return QProcess::startDetached(command.first(), command.mid(1), QDir::homePath());

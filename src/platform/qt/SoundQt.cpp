@@ -1,13 +1,13 @@
 #include "platform/qt/SoundQt.h"
 
-#include "platform/WaveInfo.h"
-
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+
+#include "platform/WaveInfo.h"
 
 namespace
 {

@@ -1,10 +1,9 @@
 #include "platform/qt/VolumeAlsa.h"
 
-#include <QByteArrayView>
-
 #include <alsa/asoundlib.h>
-
 #include <memory>
+
+#include <QByteArrayView>
 
 namespace
 {

@@ -1,0 +1,182 @@
+#include <QTest>
+
+#include "board/BoardDrag.h"
+#include "board/BoardGeometry.h"
+#include "platform/LaunchCommands.h"
+#include "platform/WaveInfo.h"
+
+using BoardGeometry::Corner;
+
+class tst_BoardLogic final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dragKeepsTheGrabPointUnderThePointer();
+    void pressDoesNotTakeTheGrabPoint();
+    void popupMenuStopsDraggingUntilAClick();
+    void dockingPlacesTheBoardInEachCorner_data();
+    void dockingPlacesTheBoardInEachCorner();
+    void volumeStepsBothChannelsWithinRange_data();
+    void volumeStepsBothChannelsWithinRange();
+    void boardOffEveryScreenComesBackWhole_data();
+    void boardOffEveryScreenComesBackWhole();
+    void launchCommandsFindTheDesktopsTools_data();
+    void launchCommandsFindTheDesktopsTools();
+    void waveHeaderGivesThePlayingTime();
+};
+
+void tst_BoardLogic::dragKeepsTheGrabPointUnderThePointer()
+{
+    BoardDrag drag;
+    QVERIFY(!drag.mouseMove(Qt::NoButton, {300, 450}, {1500, 1500}));
+    const auto moved = drag.mouseMove(Qt::LeftButton, {330, 420}, {1500, 1500});
+    QVERIFY(moved);
+    QCOMPARE(*moved, QPointF(1530, 1470));
+    // The grab point stays where it was taken while the board follows.
+    QCOMPARE(drag.grabPoint(), QPointF(300, 450));
+    QCOMPARE(*drag.mouseMove(Qt::LeftButton, {300, 450}, *moved), *moved);
+    // Any other combination of buttons takes the grab point again and moves nothing.
+    QVERIFY(!drag.mouseMove(Qt::LeftButton | Qt::RightButton, {15, 30}, *moved));
+    QCOMPARE(drag.grabPoint(), QPointF(15, 30));
+    QVERIFY(!drag.mouseMove(Qt::MiddleButton, {45, 60}, *moved));
+    QCOMPARE(drag.grabPoint(), QPointF(45, 60));
+}
+
+void tst_BoardLogic::pressDoesNotTakeTheGrabPoint()
+{
+    // The point of the last move before the press counts, even when the press happens elsewhere.
+    BoardDrag drag;
+    drag.mouseMove(Qt::NoButton, {100, 100}, {0, 0});
+    QCOMPARE(*drag.mouseMove(Qt::LeftButton, {400, 100}, {0, 0}), QPointF(300, 0));
+}
+
+void tst_BoardLogic::popupMenuStopsDraggingUntilAClick()
+{
+    BoardDrag drag;
+    drag.mouseMove(Qt::NoButton, {0, 0}, {0, 0});
+    drag.popupOpened();
+    QVERIFY(!drag.mouseMove(Qt::LeftButton, {150, 150}, {0, 0}));
+    drag.surfaceClicked();
+    QCOMPARE(*drag.mouseMove(Qt::LeftButton, {150, 150}, {0, 0}), QPointF(150, 150));
+}
+
+void tst_BoardLogic::dockingPlacesTheBoardInEachCorner_data()
+{
+    QTest::addColumn<Corner>("corner");
+    QTest::addColumn<QRectF>("screen");
+    QTest::addColumn<QPointF>("expected");
+    const QRectF screen(0, 0, 15360, 11520); // 1024 x 768 pixels
+    QTest::newRow("top left") << Corner::TopLeft << screen << QPointF(0, 0);
+    QTest::newRow("top right") << Corner::TopRight << screen << QPointF(15360 - 2400, 0);
+    QTest::newRow("bottom left, 440 above the lower edge")
+        << Corner::BottomLeft << screen << QPointF(0, 11520 - 1800 - 440);
+    QTest::newRow("bottom right") << Corner::BottomRight << screen << QPointF(12960, 9280);
+    QTest::newRow("a primary screen right of another")
+        << Corner::BottomRight << QRectF(28800, 0, 15360, 11520) << QPointF(28800 + 12960, 9280);
+}
+
+void tst_BoardLogic::dockingPlacesTheBoardInEachCorner()
+{
+    QFETCH(Corner, corner);
+    QFETCH(QRectF, screen);
+    QFETCH(QPointF, expected);
+    QCOMPARE(BoardGeometry::dockedPosition(corner, screen, {2400, 1800}), expected);
+}
+
+void tst_BoardLogic::volumeStepsBothChannelsWithinRange_data()
+{
+    QTest::addColumn<quint32>("volume");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<quint32>("expected");
+    QTest::newRow("down from full") << 0xFFFFFFFFU << -4095 << ((61440U << 16) | 61440U);
+    QTest::newRow("up again to full") << ((61440U << 16) | 61440U) << 4095 << 0xFFFFFFFFU;
+    QTest::newRow("up stops at full") << ((65000U << 16) | 65535U) << 4095 << 0xFFFFFFFFU;
+    QTest::newRow("down stops at silence") << ((100U << 16) | 5000U) << -4095 << 905U;
+    QTest::newRow("channels move separately") << ((1000U << 16) | 30000U) << 4095 << ((5095U << 16) | 34095U);
+}
+
+void tst_BoardLogic::volumeStepsBothChannelsWithinRange()
+{
+    QFETCH(quint32, volume);
+    QFETCH(int, delta);
+    QFETCH(quint32, expected);
+    QCOMPARE(VolumeStep::apply(volume, delta), expected);
+}
+
+void tst_BoardLogic::boardOffEveryScreenComesBackWhole_data()
+{
+    QTest::addColumn<QRect>("board");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("on screen stays") << QRect(304, 8, 160, 120) << QPoint(304, 8);
+    QTest::newRow("partly off the edge stays") << QRect(1000, 700, 160, 120) << QPoint(1000, 700);
+    QTest::newRow("on the second screen stays") << QRect(1100, 100, 160, 120) << QPoint(1100, 100);
+    QTest::newRow("where a removed monitor was") << QRect(3000, 100, 160, 120) << QPoint(1024 - 160, 100);
+    QTest::newRow("above and left of everything") << QRect(-500, -900, 160, 120) << QPoint(0, 0);
+    QTest::newRow("below the primary screen") << QRect(200, 5000, 160, 120) << QPoint(200, 768 - 120);
+}
+
+void tst_BoardLogic::boardOffEveryScreenComesBackWhole()
+{
+    QFETCH(QRect, board);
+    QFETCH(QPoint, expected);
+    const QRect primary(0, 0, 1024, 768);
+    const QList<QRect> screens{primary, QRect(1024, 0, 800, 600)};
+    QCOMPARE(BoardGeometry::visiblePlacement(board, screens, primary), expected);
+}
+
+void tst_BoardLogic::launchCommandsFindTheDesktopsTools_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QStringList>("expected");
+    const QString controlPanel = QStringLiteral(
+        "explorer.exe ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{21EC2020-3AEA-1069-A2DD-08002B30309D}");
+    const QString dialUp = QStringLiteral(
+        "EXPLORER.EXE ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{992CFFA0-F557-101A-88EC-00DD010CCC48}");
+    QTest::newRow("calculator: the first one installed")
+        << QStringLiteral("calc.exe") << QStringList{QStringLiteral("xcalc"), QStringLiteral("kcalc")}
+        << QStringList{QStringLiteral("/usr/bin/kcalc")};
+    QTest::newRow("notepad: nothing installed starts nothing")
+        << QStringLiteral("notepad.exe") << QStringList{} << QStringList{};
+    QTest::newRow("explorer opens the home folder")
+        << QStringLiteral("explorer.exe") << QStringList{QStringLiteral("xdg-open")}
+        << QStringList{QStringLiteral("/usr/bin/xdg-open"), QStringLiteral("/home/user")};
+    QTest::newRow("control panel") << controlPanel << QStringList{QStringLiteral("systemsettings")}
+                                   << QStringList{QStringLiteral("/usr/bin/systemsettings")};
+    QTest::newRow("dial-up, upper case, falls back to the network panel")
+        << dialUp << QStringList{QStringLiteral("gnome-control-center")}
+        << QStringList{QStringLiteral("/usr/bin/gnome-control-center"), QStringLiteral("network")};
+    QTest::newRow("any other command line runs as it stands")
+        << QStringLiteral("gimp \"/home/user/my picture.png\"") << QStringList{QStringLiteral("gimp")}
+        << QStringList{QStringLiteral("/usr/bin/gimp"), QStringLiteral("/home/user/my picture.png")};
+    QTest::newRow("a program that is not there")
+        << QStringLiteral("C:\\Games\\sol.exe") << QStringList{} << QStringList{};
+    QTest::newRow("an empty path") << QString() << QStringList{} << QStringList{};
+}
+
+void tst_BoardLogic::launchCommandsFindTheDesktopsTools()
+{
+    QFETCH(QString, command);
+    QFETCH(QStringList, installed);
+    QFETCH(QStringList, expected);
+    const auto find = [&](const QString& name) {
+        return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+    };
+    QCOMPARE(LaunchCommands::resolve(command, find, QStringLiteral("/home/user")), expected);
+}
+
+void tst_BoardLogic::waveHeaderGivesThePlayingTime()
+{
+    // 16-bit stereo at 44100 Hz: 176400 bytes a second; a LIST chunk stands before the data.
+    QByteArray wave("RIFF\0\0\0\0WAVE", 12);
+    wave += QByteArray("fmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0", 24);
+    wave += QByteArray("LIST\x03\0\0\0abc\0", 12);
+    wave += QByteArray("data\x20\x62\x05\0", 8); // 352800 bytes: two seconds
+    QCOMPARE(WaveInfo::durationMs(wave), std::optional<qint64>(2000));
+    QVERIFY(!WaveInfo::durationMs(QByteArray("RIFF\0\0\0\0AVI ", 12)));
+    QVERIFY(!WaveInfo::durationMs(wave.left(30)));
+}
+
+QTEST_APPLESS_MAIN(tst_BoardLogic)
+#include "tst_BoardLogic.moc"

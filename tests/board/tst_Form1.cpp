@@ -1,0 +1,425 @@
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "Fakes.h"
+#include "TempDataDir.h"
+#include "board/Form1.h"
+#include "settings/ApplyOptions.h"
+
+using TrayCalls = QList<FakeTray::Call>;
+Q_DECLARE_METATYPE(TrayCalls)
+
+namespace
+{
+const QString kMailPictureError = QStringLiteral(
+    "There was an error reading the email graphic file. Please check to ensure that there is a vaild 'email.gif' "
+    "file in the Zendra 98 directory.");
+
+QByteArray optionsWith(const QByteArray& record1, const QByteArray& record12)
+{
+    QByteArray bytes = record1 + "\r\n";
+    for (int i = 1; i <= 10; ++i)
+        bytes += QByteArray::number(i) + ",\"\",\"\"\r\n";
+    return bytes + record12 + "\r\n";
+}
+
+const QByteArray kIcons = "1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n";
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+struct Board
+{
+    FakePlatform fakes;
+    TempDataDir dir;
+    std::unique_ptr<Form1> form;
+
+    void load(bool withMailPicture = true)
+    {
+        if (withMailPicture) {
+            QFile gif(QStringLiteral(PICTURES_DIR "/email.gif"));
+            if (gif.open(QIODevice::ReadOnly))
+                dir.write(QStringLiteral("email.gif"), gif.readAll());
+        }
+        form = std::make_unique<Form1>(fakes.platform, dir.dataDir());
+        form->Form_Load();
+        form->show();
+    }
+    QLabel* icon(const char* name) const { return form->findChild<QLabel*>(QString::fromLatin1(name)); }
+    QAction* action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
+};
+
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
+} // namespace
+
+class tst_Form1 final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startWithoutAnyFile();
+    void storedPositionAndOnTopFlag();
+    void iconFlagsOtherThanOneHide();
+    void trayIconFollowsItsMode_data();
+    void trayIconFollowsItsMode();
+    void onTopToggleRewritesOnlyTheFlag();
+    void exitStoresPositionAndIconsExactly();
+    void exitAfterDockingStoresTheCorner_data();
+    void exitAfterDockingStoresTheCorner();
+    void exitOnAFullDiskSaysSoAndKeepsTheFiles();
+    void dragFollowsThePointerUntilAMenuOpens();
+    void volumeButtonsStepTheMixer();
+    void backgroundPictureAtStartup_data();
+    void backgroundPictureAtStartup();
+    void preferencesVariantHidesAndPlaces();
+    void boardMenuHoldsItsItemsInOrder();
+};
+
+void tst_Form1::startWithoutAnyFile()
+{
+    Board board;
+    board.load(false);
+    QCOMPARE(board.fakes.dialogs.messages.size(), 1);
+    const MessageRequest& message = board.fakes.dialogs.messages.first();
+    QCOMPARE(message.text, kMailPictureError);
+    QCOMPARE(message.title, QString());
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+
+    QCOMPARE(board.form->pos(), QPoint(0, 0));
+    QCOMPARE(board.form->size(), QSize(160, 120));
+    QCOMPARE(board.form->palette().color(QPalette::Window), QColor(Qt::black));
+    QVERIFY(!board.form->isOnTop());
+    QVERIFY(!board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    for (const char* name : {"Image1", "dialup", "controlp", "picture4", "cal", "np"})
+        QVERIFY2(!board.icon(name)->isVisible(), name);
+    QVERIFY(board.fakes.tray.calls.isEmpty());
+    QVERIFY(!board.icon("emailpic")->isVisible());
+    QVERIFY(board.dir.snapshot().isEmpty());
+}
+
+void tst_Form1::storedPositionAndOnTopFlag()
+{
+    Board board;
+    board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
+    board.load();
+    QVERIFY(board.fakes.dialogs.messages.isEmpty());
+    QCOMPARE(board.form->pos(), QPoint(304, 8));
+    QVERIFY(board.form->isOnTop());
+    QVERIFY(board.action("mnuontop")->isChecked());
+    QVERIFY(board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void tst_Form1::iconFlagsOtherThanOneHide()
+{
+    Board board;
+    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,255,1,1,1,2,0,0"));
+    board.dir.write(QStringLiteral("icons.dat"), kIcons);
+    board.load();
+    for (const char* name : {"Image1", "dialup", "controlp", "picture4"})
+        QVERIFY2(board.icon(name)->isVisible(), name);
+    QVERIFY(!board.icon("cal")->isVisible());
+    QVERIFY(!board.icon("np")->isVisible());
+    QCOMPARE(board.form->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(board.icon("dialup")->pos(), QPoint(32, 95));
+}
+
+void tst_Form1::trayIconFollowsItsMode_data()
+{
+    QTest::addColumn<QByteArray>("mode");
+    QTest::addColumn<QByteArray>("position");
+    QTest::addColumn<TrayCalls>("calls");
+    using Call = FakeTray::Call;
+    QTest::newRow("1: always") << QByteArray("1") << QByteArray("1,0,0") << TrayCalls{Call::Add};
+    QTest::newRow("2: never") << QByteArray("2") << QByteArray("0,0,0") << TrayCalls{Call::Remove};
+    QTest::newRow("3, not on top") << QByteArray("3") << QByteArray("0,0,0") << TrayCalls{Call::Add};
+    QTest::newRow("3, on top") << QByteArray("3") << QByteArray("1,0,0") << TrayCalls{Call::Remove};
+    QTest::newRow("0: neither") << QByteArray("0") << QByteArray("0,0,0") << TrayCalls{};
+    QTest::newRow("2.5: neither") << QByteArray("2.5") << QByteArray("0,0,0") << TrayCalls{};
+}
+
+void tst_Form1::trayIconFollowsItsMode()
+{
+    QFETCH(QByteArray, mode);
+    QFETCH(QByteArray, position);
+    QFETCH(TrayCalls, calls);
+    Board board;
+    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1," + mode));
+    board.dir.write(QStringLiteral("position.dat"), position + "\r\n");
+    board.load();
+    QCOMPARE(board.fakes.tray.calls, calls);
+    if (!calls.isEmpty() && calls.last() == FakeTray::Call::Add)
+        QCOMPARE(board.fakes.tray.tooltip, QStringLiteral("Zendra 98"));
+}
+
+void tst_Form1::onTopToggleRewritesOnlyTheFlag()
+{
+    Board board;
+    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,3"));
+    board.dir.write(QStringLiteral("position.dat"), "0,4560,120\r\n");
+    board.load();
+    board.form->moveToTwips({900, 900});
+    board.fakes.tray.calls.clear();
+
+    board.form->mnuontop_Click();
+    QVERIFY(board.form->isOnTop());
+    QVERIFY(board.form->isVisible());
+    QVERIFY(board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(board.form->pos(), QPoint(60, 60));
+    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
+    QCOMPARE(board.fakes.tray.calls, TrayCalls{FakeTray::Call::Remove});
+
+    board.form->mnuontop_Click();
+    QVERIFY(!board.form->isOnTop());
+    QVERIFY(!board.action("mnuontop")->isChecked());
+    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,4560,120\r\n"));
+    QCOMPARE(board.fakes.tray.calls, (TrayCalls{FakeTray::Call::Remove, FakeTray::Call::Add}));
+
+    // Without a position file the flag is still stored.
+    QFile::remove(board.dir.path() + QStringLiteral("/position.dat"));
+    board.action("mnuontop")->trigger();
+    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,0,0\r\n"));
+}
+
+void tst_Form1::exitStoresPositionAndIconsExactly()
+{
+    Board board;
+    const QByteArray options = optionsWith("\"\",0", "1,0,1,1,1,1,1,1");
+    board.dir.write(QStringLiteral("options.dat"), options);
+    board.dir.write(QStringLiteral("position.dat"), "1,4567,123\r\n");
+    board.dir.write(QStringLiteral("icons.dat"), kIcons);
+    board.dir.write(QStringLiteral("scratch.dat"), "0,\"kept\"\r\n");
+    board.load();
+    QSignalSpy exited(board.form.get(), &Form1::exitRequested);
+
+    board.form->mnuExit_Click();
+
+    QCOMPARE(exited.size(), 1);
+    QCOMPARE(board.fakes.tray.calls.last(), FakeTray::Call::Remove);
+    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4567,123\r\n"));
+    QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
+    QCOMPARE(board.dir.read(QStringLiteral("options.dat")), options);
+    QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"kept\"\r\n"));
+    QVERIFY(board.fakes.dialogs.messages.isEmpty());
+}
+
+void tst_Form1::exitAfterDockingStoresTheCorner_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("place");
+    QTest::newRow("top left") << QStringLiteral("mnutopleft") << QStringLiteral("0,0");
+    QTest::newRow("top right") << QStringLiteral("mnutopright") << QStringLiteral("R,0");
+    QTest::newRow("bottom left") << QStringLiteral("mnubottomleft") << QStringLiteral("0,B");
+    QTest::newRow("bottom right") << QStringLiteral("mnubottomright") << QStringLiteral("R,B");
+}
+
+void tst_Form1::exitAfterDockingStoresTheCorner()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, place);
+    Board board;
+    board.dir.write(QStringLiteral("position.dat"), "0,3000,3000\r\n");
+    board.load();
+    board.form->findChild<QAction*>(item)->trigger();
+    board.form->mnuExit_Click();
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    place.replace(u'R', QString::number(screen.width() * 15 - 2400));
+    place.replace(u'B', QString::number(screen.height() * 15 - 1800 - 440));
+    const QString expected = QStringLiteral("0,") + place + QStringLiteral("\r\n");
+    QCOMPARE(QString::fromLatin1(board.dir.read(QStringLiteral("position.dat"))), expected);
+}
+
+void tst_Form1::exitOnAFullDiskSaysSoAndKeepsTheFiles()
+{
+    Board board;
+    board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
+    board.dir.write(QStringLiteral("icons.dat"), kIcons);
+    board.load();
+    board.form->moveToTwips({1500, 1500});
+    QSignalSpy exited(board.form.get(), &Form1::exitRequested);
+    {
+        const FileSizeLimit full(4);
+        board.form->mnuExit_Click();
+    }
+    QCOMPARE(exited.size(), 1);
+    QCOMPARE(board.fakes.dialogs.messages.size(), 1);
+    QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("position.dat")));
+    QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("icons.dat")));
+    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
+    QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
+}
+
+void tst_Form1::dragFollowsThePointerUntilAMenuOpens()
+{
+    Board board;
+    board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
+    board.load();
+    QWidget* form = board.form.get();
+    const QPoint start = form->pos();
+
+    sendMouse(form, QEvent::MouseMove, {20, 30}, Qt::NoButton, Qt::NoButton);
+    sendMouse(form, QEvent::MouseButtonPress, {20, 30}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(form, QEvent::MouseMove, {30, 35}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(form->pos(), start + QPoint(10, 5));
+    sendMouse(form, QEvent::MouseButtonRelease, {20, 30}, Qt::LeftButton, Qt::NoButton);
+
+    sendMouse(form, QEvent::MouseButtonPress, {50, 50}, Qt::RightButton, Qt::RightButton);
+    QVERIFY(board.form->drag().suppressed());
+    board.form->boardMenu()->hide();
+    sendMouse(form, QEvent::MouseMove, {20, 30}, Qt::NoButton, Qt::NoButton);
+    sendMouse(form, QEvent::MouseButtonPress, {20, 30}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(form, QEvent::MouseMove, {60, 60}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(form->pos(), start + QPoint(10, 5));
+    // Letting go over the board is a click on its surface: dragging works again.
+    sendMouse(form, QEvent::MouseButtonRelease, {60, 60}, Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!board.form->drag().suppressed());
+    sendMouse(form, QEvent::MouseMove, {20, 30}, Qt::NoButton, Qt::NoButton);
+    sendMouse(form, QEvent::MouseButtonPress, {20, 30}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(form, QEvent::MouseMove, {10, 40}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(form->pos(), start + QPoint(0, 15));
+}
+
+void tst_Form1::volumeButtonsStepTheMixer()
+{
+    Board board;
+    board.load();
+    board.fakes.volume.level = 0xFFFFFFFFU;
+    QTest::mouseClick(board.icon("down"), Qt::LeftButton);
+    QCOMPARE(board.fakes.volume.level, (61440U << 16) | 61440U);
+    QTest::mouseClick(board.icon("up"), Qt::LeftButton);
+    QCOMPARE(board.fakes.volume.level, 0xFFFFFFFFU);
+    QTest::mouseClick(board.icon("up"), Qt::RightButton);
+    QCOMPARE(board.fakes.volume.sets, 2);
+
+    board.fakes.volume.present = false;
+    QTest::mouseClick(board.icon("up"), Qt::LeftButton);
+    QCOMPARE(board.fakes.volume.sets, 2);
+}
+
+void tst_Form1::backgroundPictureAtStartup_data()
+{
+    QTest::addColumn<QByteArray>("centreFlag");
+    QTest::addColumn<bool>("pictureExists");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("design place") << QByteArray("0") << true << true << QPoint(0, -1);
+    QTest::newRow("centred") << QByteArray("1") << true << true << QPoint(40, 35);
+    QTest::newRow("another centre flag shows none") << QByteArray("2") << true << false << QPoint();
+    QTest::newRow("a missing file shows none") << QByteArray("1") << false << false << QPoint();
+}
+
+void tst_Form1::backgroundPictureAtStartup()
+{
+    QFETCH(QByteArray, centreFlag);
+    QFETCH(bool, pictureExists);
+    QFETCH(bool, shown);
+    QFETCH(QPoint, place);
+    Board board;
+    const QString path = board.dir.path() + QStringLiteral("/sky, blue.png");
+    if (pictureExists) {
+        QImage image(80, 50, QImage::Format_RGB32);
+        image.fill(Qt::cyan);
+        QVERIFY(image.save(path));
+    }
+    board.dir.write(QStringLiteral("options.dat"),
+                    optionsWith("\"" + path.toUtf8() + "\"," + centreFlag, "0,0,0,0,0,0,0,0"));
+    board.load();
+    QLabel* picture = board.form->backgroundPicture();
+    QCOMPARE(picture->isVisible(), shown);
+    if (shown) {
+        QCOMPARE(picture->pos(), place);
+        QCOMPARE(picture->size(), QSize(80, 50));
+    }
+}
+
+void tst_Form1::preferencesVariantHidesAndPlaces()
+{
+    Board board;
+    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,0"));
+    board.load();
+    const QString path = board.dir.path() + QStringLiteral("/back.png");
+    QImage image(80, 50, QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    QVERIFY(image.save(path));
+
+    ApplyOptions::PreferenceValues values;
+    values.picturePath = path;
+    values.explorer = true;
+    values.calculator = true;
+    values.colour = 0x00FF00;
+    values.trayMode = 2;
+    ApplyOptions::fromPreferences(*board.form, values);
+    QVERIFY(board.icon("picture4")->isVisible());
+    QVERIFY(board.icon("cal")->isVisible());
+    for (const char* name : {"Image1", "dialup", "controlp", "np"})
+        QVERIFY2(!board.icon(name)->isVisible(), name);
+    QCOMPARE(board.form->backgroundPicture()->pos(), QPoint(0, 0));
+    QCOMPARE(board.form->palette().color(QPalette::Window), QColor(0, 255, 0));
+    QCOMPARE(board.fakes.tray.calls, TrayCalls{FakeTray::Call::Remove});
+
+    // A path that names no picture keeps the one shown; an empty path clears it.
+    values.picturePath = board.dir.path() + QStringLiteral("/missing.png");
+    values.centrePicture = true;
+    ApplyOptions::fromPreferences(*board.form, values);
+    QVERIFY(board.form->backgroundPicture()->isVisible());
+    QCOMPARE(board.form->backgroundPicture()->pos(), QPoint(0, 0));
+    values.picturePath.clear();
+    ApplyOptions::fromPreferences(*board.form, values);
+    QVERIFY(!board.form->backgroundPicture()->isVisible());
+}
+
+void tst_Form1::boardMenuHoldsItsItemsInOrder()
+{
+    Board board;
+    board.load();
+    QStringList captions;
+    for (const QAction* action : board.form->boardMenu()->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(captions,
+             (QStringList{QStringLiteral("P&osition"),
+                          QStringLiteral("Always On &Top"),
+                          QStringLiteral("-"),
+                          QStringLiteral("E&xit")}));
+    QStringList corners;
+    for (const QAction* action : board.form->findChild<QMenu*>(QStringLiteral("mnuPosition"))->actions())
+        corners << action->text();
+    QCOMPARE(corners,
+             (QStringList{QStringLiteral("Top Right Corner"),
+                          QStringLiteral("Top Left Corner"),
+                          QStringLiteral("Bottom Right Corner"),
+                          QStringLiteral("Bottom Left Corner")}));
+}
+
+QTEST_MAIN(tst_Form1)
+#include "tst_Form1.moc"

@@ -1,0 +1,134 @@
+"""End-to-end tests: the staged program under Xvfb with openbox and a tray host, driven by xdotool."""
+
+import os
+import sys
+import time
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xsession import StagedProgram, XSession  # noqa: E402
+
+ICONS = b"1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n"
+
+
+def open_menu_and_choose(session, board, keys):
+    """Right button on the board, then the menu items by keyboard."""
+    geometry = session.geometry(board)
+    session.xdotool("mousemove", str(geometry["x"] + 80), str(geometry["y"] + 40))
+    session.xdotool("click", "3")
+    time.sleep(0.3)
+    for key in keys:
+        session.xdotool("key", key)
+        time.sleep(0.1)
+
+
+def wait_exit(session, proc, seconds=10):
+    session.wait_for(lambda: proc.poll() is not None, seconds, "the program did not end")
+    assert proc.returncode == 0, f"exit code {proc.returncode}"
+
+
+def test_board_shows_at_stored_place_and_exit_stores_it(session, stage):
+    program = StagedProgram(session, stage, {"position.dat": b"0,4560,1215\r\n", "icons.dat": ICONS})
+    try:
+        proc = program.start()
+        board = program.board(proc)
+        geometry = session.geometry(board)
+        assert (geometry["x"], geometry["y"]) == (304, 81), geometry
+        assert (geometry["width"], geometry["height"]) == (160, 120), geometry
+        session.screenshot(os.path.join(program.dir, "board.png"))
+        open_menu_and_choose(session, board, ["x"])
+        wait_exit(session, proc)
+        assert program.read("position.dat") == b"0,4560,1215\r\n", program.read("position.dat")
+        assert program.read("icons.dat") == ICONS, program.read("icons.dat")
+    finally:
+        program.cleanup()
+
+
+def test_docking_by_keyboard_and_always_on_top(session, stage):
+    program = StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"})
+    try:
+        proc = program.start()
+        board = program.board(proc)
+        # "P&osition", then the third item, "Bottom Right Corner".
+        open_menu_and_choose(session, board, ["o", "Down", "Down", "Return"])
+        session.wait_for(lambda: session.geometry(board)["x"] == 1024 - 160, 5, "the board did not dock")
+        assert session.geometry(board)["y"] == round((768 * 15 - 1800 - 440) / 15)
+        open_menu_and_choose(session, board, ["t"])
+        state = session.wait_for(
+            lambda: "_NET_WM_STATE_ABOVE" in os.popen(f"DISPLAY={session.display} xprop -id {board} _NET_WM_STATE").read(),
+            5, "the board is not kept on top")
+        assert state
+        assert program.read("position.dat") == b"1,1500,1500\r\n", program.read("position.dat")
+        open_menu_and_choose(session, board, ["x"])
+        wait_exit(session, proc)
+        assert program.read("position.dat") == b"1,12960,9280\r\n", program.read("position.dat")
+    finally:
+        program.cleanup()
+
+
+def test_second_start_says_oops_and_leaves_the_first(session, stage):
+    program = StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"})
+    try:
+        first = program.start()
+        board = program.board(first)
+        second = program.start()
+        oops = session.wait_for(lambda: session.windows("Oops!", second.pid), 10, "no Oops! message")
+        session.screenshot(os.path.join(program.dir, "oops.png"))
+        session.xdotool("windowactivate", "--sync", str(oops[0]))
+        session.xdotool("key", "Return")
+        wait_exit(session, second)
+        assert first.poll() is None, "the first board ended"
+        assert session.geometry(board)["x"] == 200
+        open_menu_and_choose(session, board, ["x"])
+        wait_exit(session, first)
+    finally:
+        program.cleanup()
+
+
+def test_start_without_data_files_reports_only_the_mail_picture(session, stage):
+    program = StagedProgram(session, stage, remove=["options.dat", "default.dat", "icons.dat", "email.gif"])
+    try:
+        proc = program.start()
+        def message_box():
+            # The splash (360 x 200) carries the application's name too; the board (160 x 120) must not show yet.
+            for window in session.windows("Zendra 98", proc.pid):
+                geometry = session.geometry(window)
+                size = (geometry["width"], geometry["height"])
+                assert size != (160, 120), "the board showed before the message"
+                if size != (360, 200):
+                    return window
+            return None
+        message = session.wait_for(message_box, 10, "no message box")
+        session.screenshot(os.path.join(program.dir, "mail-picture-message.png"))
+        session.xdotool("windowactivate", "--sync", str(message))
+        session.xdotool("key", "Return")
+        board = program.board(proc)
+        assert (session.geometry(board)["x"], session.geometry(board)["y"]) == (0, 0)
+        open_menu_and_choose(session, board, ["x"])
+        wait_exit(session, proc)
+        assert program.read("position.dat") == b"0,0,0\r\n"
+        assert program.read("icons.dat") == b"0,0\r\n" * 6
+    finally:
+        program.cleanup()
+
+
+def main():
+    stage = sys.argv[1]
+    tests = [value for name, value in globals().items() if name.startswith("test_")]
+    passed = failed = 0
+    with XSession() as session:
+        for test in tests:
+            try:
+                test(session, stage)
+                passed += 1
+                print(f"PASS {test.__name__}")
+            except Exception:  # noqa: BLE001 - every failure is reported and counted
+                failed += 1
+                print(f"FAIL {test.__name__}")
+                traceback.print_exc()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,47 @@
+#include "TempDataDir.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+TempDataDir::TempDataDir() = default;
+
+void TempDataDir::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(m_dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray TempDataDir::read(const QString& name) const
+{
+    QFile file(m_dir.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool TempDataDir::exists(const QString& name) const
+{
+    return QFileInfo::exists(m_dir.filePath(name));
+}
+
+QHash<QString, QByteArray> TempDataDir::snapshot() const
+{
+    QHash<QString, QByteArray> files;
+    QDirIterator it(m_dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(m_dir.path()).relativeFilePath(path), read(QDir(m_dir.path()).relativeFilePath(path)));
+    }
+    return files;
+}
+
+void TempDataDir::copyFixture(const QString& name) const
+{
+    const QDir fixture(QStringLiteral(TEST_DATA_DIR "/") + name);
+    for (const QFileInfo& info : fixture.entryInfoList(QDir::Files)) {
+        QFile source(info.filePath());
+        if (source.open(QIODevice::ReadOnly))
+            write(info.fileName(), source.readAll());
+    }
+}

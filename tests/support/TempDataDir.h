@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QTemporaryDir>
+
+#include "core/DataDir.h"
+
+/// A fresh data directory that is removed with the object.
+class TempDataDir
+{
+public:
+    TempDataDir();
+
+    DataDir dataDir() const { return DataDir(m_dir.path()); }
+    QString path() const { return m_dir.path(); }
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    bool exists(const QString& name) const;
+    /// Name and contents of every file, to show that an operation left the others alone.
+    QHash<QString, QByteArray> snapshot() const;
+    /// Copies the fixture folder tests/data/<name> into the directory.
+    void copyFixture(const QString& name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
