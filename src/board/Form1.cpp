@@ -385,22 +385,25 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
     if (watched == Picture1) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
         switch (type) {
-        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton)
                 openBoardMenu(mouse->globalPosition().toPoint());
             else
                 setCursor(Qt::SizeAllCursor);
             return true;
+        }
         case QEvent::MouseMove:
-            surfaceMouseMove(mouse);
+            surfaceMouseMove(static_cast<QMouseEvent*>(event));
             return true;
-        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             unsetCursor();
             if (mouse->button() == Qt::LeftButton && Picture1->rect().contains(mouse->position().toPoint()))
                 m_drag.surfaceClicked();
             return true;
+        }
         default:
             return false;
         }

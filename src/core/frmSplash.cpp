@@ -38,6 +38,11 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Twips::sizeToPixels(kWidth, kHeight));
+    // Behind the picture, and in its place should the file be missing, a deep blue keeps the text readable.
+    setAutoFillBackground(true);
+    QPalette backdrop = palette();
+    backdrop.setColor(QPalette::Window, QColor(0x1C, 0x3A, 0x66));
+    setPalette(backdrop);
 
     auto* background = new QLabel(this);
     background->setObjectName(QStringLiteral("splashPicture"));

@@ -66,6 +66,9 @@ QStringList LaunchCommands::resolve(const QString& commandLine, const FindProgra
         }
         return {};
     }
+    // A program whose path holds spaces is started whole, as a path picked in a file dialog stands.
+    if (const QString whole = find(commandLine.trimmed()); !whole.isEmpty())
+        return {whole};
     QStringList words = QProcess::splitCommand(commandLine);
     if (words.isEmpty())
         return {};

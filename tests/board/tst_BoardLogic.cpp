@@ -150,6 +150,9 @@ void tst_BoardLogic::launchCommandsFindTheDesktopsTools_data()
     QTest::newRow("any other command line runs as it stands")
         << QStringLiteral("gimp \"/home/user/my picture.png\"") << QStringList{QStringLiteral("gimp")}
         << QStringList{QStringLiteral("/usr/bin/gimp"), QStringLiteral("/home/user/my picture.png")};
+    QTest::newRow("a program path with spaces starts whole")
+        << QStringLiteral("/opt/My Games/solitaire") << QStringList{QStringLiteral("/opt/My Games/solitaire")}
+        << QStringList{QStringLiteral("/opt/My Games/solitaire")};
     QTest::newRow("a program that is not there")
         << QStringLiteral("C:\\Games\\sol.exe") << QStringList{} << QStringList{};
     QTest::newRow("an empty path") << QString() << QStringList{} << QStringList{};
@@ -161,7 +164,9 @@ void tst_BoardLogic::launchCommandsFindTheDesktopsTools()
     QFETCH(QStringList, installed);
     QFETCH(QStringList, expected);
     const auto find = [&](const QString& name) {
-        return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+        if (!installed.contains(name))
+            return QString();
+        return name.startsWith(u'/') ? name : QStringLiteral("/usr/bin/") + name;
     };
     QCOMPARE(LaunchCommands::resolve(command, find, QStringLiteral("/home/user")), expected);
 }

@@ -11,15 +11,20 @@ from xsession import StagedProgram, XSession  # noqa: E402
 ICONS = b"1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n"
 
 
-def open_menu_and_choose(session, board, keys):
-    """Right button on the board, then the menu items by keyboard."""
+def open_menu_and_choose(session, board, keys, pid=None):
+    """Right button on the board, then, once the menu shows, the menu items by keyboard."""
     geometry = session.geometry(board)
+    before = set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
     session.xdotool("mousemove", str(geometry["x"] + 80), str(geometry["y"] + 40))
     session.xdotool("click", "3")
-    time.sleep(0.3)
+
+    def menu_shown():
+        now = set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
+        return now - before
+    session.wait_for(menu_shown, 5, "the board menu did not open")
     for key in keys:
         session.xdotool("key", key)
-        time.sleep(0.1)
+        time.sleep(0.15)
 
 
 def wait_exit(session, proc, seconds=10):
@@ -108,6 +113,42 @@ def test_start_without_data_files_reports_only_the_mail_picture(session, stage):
         wait_exit(session, proc)
         assert program.read("position.dat") == b"0,0,0\r\n"
         assert program.read("icons.dat") == b"0,0\r\n" * 6
+    finally:
+        program.cleanup()
+
+
+def test_read_only_data_directory_keeps_its_files_and_says_so(session, stage):
+    if os.geteuid() != 0:
+        print("SKIP test_read_only_data_directory_keeps_its_files_and_says_so: needs root to switch users")
+        return
+    program = StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"})
+    try:
+        listing = sorted(os.listdir(program.folder))
+        before = {name: program.read(name) for name in listing if os.path.isfile(os.path.join(program.folder, name))}
+        # The files belong to root and the program runs as nobody: it may read but not write.
+        for root, dirs, files in os.walk(program.folder):
+            os.chmod(root, 0o755)
+            for name in files:
+                os.chmod(os.path.join(root, name), 0o755 if name == "zendra98" else 0o644)
+        proc = program.start(as_user=65534)
+        board = program.board(proc)
+        assert (session.geometry(board)["x"], session.geometry(board)["y"]) == (200, 200)
+        open_menu_and_choose(session, board, ["t"])
+        open_menu_and_choose(session, board, ["x"])
+
+        def failure_message():
+            for window in session.windows("Zendra 98", proc.pid):
+                if session.geometry(window)["width"] != 160:
+                    return window
+            return None
+        message = session.wait_for(failure_message, 10, "no message about the files that were not saved")
+        session.screenshot(os.path.join(program.dir, "read-only.png"))
+        session.xdotool("windowactivate", "--sync", str(message))
+        session.xdotool("key", "Return")
+        wait_exit(session, proc)
+        after = {name: program.read(name) for name in before}
+        assert after == before, "a file of the read-only folder changed"
+        assert sorted(os.listdir(program.folder)) == listing, "a file was left behind"
     finally:
         program.cleanup()
 

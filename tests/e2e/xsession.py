@@ -15,6 +15,7 @@ class XSession:
     def __init__(self, width=1024, height=768):
         self.width, self.height = width, height
         self.procs = []
+        self.logs = []
         self.display = None
 
     def __enter__(self):
@@ -30,7 +31,7 @@ class XSession:
             self.wait_for(lambda: run("xdpyinfo", env=self.env).returncode == 0, 10, "Xvfb did not start")
             self._spawn("openbox")
             self.wait_for(lambda: "_OB_VERSION" in run("xprop", "-root", env=self.env).stdout, 20,
-                          "openbox did not start")
+                          lambda: f"openbox did not start on {self.display}: {self.log_of('openbox')}")
             self._spawn("trayer", "--edge", "bottom", "--align", "right", "--widthtype", "pixel", "--width", "120",
                         "--height", "24")
         except BaseException:
@@ -47,7 +48,16 @@ class XSession:
                 proc.kill()
 
     def _spawn(self, *args):
-        self.procs.append(subprocess.Popen(args, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        log = tempfile.TemporaryFile()
+        self.logs.append((args[0], log))
+        self.procs.append(subprocess.Popen(args, env=self.env, stdout=log, stderr=log))
+
+    def log_of(self, name):
+        for program, log in self.logs:
+            if program == name:
+                log.seek(0)
+                return log.read().decode(errors="replace")
+        return ""
 
     @staticmethod
     def wait_for(predicate, seconds, message):
@@ -57,7 +67,7 @@ class XSession:
             if value:
                 return value
             time.sleep(0.05)
-        raise AssertionError(message)
+        raise AssertionError(message() if callable(message) else message)
 
     def xdotool(self, *args):
         return run("xdotool", *args, env=self.env)
@@ -90,6 +100,7 @@ class StagedProgram:
     def __init__(self, session, stage_dir, files=None, remove=()):
         self.session = session
         self.dir = tempfile.mkdtemp(prefix="zendra98-e2e-")
+        os.chmod(self.dir, 0o755)
         self.folder = os.path.join(self.dir, "zendra98")
         shutil.copytree(stage_dir, self.folder)
         for name in remove:
@@ -99,9 +110,13 @@ class StagedProgram:
                 f.write(data)
         self.procs = []
 
-    def start(self):
-        proc = subprocess.Popen([os.path.join(self.folder, "zendra98")], env=self.session.env,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    def start(self, as_user=None):
+        command = [os.path.join(self.folder, "zendra98")]
+        env = self.session.env
+        if as_user is not None:
+            command[0:0] = ["setpriv", f"--reuid={as_user}", f"--regid={as_user}", "--clear-groups", "--"]
+            env = dict(env, HOME=self.dir, XDG_CONFIG_HOME=os.path.join(self.dir, "config"))
+        proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.procs.append(proc)
         return proc
 
