@@ -9,7 +9,7 @@
 #include "platform/qt/InstanceGuardQt.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/ShellXdg.h"
-#include "platform/qt/SoundQt.h"
+#include "platform/qt/SoundOnDemand.h"
 #include "platform/qt/TrayQt.h"
 #ifdef ZENDRA_HAVE_ALSA
 #include "platform/qt/VolumeAlsa.h"
@@ -51,24 +51,29 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
 
     DialogsQt dialogs;
     ShellXdg shell;
-    SoundQt sound;
+    SoundOnDemand sound(QApplication::applicationDirPath() + QStringLiteral("/zendra98sound"));
     VolumeReal volume;
     TrayQt tray;
     SettingsStoreQt settings;
     InstanceGuardQt instanceGuard(QApplication::applicationFilePath());
     ClockSteady clock;
     Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock};
-
     const DataDir dataDir = DataDir::ofApplication();
     std::unique_ptr<Form1> board;
-    auto splash = std::make_unique<frmSplash>(platform, dataDir);
-    const bool started = splash->Form_Load([&] {
+    const auto prepareBoard = [&] {
         board = std::make_unique<Form1>(platform, dataDir);
         QObject::connect(board.get(), &Form1::exitRequested, &app, &QApplication::quit);
         QObject::connect(board.get(), &Form1::closedWithoutExit, &app, &QApplication::quit);
-        board->Form_Load();
-        board->show();
-    });
+    };
+    auto splash = std::make_unique<frmSplash>(platform, dataDir);
+    const bool started = splash->Form_Load(
+        [&] {
+            if (!board)
+                prepareBoard();
+            board->Form_Load();
+            board->show();
+        },
+        prepareBoard);
     splash.reset();
     if (!started)
         return 0;

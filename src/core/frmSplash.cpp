@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMovie>
+#include <QPainter>
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
@@ -35,20 +36,64 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_dataDir(dataDir)
+    , m_picture(m_dataDir.file(QStringLiteral("pictures/splash.png")))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Twips::sizeToPixels(kWidth, kHeight));
     // Behind the picture, and in its place should the file be missing, a deep blue keeps the text readable.
-    setAutoFillBackground(true);
     QPalette backdrop = palette();
     backdrop.setColor(QPalette::Window, QColor(0x1C, 0x3A, 0x66));
     setPalette(backdrop);
+    setAutoFillBackground(true);
+}
 
-    auto* background = new QLabel(this);
-    background->setObjectName(QStringLiteral("splashPicture"));
-    background->setPixmap(QPixmap(m_dataDir.file(QStringLiteral("pictures/splash.png"))));
-    background->setGeometry(rect());
+void frmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, m_picture);
+}
 
+bool frmSplash::Form_Load(const std::function<void()>& showBoard,
+                          const std::function<void()>& prepareBoard,
+                          int pauseMs)
+{
+    if (!m_platform.instanceGuard.tryAcquire()) {
+        m_platform.dialogs.message({QStringLiteral("You are already running Zendra 98."),
+                                    QStringLiteral("Oops!"),
+                                    MessageIcon::Information,
+                                    MessageButtons::Ok});
+        return false;
+    }
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    m_prepareBoard = prepareBoard;
+    show();
+
+    // The pause lets the animation and repainting go on; nothing sleeps.
+    QEventLoop pause;
+    QTimer::singleShot(pauseMs, Qt::PreciseTimer, &pause, &QEventLoop::quit);
+    pause.exec();
+
+    showBoard();
+    if (m_movie)
+        m_movie->stop();
+    close();
+    return true;
+}
+
+bool frmSplash::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        // The picture shows first. The label, the animation and the lines follow right after that first
+        // frame: polishing them loads the fonts and the style, which would hold the picture back.
+        QTimer::singleShot(0, this, &frmSplash::showLoading);
+    }
+    return QWidget::event(event);
+}
+
+void frmSplash::showLoading()
+{
     AniGIF1 = new QLabel(this);
     AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
     AniGIF1->setGeometry(Twips::rectToPixels(4350, 300, 720, 720));
@@ -61,34 +106,14 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
     palette.setColor(QPalette::WindowText, Qt::white);
     lblLoading->setPalette(palette);
     lblLoading->adjustSize();
+    lblLoading->move(Twips::toPixels(kLoadingLeft, kLoadingTop));
 
     decorativeLine(this, Twips::rectToPixels(300, 2340, kWidth - 600, 30));
     decorativeLine(this, Twips::rectToPixels(300, 2790, kWidth - 600, 30));
-}
 
-bool frmSplash::Form_Load(const std::function<void()>& showBoard, int pauseMs)
-{
-    if (!m_platform.instanceGuard.tryAcquire()) {
-        m_platform.dialogs.message({QStringLiteral("You are already running Zendra 98."),
-                                    QStringLiteral("Oops!"),
-                                    MessageIcon::Information,
-                                    MessageButtons::Ok});
-        return false;
-    }
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    show();
-    lblLoading->move(Twips::toPixels(kLoadingLeft, kLoadingTop));
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->show();
     m_movie->start();
-
-    // The pause lets the animation and repainting go on; nothing sleeps.
-    QEventLoop pause;
-    QTimer::singleShot(pauseMs, &pause, &QEventLoop::quit);
-    pause.exec();
-
-    showBoard();
-    m_movie->stop();
-    close();
-    return true;
+    if (m_prepareBoard)
+        m_prepareBoard();
 }

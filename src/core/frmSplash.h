@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "core/DataDir.h"
@@ -20,14 +21,26 @@ public:
 
     frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent = nullptr);
 
-    /// The start sequence. `showBoard` loads and shows the board. False when another instance runs: the
-    /// message has been shown and nothing else was loaded.
-    bool Form_Load(const std::function<void()>& showBoard, int pauseMs = kPauseMs);
+    /// The start sequence. `showBoard` loads and shows the board. `prepareBoard`, when given, runs during the
+    /// pause once the splash has been painted, to build the board's window ahead of its load. False when
+    /// another instance runs: the message has been shown and nothing else was loaded.
+    bool Form_Load(const std::function<void()>& showBoard,
+                   const std::function<void()>& prepareBoard = {},
+                   int pauseMs = kPauseMs);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void showLoading();
+
     Platform& m_platform;
     DataDir m_dataDir;
+    QPixmap m_picture;
     QLabel* AniGIF1 = nullptr;
     QLabel* lblLoading = nullptr;
     QMovie* m_movie = nullptr;
+    bool m_painted = false;
+    std::function<void()> m_prepareBoard;
 };

@@ -130,8 +130,6 @@ void tst_BoardLogic::launchCommandsFindTheDesktopsTools_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QStringList>("expected");
-    const QString controlPanel = QStringLiteral(
-        "explorer.exe ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{21EC2020-3AEA-1069-A2DD-08002B30309D}");
     const QString dialUp = QStringLiteral(
         "EXPLORER.EXE ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{992CFFA0-F557-101A-88EC-00DD010CCC48}");
     QTest::newRow("calculator: the first one installed")
@@ -139,11 +137,6 @@ void tst_BoardLogic::launchCommandsFindTheDesktopsTools_data()
         << QStringList{QStringLiteral("/usr/bin/kcalc")};
     QTest::newRow("notepad: nothing installed starts nothing")
         << QStringLiteral("notepad.exe") << QStringList{} << QStringList{};
-    QTest::newRow("explorer opens the home folder")
-        << QStringLiteral("explorer.exe") << QStringList{QStringLiteral("xdg-open")}
-        << QStringList{QStringLiteral("/usr/bin/xdg-open"), QStringLiteral("/home/user")};
-    QTest::newRow("control panel") << controlPanel << QStringList{QStringLiteral("systemsettings")}
-                                   << QStringList{QStringLiteral("/usr/bin/systemsettings")};
     QTest::newRow("dial-up, upper case, falls back to the network panel")
         << dialUp << QStringList{QStringLiteral("gnome-control-center")}
         << QStringList{QStringLiteral("/usr/bin/gnome-control-center"), QStringLiteral("network")};
@@ -153,8 +146,6 @@ void tst_BoardLogic::launchCommandsFindTheDesktopsTools_data()
     QTest::newRow("a program path with spaces starts whole")
         << QStringLiteral("/opt/My Games/solitaire") << QStringList{QStringLiteral("/opt/My Games/solitaire")}
         << QStringList{QStringLiteral("/opt/My Games/solitaire")};
-    QTest::newRow("a program that is not there")
-        << QStringLiteral("C:\\Games\\sol.exe") << QStringList{} << QStringList{};
     QTest::newRow("an empty path") << QString() << QStringList{} << QStringList{};
 }
 

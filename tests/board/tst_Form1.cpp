@@ -1,6 +1,4 @@
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +12,7 @@
 #include <QTest>
 
 #include "Fakes.h"
+#include "FileSizeLimit.h"
 #include "TempDataDir.h"
 #include "board/Form1.h"
 #include "settings/ApplyOptions.h"
@@ -64,22 +63,6 @@ struct Board
     QAction* action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
 };
 
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 } // namespace
 
 class tst_Form1 final : public QObject
@@ -237,10 +220,8 @@ void tst_Form1::exitAfterDockingStoresTheCorner_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("place");
-    QTest::newRow("top left") << QStringLiteral("mnutopleft") << QStringLiteral("0,0");
     QTest::newRow("top right") << QStringLiteral("mnutopright") << QStringLiteral("R,0");
     QTest::newRow("bottom left") << QStringLiteral("mnubottomleft") << QStringLiteral("0,B");
-    QTest::newRow("bottom right") << QStringLiteral("mnubottomright") << QStringLiteral("R,B");
 }
 
 void tst_Form1::exitAfterDockingStoresTheCorner()

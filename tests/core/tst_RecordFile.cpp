@@ -1,8 +1,7 @@
-#include <csignal>
-#include <sys/resource.h>
 
 #include <QTest>
 
+#include "FileSizeLimit.h"
 #include "TempDataDir.h"
 #include "core/RecordFile.h"
 
@@ -35,23 +34,6 @@ Fields allFields(const QByteArray& bytes)
     return fields;
 }
 
-/// Lowers the largest file this process may write, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 } // namespace
 
 class tst_RecordFile final : public QObject

@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -43,16 +44,21 @@ void tst_frmSplash::pauseLetsEventsRunThenShowsTheBoard()
     connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
     ticker.start(20);
     bool splashShownDuringPause = false;
-    QTimer::singleShot(100, this, [&] { splashShownDuringPause = splash.isVisible(); });
+    QString loadingText;
+    QTimer::singleShot(100, this, [&] {
+        splashShownDuringPause = splash.isVisible();
+        loadingText = splash.findChild<QLabel*>(QStringLiteral("lblLoading"))->text();
+    });
 
     QElapsedTimer elapsed;
     elapsed.start();
     qint64 boardAfter = -1;
-    QVERIFY(splash.Form_Load([&] { boardAfter = elapsed.elapsed(); }, 400));
+    QVERIFY(splash.Form_Load([&] { boardAfter = elapsed.elapsed(); }, {}, 400));
 
     QVERIFY(boardAfter >= 400);
     QVERIFY(ticks >= 5);
     QVERIFY(splashShownDuringPause);
+    QCOMPARE(loadingText, QStringLiteral("Loading..."));
     QVERIFY(!splash.isVisible());
     QVERIFY(fakes.dialogs.messages.isEmpty());
 }

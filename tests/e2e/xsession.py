@@ -27,7 +27,8 @@ class XSession:
         for key in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
             self.env.pop(key, None)
         try:
-            self._spawn("Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp")
+            self._spawn("Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp",
+                        "-noreset")
             self.wait_for(lambda: run("xdpyinfo", env=self.env).returncode == 0, 10, "Xvfb did not start")
             self._spawn("openbox")
             self.wait_for(lambda: "_OB_VERSION" in run("xprop", "-root", env=self.env).stdout, 20,

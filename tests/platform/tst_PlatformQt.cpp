@@ -3,50 +3,18 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QStandardPaths>
+#include <QLibrary>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 #include "platform/qt/InstanceGuardQt.h"
-#include "platform/qt/SettingsStoreQt.h"
+#include "platform/qt/SoundOnDemand.h"
 #include "platform/qt/SoundQt.h"
 
 namespace
 {
-QByteArray silentWave(int milliseconds)
-{
-    const quint32 rate = 8000;
-    const quint32 dataBytes = rate * static_cast<quint32>(milliseconds) / 1000;
-    QByteArray wave;
-    const auto le32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        wave.append(b, 4);
-    };
-    const auto le16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        wave.append(b, 2);
-    };
-    wave += "RIFF";
-    le32(36 + dataBytes);
-    wave += "WAVEfmt ";
-    le32(16);
-    le16(1);
-    le16(1);
-    le32(rate);
-    le32(rate);
-    le16(1);
-    le16(8);
-    wave += "data";
-    le32(dataBytes);
-    wave += QByteArray(static_cast<qsizetype>(dataBytes), '\x80');
-    return wave;
-}
-
 qint64 deadPid()
 {
     for (qint64 pid = 4000000; pid > 1000; --pid) {
@@ -65,9 +33,9 @@ private Q_SLOTS:
     void initTestCase();
     void secondInstanceOfTheSameProgramIsRefused();
     void lockOfACrashedInstanceIsTakenOver();
-    void settingsStoreKeepsAValue();
     void soundWaitsForTheFileWhileEventsRun();
     void unplayableSoundReturnsAtOnce();
+    void soundModuleLoadsOnTheFirstPlay();
 
 private:
     QTemporaryDir m_dir;
@@ -75,7 +43,6 @@ private:
 
 void tst_PlatformQt::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
 }
 
@@ -107,24 +74,9 @@ void tst_PlatformQt::lockOfACrashedInstanceIsTakenOver()
     QVERIFY(guard.tryAcquire());
 }
 
-void tst_PlatformQt::settingsStoreKeepsAValue()
-{
-    SettingsStoreQt store;
-    store.setValue(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QStringLiteral("0"));
-    QCOMPARE(SettingsStoreQt().value(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup")),
-             QStringLiteral("0"));
-    store.setValue(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QStringLiteral("1"));
-    QCOMPARE(store.value(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup")), QStringLiteral("1"));
-}
-
 void tst_PlatformQt::soundWaitsForTheFileWhileEventsRun()
 {
-    const QString path = m_dir.filePath(QStringLiteral("alert.wav"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(silentWave(300));
-    file.close();
-
+    const QString path = QStringLiteral(TEST_DATA_DIR "/silence-300ms.wav");
     bool timerRan = false;
     QTimer::singleShot(50, this, [&] { timerRan = true; });
     QElapsedTimer elapsed;
@@ -146,6 +98,22 @@ void tst_PlatformQt::unplayableSoundReturnsAtOnce()
     SoundQt().play(path);
     SoundQt().play(m_dir.filePath(QStringLiteral("missing.wav")));
     QVERIFY(elapsed.elapsed() < 1000);
+}
+
+void tst_PlatformQt::soundModuleLoadsOnTheFirstPlay()
+{
+    const QString module = QStringLiteral(STAGE_DIR "/zendra98sound");
+    QVERIFY(!QLibrary(module).isLoaded());
+    SoundOnDemand sound(module);
+    sound.play(m_dir.filePath(QStringLiteral("missing.wav")));
+    QVERIFY(QLibrary(module).isLoaded());
+
+    // Without the module a play beeps and returns at once, however long the file.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    SoundOnDemand without(m_dir.filePath(QStringLiteral("no-such-module")));
+    without.play(QStringLiteral(TEST_DATA_DIR "/silence-300ms.wav"));
+    QVERIFY(elapsed.elapsed() < 250);
 }
 
 QTEST_MAIN(tst_PlatformQt)

@@ -14,20 +14,18 @@
 #include "platform/Tray.h"
 #include "platform/Volume.h"
 
-/// Records every message box and answers from a script; an empty script answers the first button.
+/// Records every message box and answers from a script; an empty script answers the first button. The other
+/// dialogs answer as a cancel.
 class FakeDialogs final : public Dialogs
 {
 public:
     QList<MessageRequest> messages;
     QList<MessageAnswer> answers;
-    QList<std::optional<QString>> inputs;
-    QList<std::optional<QString>> files;
-    QList<std::optional<QColor>> colours;
 
     MessageAnswer message(const MessageRequest& request) override;
-    std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial) override;
-    std::optional<QString> openFile(const OpenFileRequest& request) override;
-    std::optional<QColor> chooseColour(const QColor& initial) override;
+    std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> openFile(const OpenFileRequest&) override { return {}; }
+    std::optional<QColor> chooseColour(const QColor&) override { return {}; }
 };
 
 class FakeShell final : public Shell
@@ -35,13 +33,12 @@ class FakeShell final : public Shell
 public:
     QList<QUrl> opened;
     QStringList ran;
-    bool runSucceeds = true;
 
     void open(const QUrl& target) override { opened << target; }
     bool run(const QString& commandLine) override
     {
         ran << commandLine;
-        return runSucceeds;
+        return true;
     }
 };
 
@@ -60,17 +57,11 @@ public:
     bool present = true;
     int sets = 0;
 
-    std::optional<quint32> volume() override
-    {
-        if (!present)
-            return std::nullopt;
-        return level;
-    }
+    std::optional<quint32> volume() override { return present ? std::optional<quint32>(level) : std::nullopt; }
     void setVolume(quint32 volume) override
     {
         ++sets;
-        if (present)
-            level = volume;
+        level = volume;
     }
 };
 
@@ -86,10 +77,13 @@ public:
     };
     QList<Call> calls;
     QString tooltip;
-    bool shown = false;
 
-    void addIcon(int id, const QIcon& icon, const QString& tip) override;
-    void removeIcon(int id) override;
+    void addIcon(int, const QIcon&, const QString& tip) override
+    {
+        calls << Call::Add;
+        tooltip = tip;
+    }
+    void removeIcon(int) override { calls << Call::Remove; }
 };
 
 class FakeSettingsStore final : public SettingsStore
