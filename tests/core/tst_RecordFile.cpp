@@ -53,7 +53,6 @@ private Q_SLOTS:
     void writtenTextReadsBackWhole();
     void readsWindows1252WhenNotUtf8();
     void failedWriteKeepsThePreviousFile();
-    void missingFileReadsNothing();
 };
 
 void tst_RecordFile::readsFieldsByTheRules_data()
@@ -246,16 +245,6 @@ void tst_RecordFile::failedWriteKeepsThePreviousFile()
 
     QVERIFY(writer.commit(dir.dataDir(), QStringLiteral("position.dat")));
     QCOMPARE(dir.read(QStringLiteral("position.dat")), writer.bytes());
-}
-
-void tst_RecordFile::missingFileReadsNothing()
-{
-    TempDataDir dir;
-    RecordReader reader = RecordReader::open(dir.dataDir(), QStringLiteral("absent.dat"));
-    QVERIFY(!reader.opened());
-    float value = 8;
-    QVERIFY(!reader.read(value));
-    QCOMPARE(value, 8.0F);
 }
 
 QTEST_APPLESS_MAIN(tst_RecordFile)
