@@ -62,6 +62,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     std::unique_ptr<Form1> board;
     const auto prepareBoard = [&] {
         board = std::make_unique<Form1>(platform, dataDir);
+        board->winId(); // the native window too, so that the board only loads and maps when the pause ends
         QObject::connect(board.get(), &Form1::exitRequested, &app, &QApplication::quit);
         QObject::connect(board.get(), &Form1::closedWithoutExit, &app, &QApplication::quit);
     };

@@ -260,6 +260,10 @@ void Form1::placeAtStoredPosition(float left, float top)
         moveToTwips({left, top});
     else
         move(place);
+    // The window may exist before its first placement; a place equal to the one it was built with must
+    // still reach the window system, or the window manager would choose one.
+    if (QWindow* window = windowHandle())
+        window->setPosition(pos());
 }
 
 QPointF Form1::positionTwips() const
