@@ -14,7 +14,7 @@ cmake --build build
 (cd build && ctest --output-on-failure)
 
 echo "== fuzz"
-scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
+scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENDRA_SANITIZE=ON
