@@ -97,16 +97,16 @@ void Form1::buildControls()
         m_launchIcons[static_cast<std::size_t>(info.id)] = icon;
     }
 
-    up = new QLabel(this);
-    up->setObjectName(QStringLiteral("up"));
-    up->setPixmap(picture("up.png"));
-    up->setGeometry(Twips::rectToPixels(kVolumeLeft, kUpTop, kVolumeWidth, kVolumeHeight));
-    up->installEventFilter(this);
-    down = new QLabel(this);
-    down->setObjectName(QStringLiteral("down"));
-    down->setPixmap(picture("down.png"));
-    down->setGeometry(Twips::rectToPixels(kVolumeLeft, kDownTop, kVolumeWidth, kVolumeHeight));
-    down->installEventFilter(this);
+    const auto volumeButton = [this](const char* name, const char* pictureName, double top) {
+        auto* button = new QLabel(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setPixmap(picture(pictureName));
+        button->setGeometry(Twips::rectToPixels(kVolumeLeft, top, kVolumeWidth, kVolumeHeight));
+        button->installEventFilter(this);
+        return button;
+    };
+    up = volumeButton("up", "up.png", kUpTop);
+    down = volumeButton("down", "down.png", kDownTop);
 
     emailpic = new QLabel(this);
     emailpic->setObjectName(QStringLiteral("emailpic"));
@@ -135,21 +135,22 @@ void Form1::buildMenus()
 
     mnuPosition = mnuRight->addMenu(QStringLiteral("P&osition"));
     mnuPosition->setObjectName(QStringLiteral("mnuPosition"));
-    const std::pair<const char*, const char*> corners[] = {
-        {"mnutopright", "Top Right Corner"},
-        {"mnutopleft", "Top Left Corner"},
-        {"mnubottomright", "Bottom Right Corner"},
-        {"mnubottomleft", "Bottom Left Corner"},
+    struct CornerItem
+    {
+        const char* name;
+        const char* caption;
+        BoardGeometry::Corner corner;
     };
-    const BoardGeometry::Corner cornerOf[] = {BoardGeometry::Corner::TopRight,
-                                              BoardGeometry::Corner::TopLeft,
-                                              BoardGeometry::Corner::BottomRight,
-                                              BoardGeometry::Corner::BottomLeft};
-    for (std::size_t i = 0; i < std::size(corners); ++i) {
-        QAction* action = mnuPosition->addAction(QString::fromLatin1(corners[i].second));
-        action->setObjectName(QString::fromLatin1(corners[i].first));
-        const BoardGeometry::Corner corner = cornerOf[i];
-        connect(action, &QAction::triggered, this, [this, corner] { dock(corner); });
+    const CornerItem corners[] = {
+        {"mnutopright", "Top Right Corner", BoardGeometry::Corner::TopRight},
+        {"mnutopleft", "Top Left Corner", BoardGeometry::Corner::TopLeft},
+        {"mnubottomright", "Bottom Right Corner", BoardGeometry::Corner::BottomRight},
+        {"mnubottomleft", "Bottom Left Corner", BoardGeometry::Corner::BottomLeft},
+    };
+    for (const CornerItem& item : corners) {
+        QAction* action = mnuPosition->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        connect(action, &QAction::triggered, this, [this, corner = item.corner] { dock(corner); });
     }
 
     mnuontop = mnuRight->addAction(QStringLiteral("Always On &Top"));

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/Sound.h"
+#include <memory>
 
 #include <QString>
 
-#include <memory>
+#include "platform/Sound.h"
 
 /// Loads the sound module beside the executable on the first play and hands every play to it. Without the
 /// module a play gives the desktop's default beep.
