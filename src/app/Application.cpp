@@ -61,6 +61,9 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     const DataDir dataDir = DataDir::ofApplication();
     std::unique_ptr<Form1> board;
     const auto prepareBoard = [&] {
+        // Built once: a late first paint of the splash may come while the board already loads.
+        if (board)
+            return;
         board = std::make_unique<Form1>(platform, dataDir);
         board->winId(); // the native window too, so that the board only loads and maps when the pause ends
         QObject::connect(board.get(), &Form1::exitRequested, &app, &QApplication::quit);
@@ -69,8 +72,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     auto splash = std::make_unique<frmSplash>(platform, dataDir);
     const bool started = splash->Form_Load(
         [&] {
-            if (!board)
-                prepareBoard();
+            prepareBoard();
             board->Form_Load();
             board->show();
         },
