@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -77,15 +76,12 @@ private Q_SLOTS:
     void trayIconFollowsItsMode();
     void onTopToggleRewritesOnlyTheFlag();
     void exitStoresPositionAndIconsExactly();
-    void exitAfterDockingStoresTheCorner_data();
-    void exitAfterDockingStoresTheCorner();
     void exitOnAFullDiskSaysSoAndKeepsTheFiles();
     void dragFollowsThePointerUntilAMenuOpens();
     void volumeButtonsStepTheMixer();
     void backgroundPictureAtStartup_data();
     void backgroundPictureAtStartup();
     void preferencesVariantHidesAndPlaces();
-    void boardMenuHoldsItsItemsInOrder();
 };
 
 void tst_Form1::startWithoutAnyFile()
@@ -214,30 +210,6 @@ void tst_Form1::exitStoresPositionAndIconsExactly()
     QCOMPARE(board.dir.read(QStringLiteral("options.dat")), options);
     QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"kept\"\r\n"));
     QVERIFY(board.fakes.dialogs.messages.isEmpty());
-}
-
-void tst_Form1::exitAfterDockingStoresTheCorner_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("place");
-    QTest::newRow("bottom left") << QStringLiteral("mnubottomleft") << QStringLiteral("0,B");
-}
-
-void tst_Form1::exitAfterDockingStoresTheCorner()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, place);
-    Board board;
-    board.dir.write(QStringLiteral("position.dat"), "0,3000,3000\r\n");
-    board.load();
-    board.form->findChild<QAction*>(item)->trigger();
-    board.form->mnuExit_Click();
-
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    place.replace(u'R', QString::number(screen.width() * 15 - 2400));
-    place.replace(u'B', QString::number(screen.height() * 15 - 1800 - 440));
-    const QString expected = QStringLiteral("0,") + place + QStringLiteral("\r\n");
-    QCOMPARE(QString::fromLatin1(board.dir.read(QStringLiteral("position.dat"))), expected);
 }
 
 void tst_Form1::exitOnAFullDiskSaysSoAndKeepsTheFiles()
@@ -374,28 +346,6 @@ void tst_Form1::preferencesVariantHidesAndPlaces()
     values.picturePath.clear();
     ApplyOptions::fromPreferences(*board.form, values);
     QVERIFY(!board.form->backgroundPicture()->isVisible());
-}
-
-void tst_Form1::boardMenuHoldsItsItemsInOrder()
-{
-    Board board;
-    board.load();
-    QStringList captions;
-    for (const QAction* action : board.form->boardMenu()->actions())
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(captions,
-             (QStringList{QStringLiteral("P&osition"),
-                          QStringLiteral("Always On &Top"),
-                          QStringLiteral("-"),
-                          QStringLiteral("E&xit")}));
-    QStringList corners;
-    for (const QAction* action : board.form->findChild<QMenu*>(QStringLiteral("mnuPosition"))->actions())
-        corners << action->text();
-    QCOMPARE(corners,
-             (QStringList{QStringLiteral("Top Right Corner"),
-                          QStringLiteral("Top Left Corner"),
-                          QStringLiteral("Bottom Right Corner"),
-                          QStringLiteral("Bottom Left Corner")}));
 }
 
 QTEST_MAIN(tst_Form1)

@@ -43,8 +43,6 @@ private Q_SLOTS:
     void noFilesLeavesEveryValueAtItsStart();
     void readsEveryFileOfAFullDirectory();
     void shortOptionsKeepTheValuesNotReached();
-    void mailSettingsDecideAutomaticChecking_data();
-    void mailSettingsDecideAutomaticChecking();
     void badFileSpoilsNothingElse_data();
     void badFileSpoilsNothingElse();
 };
@@ -115,31 +113,6 @@ void tst_StartupFiles::shortOptionsKeepTheValuesNotReached()
     QCOMPARE(files.options.programs[3].title, QString());
     QCOMPARE(files.options.trayMode, 0.0F);
     QCOMPARE(files.options.colour, 0);
-}
-
-void tst_StartupFiles::mailSettingsDecideAutomaticChecking_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("automatic");
-    QTest::addColumn<bool>("enabled");
-    const QByteArray account = "\"me\"\r\n\"\"\r\n\"pop.example\"\r\n\"me@mail.example\"\r\n\"\"\r\n";
-    QTest::newRow("enabled every five minutes") << "1\r\n300000\r\n" + account << true << true;
-    QTest::newRow("enabled, manual checks only") << "1\r\n9999999\r\n" + account << false << true;
-    QTest::newRow("disabled") << "0\r\n300000\r\n" + account << false << false;
-    QTest::newRow("flag that is neither 0 nor 1") << "2\r\n300000\r\n" + account << false << false;
-}
-
-void tst_StartupFiles::mailSettingsDecideAutomaticChecking()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, automatic);
-    QFETCH(bool, enabled);
-    TempDataDir dir;
-    dir.write(QStringLiteral("email.dat"), bytes);
-    const StartupFiles files = StartupFiles::read(dir.dataDir());
-    QCOMPARE(files.email.automaticCheckConfigured(), automatic);
-    QCOMPARE(files.email.checkingFlagIs(1), enabled);
-    QCOMPARE(files.email.server, QStringLiteral("pop.example"));
 }
 
 void tst_StartupFiles::badFileSpoilsNothingElse_data()
