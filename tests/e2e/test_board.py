@@ -33,8 +33,7 @@ def wait_exit(session, proc, seconds=10):
 
 
 def test_board_shows_at_stored_place_and_exit_stores_it(session, stage):
-    program = StagedProgram(session, stage, {"position.dat": b"0,4560,1215\r\n", "icons.dat": ICONS})
-    try:
+    with StagedProgram(session, stage, {"position.dat": b"0,4560,1215\r\n", "icons.dat": ICONS}) as program:
         proc = program.start()
         board = program.board(proc)
         geometry = session.geometry(board)
@@ -45,13 +44,10 @@ def test_board_shows_at_stored_place_and_exit_stores_it(session, stage):
         wait_exit(session, proc)
         assert program.read("position.dat") == b"0,4560,1215\r\n", program.read("position.dat")
         assert program.read("icons.dat") == ICONS, program.read("icons.dat")
-    finally:
-        program.cleanup()
 
 
 def test_docking_by_keyboard_and_always_on_top(session, stage):
-    program = StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"})
-    try:
+    with StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"}) as program:
         proc = program.start()
         board = program.board(proc)
         # "P&osition", then the third item, "Bottom Right Corner".
@@ -59,21 +55,15 @@ def test_docking_by_keyboard_and_always_on_top(session, stage):
         session.wait_for(lambda: session.geometry(board)["x"] == 1024 - 160, 5, "the board did not dock")
         assert session.geometry(board)["y"] == round((768 * 15 - 1800 - 440) / 15)
         open_menu_and_choose(session, board, ["t"])
-        state = session.wait_for(
-            lambda: "_NET_WM_STATE_ABOVE" in os.popen(f"DISPLAY={session.display} xprop -id {board} _NET_WM_STATE").read(),
-            5, "the board is not kept on top")
-        assert state
+        session.wait_for(lambda: "_NET_WM_STATE_ABOVE" in session.window_state(board), 5, "the board is not kept on top")
         assert program.read("position.dat") == b"1,1500,1500\r\n", program.read("position.dat")
         open_menu_and_choose(session, board, ["x"])
         wait_exit(session, proc)
         assert program.read("position.dat") == b"1,12960,9280\r\n", program.read("position.dat")
-    finally:
-        program.cleanup()
 
 
 def test_second_start_says_oops_and_leaves_the_first(session, stage):
-    program = StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"})
-    try:
+    with StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"}) as program:
         first = program.start()
         board = program.board(first)
         second = program.start()
@@ -86,13 +76,10 @@ def test_second_start_says_oops_and_leaves_the_first(session, stage):
         assert session.geometry(board)["x"] == 200
         open_menu_and_choose(session, board, ["x"])
         wait_exit(session, first)
-    finally:
-        program.cleanup()
 
 
 def test_start_without_data_files_reports_only_the_mail_picture(session, stage):
-    program = StagedProgram(session, stage, remove=["options.dat", "default.dat", "icons.dat", "email.gif"])
-    try:
+    with StagedProgram(session, stage, remove=["options.dat", "default.dat", "icons.dat", "email.gif"]) as program:
         proc = program.start()
         def message_box():
             # The splash (360 x 200) carries the application's name too; the board (160 x 120) must not show yet.
@@ -113,16 +100,13 @@ def test_start_without_data_files_reports_only_the_mail_picture(session, stage):
         wait_exit(session, proc)
         assert program.read("position.dat") == b"0,0,0\r\n"
         assert program.read("icons.dat") == b"0,0\r\n" * 6
-    finally:
-        program.cleanup()
 
 
 def test_read_only_data_directory_keeps_its_files_and_says_so(session, stage):
     if os.geteuid() != 0:
         print("SKIP test_read_only_data_directory_keeps_its_files_and_says_so: needs root to switch users")
         return
-    program = StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"})
-    try:
+    with StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"}) as program:
         listing = sorted(os.listdir(program.folder))
         before = {name: program.read(name) for name in listing if os.path.isfile(os.path.join(program.folder, name))}
         # The files belong to root and the program runs as nobody: it may read but not write.
@@ -149,8 +133,6 @@ def test_read_only_data_directory_keeps_its_files_and_says_so(session, stage):
         after = {name: program.read(name) for name in before}
         assert after == before, "a file of the read-only folder changed"
         assert sorted(os.listdir(program.folder)) == listing, "a file was left behind"
-    finally:
-        program.cleanup()
 
 
 def main():

@@ -91,6 +91,9 @@ class XSession:
                     values[key] = int(line.split(":")[1])
         return values
 
+    def window_state(self, window):
+        return run("xprop", "-id", str(window), "_NET_WM_STATE", env=self.env).stdout
+
     def screenshot(self, path):
         run("import", "-window", "root", path, env=self.env)
 
@@ -134,6 +137,12 @@ class StagedProgram:
                     return window
             return None
         return self.session.wait_for(find, seconds, "the board did not show")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.cleanup()
 
     def cleanup(self):
         for proc in self.procs:
