@@ -2,6 +2,7 @@
 
 #include "board/Form1.h"
 #include "core/DataDir.h"
+#include "core/Version.h"
 #include "core/frmSplash.h"
 #include "platform/Platform.h"
 #include "platform/qt/ClockSteady.h"
@@ -43,7 +44,8 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zendra 98"));
-    QApplication::setApplicationVersion(QStringLiteral("1.5.0"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
     // Only the board's "Exit" ends the program; a closed splash must not.
     QApplication::setQuitOnLastWindowClosed(false);
     if (afterCreate)

@@ -18,14 +18,11 @@ struct LaunchIconInfo
     double top;
     double width;
     double height;
-    double highestTop; // the lowest place a right-button drag may leave it
+    float highestTop; // the highest top a right-button move may give it
 };
 
 namespace LaunchIconTable
 {
-/// The highest left after a drag, for every icon.
-constexpr double kHighestLeft = 2180;
-
 const std::array<LaunchIconInfo, kLaunchIconCount>& all();
 const LaunchIconInfo& info(LaunchIconId id);
 } // namespace LaunchIconTable

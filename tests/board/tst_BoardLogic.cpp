@@ -2,6 +2,8 @@
 
 #include "board/BoardDrag.h"
 #include "board/BoardGeometry.h"
+#include "board/WebLinks.h"
+#include "launch/IconDrag.h"
 #include "platform/LaunchCommands.h"
 #include "platform/WaveInfo.h"
 
@@ -24,6 +26,11 @@ private Q_SLOTS:
     void launchCommandsFindTheDesktopsTools_data();
     void launchCommandsFindTheDesktopsTools();
     void waveHeaderGivesThePlayingTime();
+    void rightButtonMovesIconsByTheDisplacement_data();
+    void rightButtonMovesIconsByTheDisplacement();
+    void leftPressLooksPressedAndLaunches();
+    void updatesPageNamesTheVersion_data();
+    void updatesPageNamesTheVersion();
 };
 
 void tst_BoardLogic::dragKeepsTheGrabPointUnderThePointer()
@@ -170,6 +177,85 @@ void tst_BoardLogic::waveHeaderGivesThePlayingTime()
     QCOMPARE(WaveInfo::durationMs(wave), std::optional<qint64>(2000));
     QVERIFY(!WaveInfo::durationMs(QByteArray("RIFF\0\0\0\0AVI ", 12)));
     QVERIFY(!WaveInfo::durationMs(wave.left(30)));
+}
+
+void tst_BoardLogic::rightButtonMovesIconsByTheDisplacement_data()
+{
+    QTest::addColumn<QPointF>("place"); // left, top
+    QTest::addColumn<QPointF>("pressed");
+    QTest::addColumn<QPointF>("released");
+    QTest::addColumn<float>("highestTop");
+    QTest::addColumn<QPointF>("expected");
+    QTest::newRow("np 3000 to the right stops at 2180")
+        << QPointF(2055, 1440) << QPointF(100, 100) << QPointF(3100, 100) << 1620.0F << QPointF(2180, 1440);
+    QTest::newRow("np 3000 upwards stops at 0")
+        << QPointF(2055, 1440) << QPointF(100, 100) << QPointF(100, -2900) << 1620.0F << QPointF(2055, 0);
+    QTest::newRow("picture4 downwards stops at 1580")
+        << QPointF(1350, 1440) << QPointF(50, 50) << QPointF(50, 650) << 1580.0F << QPointF(1350, 1580);
+    QTest::newRow("controlp downwards stops at 1620")
+        << QPointF(825, 1440) << QPointF(50, 50) << QPointF(50, 650) << 1620.0F << QPointF(825, 1620);
+    QTest::newRow("left and up within the board, exactly")
+        << QPointF(825, 1440) << QPointF(120, 90) << QPointF(-285, -510) << 1620.0F << QPointF(420, 840);
+    // A bound holds only on the side the icon moved to: an icon already past it stays past it.
+    QTest::newRow("moving left from beyond 2180 keeps the excess")
+        << QPointF(2300, 1700) << QPointF(100, 100) << QPointF(85, 90) << 1620.0F << QPointF(2285, 1690);
+    QTest::newRow("press and release in one place moves nothing")
+        << QPointF(1710, 1440) << QPointF(75, 45) << QPointF(75, 45) << 1620.0F << QPointF(1710, 1440);
+}
+
+void tst_BoardLogic::rightButtonMovesIconsByTheDisplacement()
+{
+    QFETCH(QPointF, place);
+    QFETCH(QPointF, pressed);
+    QFETCH(QPointF, released);
+    QFETCH(float, highestTop);
+    QFETCH(QPointF, expected);
+    IconDrag drag;
+    const IconPlace start{static_cast<float>(place.y()), static_cast<float>(place.x())};
+    const IconPlace held = drag.press(Qt::RightButton, pressed, start);
+    QCOMPARE(held.left, start.left);
+    QCOMPARE(held.top, start.top);
+    const IconPlace end = drag.release(Qt::RightButton, released, held, highestTop);
+    QCOMPARE(QPointF(end.left, end.top), expected);
+    QVERIFY(!drag.clickLaunches());
+}
+
+void tst_BoardLogic::leftPressLooksPressedAndLaunches()
+{
+    IconDrag drag;
+    QVERIFY(drag.clickLaunches());
+    drag.press(Qt::RightButton, {10, 10}, {1440, 1710});
+    QVERIFY(!drag.clickLaunches());
+    const IconPlace pressed = drag.press(Qt::LeftButton, {10, 10}, {1440, 1710});
+    QCOMPARE(pressed.top, 1450.0F);
+    QCOMPARE(pressed.left, 1720.0F);
+    QVERIFY(drag.clickLaunches());
+    const IconPlace released = drag.release(Qt::LeftButton, {500, 500}, pressed, 1620);
+    QCOMPARE(released.top, 1440.0F);
+    QCOMPARE(released.left, 1710.0F);
+    // The middle button neither moves the icon nor changes whether a click launches.
+    const IconPlace middle = drag.press(Qt::MiddleButton, {10, 10}, released);
+    QCOMPARE(drag.release(Qt::MiddleButton, {900, 900}, middle, 1620).left, 1710.0F);
+    QVERIFY(drag.clickLaunches());
+}
+
+void tst_BoardLogic::updatesPageNamesTheVersion_data()
+{
+    QTest::addColumn<QList<int>>("version");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("this version") << QList<int>{1, 5, 0} << QStringLiteral("/zendra/updates/1.50.html");
+    QTest::newRow("minor 0, revision 5") << QList<int>{1, 0, 5} << QStringLiteral("/zendra/updates/1.05.html");
+    QTest::newRow("major 2, minor 1") << QList<int>{2, 1, 0} << QStringLiteral("/zendra/updates/2.10.html");
+}
+
+void tst_BoardLogic::updatesPageNamesTheVersion()
+{
+    QFETCH(QList<int>, version);
+    QFETCH(QString, page);
+    const QUrl url = WebLinks::updatesPage(version[0], version[1], version[2]);
+    QCOMPARE(url.path(), page);
+    QCOMPARE(url.host(), WebLinks::makerHome().host());
+    QVERIFY(url.host().endsWith(QStringLiteral(".example")));
 }
 
 QTEST_APPLESS_MAIN(tst_BoardLogic)
