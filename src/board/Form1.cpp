@@ -1,6 +1,9 @@
 #include "board/Form1.h"
 
+#include <utility>
+
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,9 +16,11 @@
 
 #include "board/PositionFile.h"
 #include "core/Twips.h"
+#include "launch/IconStrip.h"
 #include "launch/LaunchIconTable.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "platform/Tray.h"
 #include "platform/Volume.h"
 #include "settings/ApplyOptions.h"
@@ -93,6 +98,7 @@ void Form1::buildControls()
         icon->setToolTip(QString::fromLatin1(info.tooltip));
         icon->setPixmap(picture(info.picture));
         icon->setGeometry(Twips::rectToPixels(info.left, info.top, info.width, info.height));
+        icon->installEventFilter(this);
         icon->hide();
         m_launchIcons[static_cast<std::size_t>(info.id)] = icon;
     }
@@ -126,46 +132,9 @@ void Form1::buildControls()
     Shape1->setGeometry(emailpic->rect());
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     emailpic->hide();
-}
 
-void Form1::buildMenus()
-{
-    mnuRight = new QMenu(this);
-    mnuRight->setObjectName(QStringLiteral("mnuRight"));
-
-    mnuPosition = mnuRight->addMenu(QStringLiteral("P&osition"));
-    mnuPosition->setObjectName(QStringLiteral("mnuPosition"));
-    struct CornerItem
-    {
-        const char* name;
-        const char* caption;
-        BoardGeometry::Corner corner;
-    };
-    const CornerItem corners[] = {
-        {"mnutopright", "Top Right Corner", BoardGeometry::Corner::TopRight},
-        {"mnutopleft", "Top Left Corner", BoardGeometry::Corner::TopLeft},
-        {"mnubottomright", "Bottom Right Corner", BoardGeometry::Corner::BottomRight},
-        {"mnubottomleft", "Bottom Left Corner", BoardGeometry::Corner::BottomLeft},
-    };
-    for (const CornerItem& item : corners) {
-        QAction* action = mnuPosition->addAction(QString::fromLatin1(item.caption));
-        action->setObjectName(QString::fromLatin1(item.name));
-        connect(action, &QAction::triggered, this, [this, corner = item.corner] { dock(corner); });
-    }
-
-    mnuontop = mnuRight->addAction(QStringLiteral("Always On &Top"));
-    mnuontop->setObjectName(QStringLiteral("mnuontop"));
-    mnuontop->setCheckable(true);
-    // The check mark follows the board's state, which the handler changes itself.
-    connect(mnuontop, &QAction::triggered, this, [this] {
-        mnuontop->setChecked(!mnuontop->isChecked());
-        mnuontop_Click();
-    });
-
-    mnuRight->addSeparator();
-    mnuExit = mnuRight->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+    // Built last: the strip lies above the launch icons and covers them while it is open.
+    picIcons = new IconStrip(m_dataDir.file(QStringLiteral("pictures/")), this);
 }
 
 void Form1::Form_Load()
@@ -207,6 +176,56 @@ void Form1::setIconPlace(LaunchIconId id, const IconPlace& place)
 {
     m_iconPlaces[id] = place;
     launchIcon(id)->move(Twips::toPixels(place.left, place.top));
+}
+
+void Form1::mnuicondefault_Click()
+{
+    // Icons whose record the read does not reach go to the corner: the reader's values before reading.
+    IconPositions defaults;
+    defaults.read(m_dataDir, QString::fromLatin1(IconPositions::kDefaultName));
+    placeLaunchIcons(defaults);
+}
+
+void Form1::clearNoteHighlight()
+{
+    // The board has no note icons of its own yet, so there is no highlight to take away.
+}
+
+bool Form1::launchIconEvent(LaunchIconId id, QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const Qt::MouseButton button = mouse->button();
+    const QPointF pointer(Twips::fromPixels(mouse->position().x()), Twips::fromPixels(mouse->position().y()));
+    if (type == QEvent::MouseButtonRelease) {
+        const bool overIcon = launchIcon(id)->rect().contains(mouse->position().toPoint());
+        setIconPlace(id, m_iconDrag.release(button, pointer, m_iconPlaces[id], LaunchIconTable::info(id).highestTop));
+        if (button == Qt::RightButton)
+            unsetCursor();
+        const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
+        if ((button == Qt::LeftButton || button == Qt::RightButton) && overIcon && !endsDoubleClick)
+            launchIcon_Click(id);
+        return true;
+    }
+    // The second press of a double click looks pressed like the first but starts nothing more.
+    m_releaseEndsDoubleClick = type == QEvent::MouseButtonDblClick;
+    clearNoteHighlight();
+    setIconPlace(id, m_iconDrag.press(button, pointer, m_iconPlaces[id]));
+    if (button == Qt::RightButton)
+        setCursor(Qt::ClosedHandCursor);
+    return true;
+}
+
+void Form1::launchIcon_Click(LaunchIconId id)
+{
+    if (!m_iconDrag.clickLaunches())
+        return;
+    if (id == LaunchIconId::MyPrograms)
+        Image1_Click(QCursor::pos());
+    else
+        m_platform.shell.run(QString::fromLatin1(LaunchIconTable::info(id).command));
 }
 
 void Form1::applyOnTopFlag(float flag)
@@ -325,12 +344,6 @@ void Form1::removeTrayIcon()
     m_platform.tray.removeIcon(kTrayIconId);
 }
 
-void Form1::openBoardMenu(const QPoint& globalPosition)
-{
-    m_drag.popupOpened();
-    mnuRight->popup(globalPosition);
-}
-
 void Form1::mnuExit_Click()
 {
     m_exiting = true;
@@ -389,10 +402,15 @@ void Form1::mouseReleaseEvent(QMouseEvent* event)
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
+    for (const LaunchIconInfo& info : LaunchIconTable::all()) {
+        if (watched == launchIcon(info.id))
+            return launchIconEvent(info.id, event);
+    }
     if (watched == Picture1) {
         switch (type) {
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
+            clearNoteHighlight();
             if (mouse->button() == Qt::RightButton)
                 openBoardMenu(mouse->globalPosition().toPoint());
             else

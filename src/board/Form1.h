@@ -8,13 +8,17 @@
 #include "board/BoardGeometry.h"
 #include "core/DataDir.h"
 #include "core/StartupFiles.h"
+#include "launch/IconDrag.h"
 #include "launch/IconPositions.h"
+#include "launch/ProgramMenu.h"
 
+class IconStrip;
 class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
 class QMovie;
+class QUrl;
 struct Platform;
 
 /// The board: the program's one permanent window.
@@ -37,8 +41,19 @@ public:
     void dock(BoardGeometry::Corner corner);
     void up_Click();
     void down_Click();
-    /// Right-button press on the board or its background picture, or a right click on the tray icon.
+    /// Right-button press on the board or its background picture, or a right click on the tray icon: the board
+    /// menu with the program titles fresh from options.dat.
     void openBoardMenu(const QPoint& globalPosition);
+    /// Click on the My Programs icon: the program popup with fresh titles, unless the click ended a move.
+    void Image1_Click(const QPoint& globalPosition);
+    /// Starts program `index` (1 to 10) of the board's copy of the program list.
+    void mnuPrograms_Click(int index);
+    void mnuicondefault_Click();
+    void YoconTray1_LeftClick();
+    void YoconTray1_LeftDoubleClick();
+    void YoconTray1_RightClick(const QPoint& globalPosition);
+    /// Returns every note icon to its plain picture.
+    void clearNoteHighlight();
 
     // What apply options changes on the board.
     void setBoardColour(const QColor& colour);
@@ -57,6 +72,8 @@ public:
     const StartupFiles& startupFiles() const { return m_startup; }
     const BoardDrag& drag() const { return m_drag; }
     QMenu* boardMenu() const { return mnuRight; }
+    QMenu* programPopup() const { return mnuprogs; }
+    IconStrip* iconStrip() const { return picIcons; }
 
 Q_SIGNALS:
     /// "E&xit" has stored what it stores; the program ends now.
@@ -75,6 +92,12 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void buildHelpMenu();
+    void refreshProgramTitles(const ProgramMenu::Items& items);
+    void openLink(const QUrl& target);
+    bool launchIconEvent(LaunchIconId id, QEvent* event);
+    void launchIcon_Click(LaunchIconId id);
+    void bringToFront();
     void loadMailPicture();
     void applyOnTopFlag(float flag);
     void setOnTop(bool onTop);
@@ -91,6 +114,9 @@ private:
     BoardDrag m_drag;
     bool m_exiting = false;
     IconPositions m_iconPlaces;
+    IconDrag m_iconDrag;
+    // The release that ends a double click on a launch icon: the first click has started the program already.
+    bool m_releaseEndsDoubleClick = false;
     QPointF m_placedTwips;
     QPoint m_placedPixels;
 
@@ -102,9 +128,14 @@ private:
     QFrame* Shape1 = nullptr;
     QMovie* m_mailMovie = nullptr;
     std::array<QLabel*, kLaunchIconCount> m_launchIcons{};
+    IconStrip* picIcons = nullptr;
 
     QMenu* mnuRight = nullptr;
+    QMenu* mnuProgTitle = nullptr;
+    ProgramMenu::Items mnuPrograms{};
     QMenu* mnuPosition = nullptr;
+    QMenu* mnuprogs = nullptr;
+    ProgramMenu::Items mnuprog{};
     QAction* mnuontop = nullptr;
     QAction* mnuExit = nullptr;
 };

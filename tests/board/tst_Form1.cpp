@@ -10,10 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "Fakes.h"
+#include "BoardFixture.h"
 #include "FileSizeLimit.h"
-#include "TempDataDir.h"
-#include "board/Form1.h"
 #include "settings/ApplyOptions.h"
 
 using TrayCalls = QList<FakeTray::Call>;
@@ -25,42 +23,7 @@ const QString kMailPictureError = QStringLiteral(
     "There was an error reading the email graphic file. Please check to ensure that there is a vaild 'email.gif' "
     "file in the Zendra 98 directory.");
 
-QByteArray optionsWith(const QByteArray& record1, const QByteArray& record12)
-{
-    QByteArray bytes = record1 + "\r\n";
-    for (int i = 1; i <= 10; ++i)
-        bytes += QByteArray::number(i) + ",\"\",\"\"\r\n";
-    return bytes + record12 + "\r\n";
-}
-
 const QByteArray kIcons = "1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n";
-
-void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-struct Board
-{
-    FakePlatform fakes;
-    TempDataDir dir;
-    std::unique_ptr<Form1> form;
-
-    void load(bool withMailPicture = true)
-    {
-        if (withMailPicture) {
-            QFile gif(QStringLiteral(PICTURES_DIR "/email.gif"));
-            if (gif.open(QIODevice::ReadOnly))
-                dir.write(QStringLiteral("email.gif"), gif.readAll());
-        }
-        form = std::make_unique<Form1>(fakes.platform, dir.dataDir());
-        form->Form_Load();
-        form->show();
-    }
-    QLabel* icon(const char* name) const { return form->findChild<QLabel*>(QString::fromLatin1(name)); }
-    QAction* action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
-};
 
 } // namespace
 
@@ -138,13 +101,16 @@ void tst_Form1::trayIconFollowsItsMode_data()
     QTest::addColumn<QByteArray>("mode");
     QTest::addColumn<QByteArray>("position");
     QTest::addColumn<TrayCalls>("calls");
+    QTest::addColumn<TrayCalls>("afterToggle");
     using Call = FakeTray::Call;
-    QTest::newRow("1: always") << QByteArray("1") << QByteArray("1,0,0") << TrayCalls{Call::Add};
-    QTest::newRow("2: never") << QByteArray("2") << QByteArray("0,0,0") << TrayCalls{Call::Remove};
-    QTest::newRow("3, not on top") << QByteArray("3") << QByteArray("0,0,0") << TrayCalls{Call::Add};
-    QTest::newRow("3, on top") << QByteArray("3") << QByteArray("1,0,0") << TrayCalls{Call::Remove};
-    QTest::newRow("0: neither") << QByteArray("0") << QByteArray("0,0,0") << TrayCalls{};
-    QTest::newRow("2.5: neither") << QByteArray("2.5") << QByteArray("0,0,0") << TrayCalls{};
+    QTest::newRow("1: always") << QByteArray("1") << QByteArray("1,0,0") << TrayCalls{Call::Add} << TrayCalls{};
+    QTest::newRow("2: never") << QByteArray("2") << QByteArray("0,0,0") << TrayCalls{Call::Remove} << TrayCalls{};
+    QTest::newRow("3, not on top") << QByteArray("3") << QByteArray("0,0,0") << TrayCalls{Call::Add}
+                                   << TrayCalls{Call::Remove};
+    QTest::newRow("3, on top") << QByteArray("3") << QByteArray("1,0,0") << TrayCalls{Call::Remove}
+                               << TrayCalls{Call::Add};
+    QTest::newRow("0: neither") << QByteArray("0") << QByteArray("0,0,0") << TrayCalls{} << TrayCalls{};
+    QTest::newRow("2.5: neither") << QByteArray("2.5") << QByteArray("0,0,0") << TrayCalls{} << TrayCalls{};
 }
 
 void tst_Form1::trayIconFollowsItsMode()
@@ -152,6 +118,7 @@ void tst_Form1::trayIconFollowsItsMode()
     QFETCH(QByteArray, mode);
     QFETCH(QByteArray, position);
     QFETCH(TrayCalls, calls);
+    QFETCH(TrayCalls, afterToggle);
     Board board;
     board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1," + mode));
     board.dir.write(QStringLiteral("position.dat"), position + "\r\n");
@@ -159,6 +126,9 @@ void tst_Form1::trayIconFollowsItsMode()
     QCOMPARE(board.fakes.tray.calls, calls);
     if (!calls.isEmpty() && calls.last() == FakeTray::Call::Add)
         QCOMPARE(board.fakes.tray.tooltip, QStringLiteral("Zendra 98"));
+    board.fakes.tray.calls.clear();
+    board.action("mnuontop")->trigger();
+    QCOMPARE(board.fakes.tray.calls, afterToggle);
 }
 
 void tst_Form1::onTopToggleRewritesOnlyTheFlag()

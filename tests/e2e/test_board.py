@@ -6,7 +6,7 @@ import time
 import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import StagedProgram, XSession  # noqa: E402
+from xsession import StagedProgram, XSession, run  # noqa: E402
 
 ICONS = b"1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n"
 
@@ -25,6 +25,22 @@ def open_menu_and_choose(session, board, keys, pid=None):
     for key in keys:
         session.xdotool("key", key)
         time.sleep(0.15)
+
+
+def tray_icon(session):
+    """The program's icon embedded in the tray host's panel, or None."""
+    # The tray host's windows: a small leader window and the panel that holds the icons.
+    windows = session.xdotool("search", "--class", "^trayer$").stdout.split()
+    if not windows:
+        return None
+    panel = max((session.geometry(int(w)) for w in windows), key=lambda g: g.get("width", 0))
+    for window in session.xdotool("search", "--onlyvisible", "--classname", "^zendra98$").stdout.split():
+        geometry = session.geometry(int(window))
+        inside = (panel["x"] <= geometry.get("x", -1) < panel["x"] + panel["width"]
+                  and panel["y"] <= geometry.get("y", -1) < panel["y"] + panel["height"])
+        if inside and "_XEMBED_INFO(" in run("xprop", "-id", window, "_XEMBED_INFO", env=session.env).stdout:
+            return int(window)
+    return None
 
 
 def wait_exit(session, proc, seconds=10):
@@ -133,6 +149,34 @@ def test_read_only_data_directory_keeps_its_files_and_says_so(session, stage):
         after = {name: program.read(name) for name in before}
         assert after == before, "a file of the read-only folder changed"
         assert sorted(os.listdir(program.folder)) == listing, "a file was left behind"
+
+
+def test_tray_icon_menu_and_default_positions(session, stage):
+    with open(os.path.join(stage, "options.dat"), "rb") as f:
+        options = f.read()
+    always_in_tray = options[:options.rindex(b",")] + b",1\r\n"
+    moved = b"1000,100\r\n1000,400\r\n1000,700\r\n1000,1000\r\n1000,1300\r\n1000,1600\r\n"
+    files = {"options.dat": always_in_tray, "icons.dat": moved, "position.dat": b"1,1500,1500\r\n"}
+    with StagedProgram(session, stage, files) as program:
+        proc = program.start()
+        board = program.board(proc)
+        # Tray mode 1 shows the icon even though the board is kept on top.
+        icon = session.wait_for(lambda: tray_icon(session), 10, "no tray icon in the tray host")
+        where = session.geometry(icon)
+        session.xdotool("mousemove", str(where["x"] + 10), str(where["y"] + 10))
+        before = set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
+        session.xdotool("click", "3")
+        session.wait_for(lambda: set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split()) - before,
+                         5, "a right click on the tray icon opened no menu")
+        session.screenshot(os.path.join(program.dir, "tray-menu.png"))
+        session.xdotool("key", "Escape")
+        time.sleep(0.3)
+        # "&Icons", "&Default Positions"; then "E&xit".
+        open_menu_and_choose(session, board, ["i", "d"])
+        open_menu_and_choose(session, board, ["x"])
+        wait_exit(session, proc)
+        assert program.read("icons.dat") == program.read("default.dat"), program.read("icons.dat")
+        assert tray_icon(session) is None, "the tray icon outlived the program"
 
 
 def main():

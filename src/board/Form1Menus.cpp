@@ -1,0 +1,193 @@
+// The board's popup menus, the links of its Help menu, the program list and the tray icon's events.
+
+#include <QAction>
+#include <QMenu>
+#include <QWindow>
+
+#include "board/Form1.h"
+#include "board/WebLinks.h"
+#include "core/Version.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
+#include "platform/Tray.h"
+
+namespace
+{
+QAction* addItem(QMenu* menu, const char* name, const char* caption)
+{
+    QAction* item = menu->addAction(QString::fromLatin1(caption));
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+QMenu* addSubmenu(QMenu* menu, const char* name, const char* caption)
+{
+    QMenu* submenu = menu->addMenu(QString::fromLatin1(caption));
+    submenu->setObjectName(QString::fromLatin1(name));
+    submenu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return submenu;
+}
+
+// An item whose window the board does not have yet: shown, so the menu keeps its shape, but not choosable.
+void addUnavailable(QMenu* menu, const char* name, const char* caption)
+{
+    addItem(menu, name, caption)->setEnabled(false);
+}
+} // namespace
+
+void Form1::buildMenus()
+{
+    mnuRight = new QMenu(this);
+    mnuRight->setObjectName(QStringLiteral("mnuRight"));
+
+    addUnavailable(mnuRight, "mnunewnote", "&New Zendra Note");
+    addUnavailable(mnuRight, "mnuscratch", "Open S&cratch Pad");
+    mnuRight->addSeparator();
+    addUnavailable(mnuRight, "mnunetsearch", "Net &Search");
+    mnuProgTitle = addSubmenu(mnuRight, "mnuProgTitle", "&Launch Program");
+    mnuPrograms = ProgramMenu::build(mnuProgTitle, "mnuPrograms", "Program %1");
+    mnuRight->addSeparator();
+    addUnavailable(mnuRight, "mnccheckemail", "Check &Email");
+    addItem(mnuRight, "mnudisableauto", "&Disable Auto Check")->setVisible(false);
+    mnuRight->addSeparator();
+
+    QMenu* mnuicons = addSubmenu(mnuRight, "mnuicons", "&Icons");
+    connect(addItem(mnuicons, "mnuicondefault", "&Default Positions"),
+            &QAction::triggered,
+            this,
+            &Form1::mnuicondefault_Click);
+
+    mnuPosition = addSubmenu(mnuRight, "mnuPosition", "P&osition");
+    struct CornerItem
+    {
+        const char* name;
+        const char* caption;
+        BoardGeometry::Corner corner;
+    };
+    const CornerItem corners[] = {
+        {"mnutopright", "Top Right Corner", BoardGeometry::Corner::TopRight},
+        {"mnutopleft", "Top Left Corner", BoardGeometry::Corner::TopLeft},
+        {"mnubottomright", "Bottom Right Corner", BoardGeometry::Corner::BottomRight},
+        {"mnubottomleft", "Bottom Left Corner", BoardGeometry::Corner::BottomLeft},
+    };
+    for (const CornerItem& item : corners) {
+        connect(addItem(mnuPosition, item.name, item.caption), &QAction::triggered, this, [this, corner = item.corner] {
+            dock(corner);
+        });
+    }
+
+    mnuontop = addItem(mnuRight, "mnuontop", "Always On &Top");
+    mnuontop->setCheckable(true);
+    // The check mark follows the board's state, which the handler changes itself.
+    connect(mnuontop, &QAction::triggered, this, [this] {
+        mnuontop->setChecked(!mnuontop->isChecked());
+        mnuontop_Click();
+    });
+    mnuRight->addSeparator();
+    addUnavailable(mnuRight, "mnuPref", "&Preferences");
+    mnuRight->addSeparator();
+    buildHelpMenu();
+    mnuRight->addSeparator();
+    mnuExit = addItem(mnuRight, "mnuExit", "E&xit");
+    connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+
+    for (int i = 0; i < kProgramCount; ++i)
+        connect(mnuPrograms[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] {
+            mnuPrograms_Click(i + 1);
+        });
+
+    mnuprogs = new QMenu(this);
+    mnuprogs->setObjectName(QStringLiteral("mnuprogs"));
+    mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", "Item%1");
+    for (int i = 0; i < kProgramCount; ++i)
+        connect(
+            mnuprog[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { mnuPrograms_Click(i + 1); });
+
+    Tray& tray = m_platform.tray;
+    connect(&tray, &Tray::leftClicked, this, &Form1::YoconTray1_LeftClick);
+    connect(&tray, &Tray::leftDoubleClicked, this, &Form1::YoconTray1_LeftDoubleClick);
+    connect(&tray, &Tray::rightClicked, this, [this](int, QPoint globalPosition) {
+        YoconTray1_RightClick(globalPosition);
+    });
+}
+
+void Form1::buildHelpMenu()
+{
+    QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", "&Help");
+    const auto link = [this, mnuhelp](const char* name, const char* caption, const QUrl& target) {
+        connect(addItem(mnuhelp, name, caption), &QAction::triggered, this, [this, target] { openLink(target); });
+    };
+    link("mnufeedback", "&Feedback", WebLinks::feedback());
+    mnuhelp->addSeparator();
+    link("mnuwebtovane", "&Tovane Website", WebLinks::makerHome());
+    link("mnuwebzendra", "&Zendra 98 Website", WebLinks::productPage());
+    mnuhelp->addSeparator();
+    link("mnututorials", "&Help", WebLinks::helpPage(m_dataDir));
+    link("mnucheckforupdates",
+         "&Check for Updates",
+         WebLinks::updatesPage(Version::kMajor, Version::kMinor, Version::kRevision));
+    mnuhelp->addSeparator();
+    addUnavailable(mnuhelp, "mnutips", "Ti&ps");
+    mnuhelp->addSeparator();
+    addUnavailable(mnuhelp, "mnucredits", "&Credits");
+    addUnavailable(mnuhelp, "mnuAbout", "&About");
+}
+
+void Form1::openLink(const QUrl& target)
+{
+    m_platform.shell.open(target);
+}
+
+void Form1::refreshProgramTitles(const ProgramMenu::Items& items)
+{
+    // A missing or short file leaves the titles it does not reach as they were.
+    m_startup.options.readProgramList(m_dataDir);
+    ProgramMenu::setTitles(items, m_startup.options.programs);
+}
+
+void Form1::openBoardMenu(const QPoint& globalPosition)
+{
+    m_drag.popupOpened();
+    refreshProgramTitles(mnuPrograms);
+    mnuRight->popup(globalPosition);
+}
+
+void Form1::Image1_Click(const QPoint& globalPosition)
+{
+    if (!m_iconDrag.clickLaunches())
+        return;
+    refreshProgramTitles(mnuprog);
+    m_drag.popupOpened();
+    mnuprogs->popup(globalPosition);
+}
+
+void Form1::mnuPrograms_Click(int index)
+{
+    const QString& path = m_startup.options.programs[static_cast<std::size_t>(index - 1)].path;
+    // An empty path names no program; any other failure to start is the shell's to ignore.
+    if (!path.trimmed().isEmpty())
+        m_platform.shell.run(path);
+}
+
+void Form1::YoconTray1_LeftClick()
+{
+    bringToFront();
+}
+
+void Form1::YoconTray1_LeftDoubleClick()
+{
+    bringToFront();
+}
+
+void Form1::YoconTray1_RightClick(const QPoint& globalPosition)
+{
+    openBoardMenu(globalPosition);
+}
+
+void Form1::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
