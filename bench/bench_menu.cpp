@@ -13,17 +13,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "app/RealPlatform.h"
 #include "board/Form1.h"
 #include "core/DataDir.h"
-#include "platform/Platform.h"
-#include "platform/qt/ClockSteady.h"
-#include "platform/qt/DialogsQt.h"
-#include "platform/qt/InstanceGuardQt.h"
-#include "platform/qt/SettingsStoreQt.h"
-#include "platform/qt/ShellXdg.h"
-#include "platform/qt/SoundOnDemand.h"
-#include "platform/qt/TrayQt.h"
-#include "platform/qt/VolumeNone.h"
 
 namespace
 {
@@ -70,16 +62,8 @@ int main(int argc, char** argv)
     }
     const int openings = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 100;
 
-    DialogsQt dialogs;
-    ShellXdg shell;
-    SoundOnDemand sound(QApplication::applicationDirPath() + QStringLiteral("/zendra98sound"));
-    VolumeNone volume;
-    TrayQt tray;
-    SettingsStoreQt settings;
-    InstanceGuardQt instanceGuard(QApplication::applicationFilePath());
-    ClockSteady clock;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock};
-    Form1 board(platform, DataDir(QString::fromLocal8Bit(argv[1])));
+    RealPlatform facilities;
+    Form1 board(facilities.platform(), DataDir(QString::fromLocal8Bit(argv[1])));
     board.Form_Load();
     board.show();
     settle(500);

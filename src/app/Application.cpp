@@ -1,35 +1,17 @@
 #include "app/Application.h"
 
-#include "board/Form1.h"
-#include "core/DataDir.h"
-#include "core/Version.h"
-#include "core/frmSplash.h"
-#include "platform/Platform.h"
-#include "platform/qt/ClockSteady.h"
-#include "platform/qt/DialogsQt.h"
-#include "platform/qt/InstanceGuardQt.h"
-#include "platform/qt/SettingsStoreQt.h"
-#include "platform/qt/ShellXdg.h"
-#include "platform/qt/SoundOnDemand.h"
-#include "platform/qt/TrayQt.h"
-#ifdef ZENDRA_HAVE_ALSA
-#include "platform/qt/VolumeAlsa.h"
-#else
-#include "platform/qt/VolumeNone.h"
-#endif
-
 #include <memory>
 
 #include <QApplication>
 
+#include "app/RealPlatform.h"
+#include "board/Form1.h"
+#include "core/DataDir.h"
+#include "core/Version.h"
+#include "core/frmSplash.h"
+
 namespace
 {
-#ifdef ZENDRA_HAVE_ALSA
-using VolumeReal = VolumeAlsa;
-#else
-using VolumeReal = VolumeNone;
-#endif
-
 // On Wayland the board could neither place itself nor stay on top; XWayland lets it do both.
 void preferX11()
 {
@@ -51,15 +33,8 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     if (afterCreate)
         afterCreate(app);
 
-    DialogsQt dialogs;
-    ShellXdg shell;
-    SoundOnDemand sound(QApplication::applicationDirPath() + QStringLiteral("/zendra98sound"));
-    VolumeReal volume;
-    TrayQt tray;
-    SettingsStoreQt settings;
-    InstanceGuardQt instanceGuard(QApplication::applicationFilePath());
-    ClockSteady clock;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock};
+    RealPlatform facilities;
+    Platform& platform = facilities.platform();
     const DataDir dataDir = DataDir::ofApplication();
     std::unique_ptr<Form1> board;
     const auto prepareBoard = [&] {

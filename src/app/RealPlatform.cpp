@@ -1,0 +1,51 @@
+#include "app/RealPlatform.h"
+
+#include <QApplication>
+
+#include "platform/Platform.h"
+#include "platform/qt/ClockSteady.h"
+#include "platform/qt/DialogsQt.h"
+#include "platform/qt/InstanceGuardQt.h"
+#include "platform/qt/SettingsStoreQt.h"
+#include "platform/qt/ShellXdg.h"
+#include "platform/qt/SoundOnDemand.h"
+#include "platform/qt/TrayQt.h"
+#ifdef ZENDRA_HAVE_ALSA
+#include "platform/qt/VolumeAlsa.h"
+#else
+#include "platform/qt/VolumeNone.h"
+#endif
+
+namespace
+{
+#ifdef ZENDRA_HAVE_ALSA
+using VolumeReal = VolumeAlsa;
+#else
+using VolumeReal = VolumeNone;
+#endif
+} // namespace
+
+struct RealPlatform::Facilities
+{
+    DialogsQt dialogs;
+    ShellXdg shell;
+    SoundOnDemand sound{QApplication::applicationDirPath() + QStringLiteral("/zendra98sound")};
+    VolumeReal volume;
+    TrayQt tray;
+    SettingsStoreQt settings;
+    InstanceGuardQt instanceGuard{QApplication::applicationFilePath()};
+    ClockSteady clock;
+    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock};
+};
+
+RealPlatform::RealPlatform()
+    : m_facilities(std::make_unique<Facilities>())
+{
+}
+
+RealPlatform::~RealPlatform() = default;
+
+Platform& RealPlatform::platform()
+{
+    return m_facilities->platform;
+}
