@@ -179,6 +179,39 @@ def test_tray_icon_menu_and_default_positions(session, stage):
         assert tray_icon(session) is None, "the tray icon outlived the program"
 
 
+def test_my_programs_icon_starts_a_program_of_the_list(session, stage):
+    with open(os.path.join(stage, "options.dat"), "rb") as f:
+        records = f.read().split(b"\r\n")
+    with StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"}) as program:
+        # A program whose path holds a space, as a file dialog would give it.
+        folder = os.path.join(program.dir, "my tools")
+        os.mkdir(folder)
+        marker = os.path.join(program.dir, "started")
+        script = os.path.join(folder, "mark")
+        with open(script, "w") as f:
+            f.write(f"#!/bin/sh\necho \"$#\" > '{marker}'\n")
+        os.chmod(script, 0o755)
+        records[1] = b'1,"Mark & Co","' + script.encode() + b'"'
+        with open(os.path.join(program.folder, "options.dat"), "wb") as f:
+            f.write(b"\r\n".join(records))
+        proc = program.start()
+        board = program.board(proc)
+        geometry = session.geometry(board)
+        # The My Programs icon: 240 twips square at left 105, top 1440.
+        session.xdotool("mousemove", str(geometry["x"] + 15), str(geometry["y"] + 104))
+        before = set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
+        session.xdotool("click", "1")
+        session.wait_for(lambda: set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split()) - before,
+                         5, "the My Programs icon opened no menu")
+        session.xdotool("key", "Down")
+        session.xdotool("key", "Return")
+        session.wait_for(lambda: os.path.exists(marker), 5, "the program of the list did not start")
+        with open(marker) as f:
+            assert f.read().strip() == "0", "the path was split into arguments"
+        open_menu_and_choose(session, board, ["x"])
+        wait_exit(session, proc)
+
+
 def main():
     stage = sys.argv[1]
     tests = [value for name, value in globals().items() if name.startswith("test_")]
