@@ -28,7 +28,6 @@ private Q_SLOTS:
     void waveHeaderGivesThePlayingTime();
     void rightButtonMovesIconsByTheDisplacement_data();
     void rightButtonMovesIconsByTheDisplacement();
-    void leftPressLooksPressedAndLaunches();
     void updatesPageNamesTheVersion_data();
     void updatesPageNamesTheVersion();
 };
@@ -218,25 +217,6 @@ void tst_BoardLogic::rightButtonMovesIconsByTheDisplacement()
     const IconPlace end = drag.release(Qt::RightButton, released, held, highestTop);
     QCOMPARE(QPointF(end.left, end.top), expected);
     QVERIFY(!drag.clickLaunches());
-}
-
-void tst_BoardLogic::leftPressLooksPressedAndLaunches()
-{
-    IconDrag drag;
-    QVERIFY(drag.clickLaunches());
-    drag.press(Qt::RightButton, {10, 10}, {1440, 1710});
-    QVERIFY(!drag.clickLaunches());
-    const IconPlace pressed = drag.press(Qt::LeftButton, {10, 10}, {1440, 1710});
-    QCOMPARE(pressed.top, 1450.0F);
-    QCOMPARE(pressed.left, 1720.0F);
-    QVERIFY(drag.clickLaunches());
-    const IconPlace released = drag.release(Qt::LeftButton, {500, 500}, pressed, 1620);
-    QCOMPARE(released.top, 1440.0F);
-    QCOMPARE(released.left, 1710.0F);
-    // The middle button neither moves the icon nor changes whether a click launches.
-    const IconPlace middle = drag.press(Qt::MiddleButton, {10, 10}, released);
-    QCOMPARE(drag.release(Qt::MiddleButton, {900, 900}, middle, 1620).left, 1710.0F);
-    QVERIFY(drag.clickLaunches());
 }
 
 void tst_BoardLogic::updatesPageNamesTheVersion_data()

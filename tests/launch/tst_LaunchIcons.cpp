@@ -102,12 +102,8 @@ void tst_LaunchIcons::rightDragMovesWithoutStarting()
     QCOMPARE(np->pos(), QPoint(145, 96));
 
     // Pressed and let go in one place: the icon stays, the click starts nothing, a later left click does.
-    QLabel* picture4 = board.icon("picture4");
-    const QPoint before = picture4->pos();
-    rightDrag(picture4, {4, 4}, {4, 4});
-    QCOMPARE(picture4->pos(), before);
-    rightDrag(picture4, {4, 4}, {4, 60});
-    QCOMPARE(board.form->iconPlaces()[LaunchIconId::Explorer].top, 1580.0F);
+    rightDrag(np, {4, 4}, {4, 4});
+    QCOMPARE(np->pos(), QPoint(145, 96));
     QVERIFY(board.fakes.shell.ran.isEmpty());
     QTest::mouseClick(np, Qt::LeftButton, {}, QPoint(3, 3));
     QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("notepad.exe")});
