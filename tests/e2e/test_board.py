@@ -1,6 +1,7 @@
 """End-to-end tests: the staged program under Xvfb with openbox and a tray host, driven by xdotool."""
 
 import os
+import subprocess
 import sys
 import time
 import traceback
@@ -41,6 +42,11 @@ def tray_icon(session):
         if inside and "_XEMBED_INFO(" in run("xprop", "-id", window, "_XEMBED_INFO", env=session.env).stdout:
             return int(window)
     return None
+
+
+def active_window(session):
+    out = run("xprop", "-root", "_NET_ACTIVE_WINDOW", env=session.env).stdout
+    return int(out.split()[-1], 16) if "0x" in out else 0
 
 
 def wait_exit(session, proc, seconds=10):
@@ -171,6 +177,17 @@ def test_tray_icon_menu_and_default_positions(session, stage):
         session.screenshot(os.path.join(program.dir, "tray-menu.png"))
         session.xdotool("key", "Escape")
         time.sleep(0.3)
+        # Another window takes the focus; a left click on the tray icon brings the board back with it.
+        other = subprocess.Popen(["xmessage", "-geometry", "+600+50", "another window"], env=session.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            session.wait_for(lambda: active_window(session) not in (0, board), 5, "the other window took no focus")
+            session.xdotool("mousemove", str(where["x"] + 10), str(where["y"] + 10))
+            session.xdotool("click", "1")
+            session.wait_for(lambda: active_window(session) == board, 5, "a tray click did not bring the board back")
+        finally:
+            other.kill()
+            other.wait()
         # "&Icons", "&Default Positions"; then "E&xit".
         open_menu_and_choose(session, board, ["i", "d"])
         open_menu_and_choose(session, board, ["x"])
