@@ -91,17 +91,14 @@ void Form1::buildMenus()
     mnuExit = addItem(mnuRight, "mnuExit", "E&xit");
     connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
 
-    for (int i = 0; i < kProgramCount; ++i)
-        connect(mnuPrograms[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] {
-            mnuPrograms_Click(i + 1);
-        });
-
     mnuprogs = new QMenu(this);
     mnuprogs->setObjectName(QStringLiteral("mnuprogs"));
     mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", "Item%1");
-    for (int i = 0; i < kProgramCount; ++i)
-        connect(
-            mnuprog[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { mnuPrograms_Click(i + 1); });
+    // Both program menus start the same entry of the board's copy of the list.
+    for (const ProgramMenu::Items& items : {mnuPrograms, mnuprog}) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            connect(items[i], &QAction::triggered, this, [this, i] { mnuPrograms_Click(static_cast<int>(i) + 1); });
+    }
 
     Tray& tray = m_platform.tray;
     connect(&tray, &Tray::leftClicked, this, &Form1::YoconTray1_LeftClick);

@@ -12,17 +12,20 @@ from xsession import StagedProgram, XSession, run  # noqa: E402
 ICONS = b"1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n"
 
 
-def open_menu_and_choose(session, board, keys, pid=None):
+def click_and_wait_for_menu(session, x, y, button, what):
+    """Clicks at x, y and waits until a new window (the popup menu) shows."""
+    def visible():
+        return set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
+    before = visible()
+    session.xdotool("mousemove", str(x), str(y))
+    session.xdotool("click", button)
+    session.wait_for(lambda: visible() - before, 5, what)
+
+
+def open_menu_and_choose(session, board, keys):
     """Right button on the board, then, once the menu shows, the menu items by keyboard."""
     geometry = session.geometry(board)
-    before = set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
-    session.xdotool("mousemove", str(geometry["x"] + 80), str(geometry["y"] + 40))
-    session.xdotool("click", "3")
-
-    def menu_shown():
-        now = set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
-        return now - before
-    session.wait_for(menu_shown, 5, "the board menu did not open")
+    click_and_wait_for_menu(session, geometry["x"] + 80, geometry["y"] + 40, "3", "the board menu did not open")
     for key in keys:
         session.xdotool("key", key)
         time.sleep(0.15)
@@ -169,11 +172,8 @@ def test_tray_icon_menu_and_default_positions(session, stage):
         # Tray mode 1 shows the icon even though the board is kept on top.
         icon = session.wait_for(lambda: tray_icon(session), 10, "no tray icon in the tray host")
         where = session.geometry(icon)
-        session.xdotool("mousemove", str(where["x"] + 10), str(where["y"] + 10))
-        before = set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
-        session.xdotool("click", "3")
-        session.wait_for(lambda: set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split()) - before,
-                         5, "a right click on the tray icon opened no menu")
+        click_and_wait_for_menu(session, where["x"] + 10, where["y"] + 10, "3",
+                                "a right click on the tray icon opened no menu")
         session.screenshot(os.path.join(program.dir, "tray-menu.png"))
         session.xdotool("key", "Escape")
         time.sleep(0.3)
@@ -215,11 +215,8 @@ def test_my_programs_icon_starts_a_program_of_the_list(session, stage):
         board = program.board(proc)
         geometry = session.geometry(board)
         # The My Programs icon: 240 twips square at left 105, top 1440.
-        session.xdotool("mousemove", str(geometry["x"] + 15), str(geometry["y"] + 104))
-        before = set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split())
-        session.xdotool("click", "1")
-        session.wait_for(lambda: set(session.xdotool("search", "--onlyvisible", "--class", "").stdout.split()) - before,
-                         5, "the My Programs icon opened no menu")
+        click_and_wait_for_menu(session, geometry["x"] + 15, geometry["y"] + 104, "1",
+                                "the My Programs icon opened no menu")
         session.xdotool("key", "Down")
         session.xdotool("key", "Return")
         session.wait_for(lambda: os.path.exists(marker), 5, "the program of the list did not start")
