@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "app/BoardStart.h"
 #include "app/RealPlatform.h"
 #include "board/Form1.h"
 #include "core/DataDir.h"
@@ -63,8 +64,9 @@ int main(int argc, char** argv)
     const int openings = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 100;
 
     RealPlatform facilities;
-    Form1 board(facilities.platform(), DataDir(QString::fromLocal8Bit(argv[1])));
-    board.Form_Load();
+    const DataDir dataDir(QString::fromLocal8Bit(argv[1]));
+    Form1 board(facilities.platform(), dataDir);
+    loadBoard(board, dataDir);
     board.show();
     settle(500);
 

@@ -4,11 +4,12 @@
 
 #include <QApplication>
 
+#include "app/BoardStart.h"
 #include "app/RealPlatform.h"
+#include "app/frmSplash.h"
 #include "board/Form1.h"
 #include "core/DataDir.h"
 #include "core/Version.h"
-#include "core/frmSplash.h"
 
 namespace
 {
@@ -50,7 +51,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     const bool started = splash->Form_Load(
         [&] {
             prepareBoard();
-            board->Form_Load();
+            loadBoard(*board, dataDir);
             board->show();
         },
         prepareBoard);

@@ -6,6 +6,7 @@
 #include "platform/qt/ClockSteady.h"
 #include "platform/qt/DialogsQt.h"
 #include "platform/qt/InstanceGuardQt.h"
+#include "platform/qt/ScreensQt.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/ShellXdg.h"
 #include "platform/qt/SoundOnDemand.h"
@@ -35,7 +36,8 @@ struct RealPlatform::Facilities
     SettingsStoreQt settings;
     InstanceGuardQt instanceGuard{QApplication::applicationFilePath()};
     ClockSteady clock;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock};
+    ScreensQt screens;
+    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens};
 };
 
 RealPlatform::RealPlatform()

@@ -1,26 +1,20 @@
 #include "board/Form1.h"
 
-#include <utility>
-
 #include <QCloseEvent>
-#include <QCursor>
-#include <QFrame>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QMovie>
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
 
 #include "board/PositionFile.h"
+#include "core/PictureControl.h"
 #include "core/Twips.h"
-#include "launch/IconStrip.h"
-#include "launch/LaunchIconTable.h"
+#include "email/MailIndicator.h"
+#include "launch/IconPositions.h"
+#include "launch/LaunchIcons.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
-#include "platform/Shell.h"
+#include "platform/Screens.h"
 #include "platform/Tray.h"
 #include "platform/Volume.h"
 #include "settings/ApplyOptions.h"
@@ -28,31 +22,26 @@
 
 namespace
 {
-const auto kMailPictureError = QStringLiteral(
-    "There was an error reading the email graphic file. Please check to ensure that there is a vaild 'email.gif' "
-    "file in the Zendra 98 directory.");
-const auto kMailTooltip = QStringLiteral("Click anywhere in the black box to view your email headers.");
-
-// Places on the board, in twips.
+// The volume buttons' places on the board, in twips.
 constexpr double kVolumeLeft = 2130;
 constexpr double kUpTop = 570;
 constexpr double kDownTop = 900;
 constexpr double kVolumeWidth = 270;
 constexpr double kVolumeHeight = 330;
-constexpr double kMailLeft = 570;
-constexpr double kMailTop = 375;
-constexpr double kMailWidth = 1275;
-constexpr double kMailHeight = 1035;
-constexpr double kMailPictureSize = 750;
 
 const QColor kBorderColour(0x80, 0x80, 0x80);
 
-QRectF screenTwips(const QRect& pixels)
+QRectF toTwips(const QRect& pixels)
 {
     return {Twips::fromPixels(pixels.x()),
             Twips::fromPixels(pixels.y()),
             Twips::fromPixels(pixels.width()),
             Twips::fromPixels(pixels.height())};
+}
+
+QPointF twipsOf(const QMouseEvent* event)
+{
+    return {Twips::fromPixels(event->position().x()), Twips::fromPixels(event->position().y())};
 }
 } // namespace
 
@@ -86,146 +75,53 @@ QPixmap Form1::picture(const char* name) const
 
 void Form1::buildControls()
 {
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setMouseTracking(true);
-    Picture1->installEventFilter(this);
+    // Built first, so that every control lies above the background picture.
+    Picture1 = new PictureControl(QStringLiteral("Picture1"), this);
     Picture1->hide();
+    connect(Picture1, &PictureControl::pressed, this, [this](Qt::MouseButton button, QPointF, QPoint global) {
+        Picture1_MouseDown(button, global);
+    });
+    connect(Picture1, &PictureControl::moved, this, &Form1::dragStep);
+    connect(Picture1, &PictureControl::released, this, &Form1::restorePointer);
+    connect(Picture1, &PictureControl::clicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            Picture1_Click();
+    });
 
-    for (const LaunchIconInfo& info : LaunchIconTable::all()) {
-        auto* icon = new QLabel(this);
-        icon->setObjectName(QString::fromLatin1(info.objectName));
-        icon->setToolTip(QString::fromLatin1(info.tooltip));
-        icon->setPixmap(picture(info.picture));
-        icon->setGeometry(Twips::rectToPixels(info.left, info.top, info.width, info.height));
-        icon->installEventFilter(this);
-        icon->hide();
-        m_launchIcons[static_cast<std::size_t>(info.id)] = icon;
-    }
+    m_launch = std::make_unique<LaunchIcons>(m_platform, m_dataDir, *this);
 
-    const auto volumeButton = [this](const char* name, const char* pictureName, double top) {
-        auto* button = new QLabel(this);
-        button->setObjectName(QString::fromLatin1(name));
+    const auto volumeButton = [this](const char* name, const char* pictureName, double top, void (Form1::*click)()) {
+        auto* button = new PictureControl(QString::fromLatin1(name), this);
         button->setPixmap(picture(pictureName));
         button->setGeometry(Twips::rectToPixels(kVolumeLeft, top, kVolumeWidth, kVolumeHeight));
-        button->installEventFilter(this);
+        connect(button, &PictureControl::clicked, this, [this, click](Qt::MouseButton pressed) {
+            if (pressed == Qt::LeftButton)
+                (this->*click)();
+        });
         return button;
     };
-    up = volumeButton("up", "up.png", kUpTop);
-    down = volumeButton("down", "down.png", kDownTop);
+    up = volumeButton("up", "up.png", kUpTop, &Form1::up_Click);
+    down = volumeButton("down", "down.png", kDownTop, &Form1::down_Click);
 
-    emailpic = new QLabel(this);
-    emailpic->setObjectName(QStringLiteral("emailpic"));
-    emailpic->setGeometry(Twips::rectToPixels(kMailLeft, kMailTop, kMailWidth, kMailHeight));
-    emailpic->setAutoFillBackground(true);
-    QPalette black = emailpic->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    emailpic->setPalette(black);
-    emailpic->installEventFilter(this);
-    emailgif = new QLabel(emailpic);
-    emailgif->setObjectName(QStringLiteral("emailgif"));
-    emailgif->setToolTip(kMailTooltip);
-    emailgif->resize(Twips::sizeToPixels(kMailPictureSize, kMailPictureSize));
-    Shape1 = new QFrame(emailpic);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameShape(QFrame::Box);
-    Shape1->setGeometry(emailpic->rect());
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    emailpic->hide();
-
-    // Built last: the strip lies above the launch icons and covers them while it is open.
-    picIcons = new IconStrip(m_dataDir.file(QStringLiteral("pictures/")), this);
+    m_mail = std::make_unique<MailIndicator>(m_platform, m_dataDir, *this);
 }
 
-void Form1::Form_Load()
+void Form1::Form_Load(const PositionFile& position, const Options& options, const IconPositions& icons)
 {
-    loadMailPicture();
-    m_startup = StartupFiles::read(m_dataDir);
-    placeLaunchIcons(m_startup.icons);
-
-    const Options& options = m_startup.options;
+    m_mail->loadPicture();
+    m_launch->placeIcons(icons);
+    m_launch->setPrograms(options.programs);
     ApplyOptions::boardColour(*this, options.colour);
-    applyOnTopFlag(m_startup.position.onTop);
+    applyOnTopFlag(position.onTop);
     ApplyOptions::trayIcon(*this, options.trayMode);
-    placeAtStoredPosition(m_startup.position.left, m_startup.position.top);
+    placeAtStoredPosition(position.left, position.top);
     ApplyOptions::launchIconsAtStartup(*this, options);
     ApplyOptions::backgroundAtStartup(*this, options);
 }
 
-void Form1::loadMailPicture()
-{
-    m_mailMovie = new QMovie(m_dataDir.file(QStringLiteral("email.gif")), QByteArray(), this);
-    if (!m_mailMovie->isValid() || !m_mailMovie->jumpToFrame(0)) {
-        m_platform.dialogs.message({kMailPictureError, QString(), MessageIcon::Critical, MessageButtons::Ok});
-    } else {
-        emailgif->setMovie(m_mailMovie);
-        emailgif->resize(m_mailMovie->currentPixmap().size());
-    }
-    const double left = (kMailWidth - Twips::fromPixels(emailgif->width())) / 2;
-    const double top = (kMailHeight - Twips::fromPixels(emailgif->height())) / 2;
-    emailgif->move(Twips::toPixels(left, top));
-}
-
-void Form1::placeLaunchIcons(const IconPositions& positions)
-{
-    for (const LaunchIconInfo& info : LaunchIconTable::all())
-        setIconPlace(info.id, positions[info.id]);
-}
-
-void Form1::setIconPlace(LaunchIconId id, const IconPlace& place)
-{
-    m_iconPlaces[id] = place;
-    launchIcon(id)->move(Twips::toPixels(place.left, place.top));
-}
-
-void Form1::mnuicondefault_Click()
-{
-    // Icons whose record the read does not reach go to the corner: the reader's values before reading.
-    IconPositions defaults;
-    defaults.read(m_dataDir, QString::fromLatin1(IconPositions::kDefaultName));
-    placeLaunchIcons(defaults);
-}
-
 void Form1::clearNoteHighlight()
 {
-    // The board has no note icons of its own yet, so there is no highlight to take away.
-}
-
-bool Form1::launchIconEvent(LaunchIconId id, QEvent* event)
-{
-    const auto type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
-        return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const Qt::MouseButton button = mouse->button();
-    const QPointF pointer(Twips::fromPixels(mouse->position().x()), Twips::fromPixels(mouse->position().y()));
-    if (type == QEvent::MouseButtonRelease) {
-        const bool overIcon = launchIcon(id)->rect().contains(mouse->position().toPoint());
-        setIconPlace(id, m_iconDrag.release(button, pointer, m_iconPlaces[id], LaunchIconTable::info(id).highestTop));
-        if (button == Qt::RightButton)
-            unsetCursor();
-        const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
-        if ((button == Qt::LeftButton || button == Qt::RightButton) && overIcon && !endsDoubleClick)
-            launchIcon_Click(id);
-        return true;
-    }
-    // The second press of a double click looks pressed like the first but starts nothing more.
-    m_releaseEndsDoubleClick = type == QEvent::MouseButtonDblClick;
-    clearNoteHighlight();
-    setIconPlace(id, m_iconDrag.press(button, pointer, m_iconPlaces[id]));
-    if (button == Qt::RightButton)
-        setCursor(Qt::ClosedHandCursor);
-    return true;
-}
-
-void Form1::launchIcon_Click(LaunchIconId id)
-{
-    if (!m_iconDrag.clickLaunches())
-        return;
-    if (id == LaunchIconId::MyPrograms)
-        Image1_Click(QCursor::pos());
-    else
-        m_platform.shell.run(QString::fromLatin1(LaunchIconTable::info(id).command));
+    // The board has no note icons yet, so there is no highlight to take away.
 }
 
 void Form1::applyOnTopFlag(float flag)
@@ -271,11 +167,8 @@ void Form1::mnuontop_Click()
 void Form1::placeAtStoredPosition(float left, float top)
 {
     const QRect stored(Twips::toPixels(left, top), size());
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens << screen->geometry();
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    const QPoint place = BoardGeometry::visiblePlacement(stored, screens, primary ? primary->geometry() : QRect());
+    const QPoint place =
+        BoardGeometry::visiblePlacement(stored, m_platform.screens.geometries(), m_platform.screens.primary());
     if (place == stored.topLeft())
         moveToTwips({left, top});
     else
@@ -309,10 +202,10 @@ void Form1::moveToTwips(QPointF topLeft)
 
 void Form1::dock(BoardGeometry::Corner corner)
 {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary)
+    const QRect primary = m_platform.screens.primary();
+    if (primary.isEmpty())
         return;
-    moveToTwips(BoardGeometry::dockedPosition(corner, screenTwips(primary->geometry()), sizeTwips()));
+    moveToTwips(BoardGeometry::dockedPosition(corner, toTwips(primary), sizeTwips()));
 }
 
 void Form1::up_Click()
@@ -334,6 +227,25 @@ void Form1::setBoardColour(const QColor& colour)
     setPalette(palette);
 }
 
+void Form1::setControlVisible(const QString& objectName, bool visible)
+{
+    if (auto* control = findChild<QWidget*>(objectName, Qt::FindDirectChildrenOnly))
+        control->setVisible(visible);
+}
+
+void Form1::showBackgroundPicture(const QPixmap& picture, QPointF topLeft)
+{
+    Picture1->setPixmap(picture);
+    Picture1->setGeometry(QRect(Twips::toPixels(topLeft.x(), topLeft.y()), picture.size()));
+    Picture1->show();
+}
+
+void Form1::clearBackgroundPicture()
+{
+    Picture1->clear();
+    Picture1->hide();
+}
+
 void Form1::showTrayIcon()
 {
     m_platform.tray.addIcon(kTrayIconId, windowIcon(), QString::fromLatin1(kTrayTooltip));
@@ -344,8 +256,21 @@ void Form1::removeTrayIcon()
     m_platform.tray.removeIcon(kTrayIconId);
 }
 
+void Form1::popup(QMenu& menu, QPoint globalPosition)
+{
+    menu.popup(globalPosition);
+}
+
+QPoint Form1::pointerPosition() const
+{
+    return m_platform.screens.pointer();
+}
+
 void Form1::mnuExit_Click()
 {
+    // A failed write shows a message box, whose event loop could let a second "Exit" in.
+    if (m_exiting)
+        return;
     m_exiting = true;
     removeTrayIcon();
 
@@ -354,7 +279,8 @@ void Form1::mnuExit_Click()
     const PositionFile position{isOnTop() ? 1.0F : 0.0F, static_cast<float>(place.x()), static_cast<float>(place.y())};
     if (!position.write(m_dataDir))
         failures << QString::fromLatin1(PositionFile::kName);
-    iconpossave(failures);
+    if (!m_launch->iconpossave())
+        failures << QString::fromLatin1(IconPositions::kSavedName);
 
     if (!failures.isEmpty()) {
         m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save %1 in %2. The files there are unchanged.")
@@ -366,10 +292,25 @@ void Form1::mnuExit_Click()
     Q_EMIT exitRequested();
 }
 
-void Form1::iconpossave(QStringList& failures)
+void Form1::Picture1_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)
 {
-    if (!m_iconPlaces.write(m_dataDir, QString::fromLatin1(IconPositions::kSavedName)))
-        failures << QString::fromLatin1(IconPositions::kSavedName);
+    clearNoteHighlight();
+    if (button == Qt::RightButton)
+        openBoardMenu(globalPosition);
+    else
+        setCursor(Qt::SizeAllCursor);
+}
+
+void Form1::Picture1_Click()
+{
+    clearNoteHighlight();
+    m_drag.surfaceClicked();
+}
+
+void Form1::dragStep(Qt::MouseButtons held, QPointF pointer)
+{
+    if (const auto moved = m_drag.mouseMove(held, pointer, positionTwips()))
+        moveToTwips(*moved);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event)
@@ -380,16 +321,9 @@ void Form1::mousePressEvent(QMouseEvent* event)
         setCursor(Qt::SizeAllCursor);
 }
 
-void Form1::surfaceMouseMove(QMouseEvent* event)
-{
-    const QPointF pointer(Twips::fromPixels(event->position().x()), Twips::fromPixels(event->position().y()));
-    if (const auto moved = m_drag.mouseMove(event->buttons(), pointer, positionTwips()))
-        moveToTwips(*moved);
-}
-
 void Form1::mouseMoveEvent(QMouseEvent* event)
 {
-    surfaceMouseMove(event);
+    dragStep(event->buttons(), twipsOf(event));
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event)
@@ -397,59 +331,6 @@ void Form1::mouseReleaseEvent(QMouseEvent* event)
     unsetCursor();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         m_drag.surfaceClicked();
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
-    const auto type = event->type();
-    for (const LaunchIconInfo& info : LaunchIconTable::all()) {
-        if (watched == launchIcon(info.id))
-            return launchIconEvent(info.id, event);
-    }
-    if (watched == Picture1) {
-        switch (type) {
-        case QEvent::MouseButtonPress: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            clearNoteHighlight();
-            if (mouse->button() == Qt::RightButton)
-                openBoardMenu(mouse->globalPosition().toPoint());
-            else
-                setCursor(Qt::SizeAllCursor);
-            return true;
-        }
-        case QEvent::MouseMove:
-            surfaceMouseMove(static_cast<QMouseEvent*>(event));
-            return true;
-        case QEvent::MouseButtonRelease: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            unsetCursor();
-            if (mouse->button() == Qt::LeftButton && Picture1->rect().contains(mouse->position().toPoint()))
-                m_drag.surfaceClicked();
-            return true;
-        }
-        default:
-            return false;
-        }
-    }
-    if ((watched == up || watched == down) && type == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* label = static_cast<QLabel*>(watched);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            if (watched == up)
-                up_Click();
-            else
-                down_Click();
-        }
-        return true;
-    }
-    if (watched == emailpic && m_mailMovie && m_mailMovie->isValid()) {
-        // The animation runs only while the indicator shows, so an idle board costs no CPU.
-        if (type == QEvent::Show)
-            m_mailMovie->start();
-        else if (type == QEvent::Hide)
-            m_mailMovie->stop();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::paintEvent(QPaintEvent* event)

@@ -7,6 +7,7 @@
 #include "board/Form1.h"
 #include "board/WebLinks.h"
 #include "core/Version.h"
+#include "launch/LaunchIcons.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "platform/Tray.h"
@@ -44,8 +45,7 @@ void Form1::buildMenus()
     addUnavailable(mnuRight, "mnuscratch", "Open S&cratch Pad");
     mnuRight->addSeparator();
     addUnavailable(mnuRight, "mnunetsearch", "Net &Search");
-    mnuProgTitle = addSubmenu(mnuRight, "mnuProgTitle", "&Launch Program");
-    mnuPrograms = ProgramMenu::build(mnuProgTitle, "mnuPrograms", "Program %1");
+    m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", "&Launch Program"));
     mnuRight->addSeparator();
     addUnavailable(mnuRight, "mnccheckemail", "Check &Email");
     addItem(mnuRight, "mnudisableauto", "&Disable Auto Check")->setVisible(false);
@@ -54,10 +54,10 @@ void Form1::buildMenus()
     QMenu* mnuicons = addSubmenu(mnuRight, "mnuicons", "&Icons");
     connect(addItem(mnuicons, "mnuicondefault", "&Default Positions"),
             &QAction::triggered,
-            this,
-            &Form1::mnuicondefault_Click);
+            m_launch.get(),
+            &LaunchIcons::mnuicondefault_Click);
 
-    mnuPosition = addSubmenu(mnuRight, "mnuPosition", "P&osition");
+    QMenu* mnuPosition = addSubmenu(mnuRight, "mnuPosition", "P&osition");
     struct CornerItem
     {
         const char* name;
@@ -88,17 +88,7 @@ void Form1::buildMenus()
     mnuRight->addSeparator();
     buildHelpMenu();
     mnuRight->addSeparator();
-    mnuExit = addItem(mnuRight, "mnuExit", "E&xit");
-    connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
-
-    mnuprogs = new QMenu(this);
-    mnuprogs->setObjectName(QStringLiteral("mnuprogs"));
-    mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", "Item%1");
-    // Both program menus start the same entry of the board's copy of the list.
-    for (const ProgramMenu::Items& items : {mnuPrograms, mnuprog}) {
-        for (std::size_t i = 0; i < items.size(); ++i)
-            connect(items[i], &QAction::triggered, this, [this, i] { mnuPrograms_Click(static_cast<int>(i) + 1); });
-    }
+    connect(addItem(mnuRight, "mnuExit", "E&xit"), &QAction::triggered, this, &Form1::mnuExit_Click);
 
     Tray& tray = m_platform.tray;
     connect(&tray, &Tray::leftClicked, this, &Form1::YoconTray1_LeftClick);
@@ -135,35 +125,11 @@ void Form1::openLink(const QUrl& target)
     m_platform.shell.open(target);
 }
 
-void Form1::refreshProgramTitles(const ProgramMenu::Items& items)
-{
-    // A missing or short file leaves the titles it does not reach as they were.
-    m_startup.options.readProgramList(m_dataDir);
-    ProgramMenu::setTitles(items, m_startup.options.programs);
-}
-
 void Form1::openBoardMenu(const QPoint& globalPosition)
 {
-    m_drag.popupOpened();
-    refreshProgramTitles(mnuPrograms);
-    mnuRight->popup(globalPosition);
-}
-
-void Form1::Image1_Click(const QPoint& globalPosition)
-{
-    if (!m_iconDrag.clickLaunches())
-        return;
-    refreshProgramTitles(mnuprog);
-    m_drag.popupOpened();
-    mnuprogs->popup(globalPosition);
-}
-
-void Form1::mnuPrograms_Click(int index)
-{
-    const QString& path = m_startup.options.programs[static_cast<std::size_t>(index - 1)].path;
-    // An empty path names no program; any other failure to start is the shell's to ignore.
-    if (!path.trimmed().isEmpty())
-        m_platform.shell.run(path);
+    suppressDrag();
+    m_launch->refreshBoardMenu();
+    popup(*mnuRight, globalPosition);
 }
 
 void Form1::YoconTray1_LeftClick()

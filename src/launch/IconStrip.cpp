@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "core/PictureControl.h"
 #include "core/Twips.h"
 
 namespace
@@ -39,11 +40,13 @@ IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
     Image3 = hiddenPicture("Image3", "arrow-left.png");
     Image4 = hiddenPicture("Image4", "arrow-right.png");
 
-    Image2 = new QLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2 = new PictureControl(QStringLiteral("Image2"), this);
     Image2->setPixmap(Image3->pixmap());
     Image2->setGeometry(Twips::rectToPixels(kArrowLeft, kArrowTop, kArrowWidth, kArrowHeight));
-    Image2->installEventFilter(this);
+    connect(Image2, &PictureControl::clicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            Image2_Click();
+    });
 
     // The buttons carry no action; they fill the rest of the strip in equal widths.
     const double first = kArrowLeft + kArrowWidth + kButtonGap;
@@ -76,15 +79,22 @@ void IconStrip::place(double left, double top)
     move(Twips::toPixels(left, top));
 }
 
-bool IconStrip::eventFilter(QObject* watched, QEvent* event)
+void IconStrip::mousePressEvent(QMouseEvent* event)
 {
-    if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && Image2->rect().contains(mouse->position().toPoint()))
-            Image2_Click();
-        return true;
-    }
-    if (watched == Image2 && event->type() == QEvent::MouseButtonPress)
-        return true;
-    return QFrame::eventFilter(watched, event);
+    event->accept();
+}
+
+void IconStrip::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void IconStrip::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void IconStrip::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
 }

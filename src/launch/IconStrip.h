@@ -3,6 +3,7 @@
 #include <QFrame>
 
 class QLabel;
+class PictureControl;
 
 /// The sliding icon strip `picIcons`: a panel with the arrow `Image2` and six blank buttons that slides over
 /// the board's bottom row (open) or parks at its right edge, where only the arrow shows.
@@ -25,14 +26,18 @@ public:
     double topTwips() const { return m_top; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The strip is a panel of its own: presses, moves and releases on it never reach the board under it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void place(double left, double top);
 
     double m_left = 0;
     double m_top = 0;
-    QLabel* Image2 = nullptr;
+    PictureControl* Image2 = nullptr;
     QLabel* Image3 = nullptr; // the arrow while parked
     QLabel* Image4 = nullptr; // the arrow while open
 };

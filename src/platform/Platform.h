@@ -3,6 +3,7 @@
 class Clock;
 class Dialogs;
 class InstanceGuard;
+class Screens;
 class SettingsStore;
 class Shell;
 class Sound;
@@ -20,4 +21,5 @@ struct Platform
     SettingsStore& settings;
     InstanceGuard& instanceGuard;
     Clock& clock;
+    Screens& screens;
 };

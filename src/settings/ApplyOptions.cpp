@@ -1,10 +1,9 @@
 #include "settings/ApplyOptions.h"
 
 #include <QFileInfo>
-#include <QLabel>
 #include <QPixmap>
 
-#include "board/Form1.h"
+#include "core/BoardSurface.h"
 #include "core/Flag.h"
 #include "core/Twips.h"
 #include "settings/BoardColour.h"
@@ -13,40 +12,30 @@
 namespace
 {
 // The background picture's design place: its top stands one pixel above the board's edge.
-constexpr double kPictureDesignLeft = 0;
-constexpr double kPictureDesignTop = -15;
+constexpr QPointF kPictureDesignPlace{0, -15};
 
-bool loadPicture(QLabel* picture, const QString& path)
-{
-    const QPixmap pixmap(path);
-    if (pixmap.isNull())
-        return false;
-    picture->setPixmap(pixmap);
-    picture->resize(pixmap.size());
-    picture->show();
-    return true;
-}
+// The launch icons that the icon flags of options.dat show.
+const auto kExplorer = QStringLiteral("picture4");
+const auto kMyPrograms = QStringLiteral("Image1");
+const auto kDialUp = QStringLiteral("dialup");
+const auto kControlPanel = QStringLiteral("controlp");
+const auto kCalculator = QStringLiteral("cal");
+const auto kNotepad = QStringLiteral("np");
 
-void centre(Form1& board, QLabel* picture)
+QPointF centred(const BoardSurface& board, const QPixmap& picture)
 {
     const QSizeF boardSize = board.sizeTwips();
-    const double left = (boardSize.width() - Twips::fromPixels(picture->width())) / 2;
-    const double top = (boardSize.height() - Twips::fromPixels(picture->height())) / 2;
-    picture->move(Twips::toPixels(left, top));
-}
-
-void setIcon(Form1& board, LaunchIconId id, bool visible)
-{
-    board.launchIcon(id)->setVisible(visible);
+    return {(boardSize.width() - Twips::fromPixels(picture.width())) / 2,
+            (boardSize.height() - Twips::fromPixels(picture.height())) / 2};
 }
 } // namespace
 
-void ApplyOptions::boardColour(Form1& board, qint32 colour)
+void ApplyOptions::boardColour(BoardSurface& board, qint32 colour)
 {
     board.setBoardColour(colourFromStored(colour));
 }
 
-void ApplyOptions::trayIcon(Form1& board, float mode)
+void ApplyOptions::trayIcon(BoardSurface& board, float mode)
 {
     if (mode == static_cast<float>(TrayMode::Always)) {
         board.showTrayIcon();
@@ -60,55 +49,47 @@ void ApplyOptions::trayIcon(Form1& board, float mode)
     }
 }
 
-void ApplyOptions::launchIconsAtStartup(Form1& board, const Options& options)
+void ApplyOptions::launchIconsAtStartup(BoardSurface& board, const Options& options)
 {
-    const std::pair<LaunchIconId, float> flags[] = {
-        {LaunchIconId::Explorer, options.explorerFlag},
-        {LaunchIconId::MyPrograms, options.myProgramsFlag},
-        {LaunchIconId::DialUp, options.dialUpFlag},
-        {LaunchIconId::ControlPanel, options.controlPanelFlag},
-        {LaunchIconId::Calculator, options.calculatorFlag},
-        {LaunchIconId::Notepad, options.notepadFlag},
+    const std::pair<const QString&, float> flags[] = {
+        {kExplorer, options.explorerFlag},
+        {kMyPrograms, options.myProgramsFlag},
+        {kDialUp, options.dialUpFlag},
+        {kControlPanel, options.controlPanelFlag},
+        {kCalculator, options.calculatorFlag},
+        {kNotepad, options.notepadFlag},
     };
-    for (const auto& [id, flag] : flags) {
+    for (const auto& [name, flag] : flags) {
         if (isFlagSet(flag))
-            setIcon(board, id, true);
+            board.setControlVisible(name, true);
     }
 }
 
-void ApplyOptions::backgroundAtStartup(Form1& board, const Options& options)
+void ApplyOptions::backgroundAtStartup(BoardSurface& board, const Options& options)
 {
-    const bool centred = options.centreFlag == 1.0F;
-    if ((!centred && options.centreFlag != 0.0F) || options.backgroundPath.isEmpty() ||
+    const bool centre = options.centreFlag == 1.0F;
+    if ((!centre && options.centreFlag != 0.0F) || options.backgroundPath.isEmpty() ||
         !QFileInfo(options.backgroundPath).isFile())
         return;
-    QLabel* picture = board.backgroundPicture();
-    if (!loadPicture(picture, options.backgroundPath))
-        return;
-    if (centred)
-        centre(board, picture);
-    else
-        picture->move(Twips::toPixels(kPictureDesignLeft, kPictureDesignTop));
+    const QPixmap picture(options.backgroundPath);
+    if (!picture.isNull())
+        board.showBackgroundPicture(picture, centre ? centred(board, picture) : kPictureDesignPlace);
 }
 
-void ApplyOptions::fromPreferences(Form1& board, const PreferenceValues& values)
+void ApplyOptions::fromPreferences(BoardSurface& board, const PreferenceValues& values)
 {
     trayIcon(board, values.trayMode);
-    setIcon(board, LaunchIconId::Explorer, values.explorer);
-    QLabel* picture = board.backgroundPicture();
+    board.setControlVisible(kExplorer, values.explorer);
     if (values.picturePath.isEmpty()) {
-        picture->clear();
-        picture->hide();
-    } else if (loadPicture(picture, values.picturePath)) {
-        if (values.centrePicture)
-            centre(board, picture);
-        else
-            picture->move(0, 0);
+        board.clearBackgroundPicture();
+    } else if (const QPixmap picture(values.picturePath); !picture.isNull()) {
+        // A path that names no picture keeps the one the board shows, where it is.
+        board.showBackgroundPicture(picture, values.centrePicture ? centred(board, picture) : QPointF(0, 0));
     }
     boardColour(board, values.colour);
-    setIcon(board, LaunchIconId::MyPrograms, values.myPrograms);
-    setIcon(board, LaunchIconId::DialUp, values.dialUp);
-    setIcon(board, LaunchIconId::ControlPanel, values.controlPanel);
-    setIcon(board, LaunchIconId::Calculator, values.calculator);
-    setIcon(board, LaunchIconId::Notepad, values.notepad);
+    board.setControlVisible(kMyPrograms, values.myPrograms);
+    board.setControlVisible(kDialUp, values.dialUp);
+    board.setControlVisible(kControlPanel, values.controlPanel);
+    board.setControlVisible(kCalculator, values.calculator);
+    board.setControlVisible(kNotepad, values.notepad);
 }

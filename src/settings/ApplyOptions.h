@@ -3,20 +3,20 @@
 #include <QString>
 #include <QtGlobal>
 
-class Form1;
+class BoardSurface;
 struct Options;
 
 /// Makes the board show the stored options. The start-up variant runs its steps at their places in the board's
 /// load; the preferences variant runs as one step right after the options were written.
 namespace ApplyOptions
 {
-void boardColour(Form1& board, qint32 colour);
+void boardColour(BoardSurface& board, qint32 colour);
 /// 1: show the tray icon; 2: remove it; 3: show it only while the board is not on top; else neither.
-void trayIcon(Form1& board, float mode);
+void trayIcon(BoardSurface& board, float mode);
 /// Shows the icons whose flag is set; the start-up variant never hides one.
-void launchIconsAtStartup(Form1& board, const Options& options);
+void launchIconsAtStartup(BoardSurface& board, const Options& options);
 /// Loads the background picture when the file exists and the centre flag is 0 (design place) or 1 (centred).
-void backgroundAtStartup(Form1& board, const Options& options);
+void backgroundAtStartup(BoardSurface& board, const Options& options);
 
 /// The preferences window's control values.
 struct PreferenceValues
@@ -32,5 +32,5 @@ struct PreferenceValues
     qint32 colour = 0;
     float trayMode = 0;
 };
-void fromPreferences(Form1& board, const PreferenceValues& values);
+void fromPreferences(BoardSurface& board, const PreferenceValues& values);
 } // namespace ApplyOptions

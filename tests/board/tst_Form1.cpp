@@ -12,7 +12,7 @@
 
 #include "BoardFixture.h"
 #include "FileSizeLimit.h"
-#include "settings/ApplyOptions.h"
+#include "email/MailIndicator.h"
 
 using TrayCalls = QList<FakeTray::Call>;
 Q_DECLARE_METATYPE(TrayCalls)
@@ -42,9 +42,10 @@ private Q_SLOTS:
     void exitOnAFullDiskSaysSoAndKeepsTheFiles();
     void dragFollowsThePointerUntilAMenuOpens();
     void volumeButtonsStepTheMixer();
-    void backgroundPictureAtStartup_data();
-    void backgroundPictureAtStartup();
-    void preferencesVariantHidesAndPlaces();
+    void mouseOnAControlDoesOnlyWhatTheControlDoes_data();
+    void mouseOnAControlDoesOnlyWhatTheControlDoes();
+    void cornersDockOnThePrimaryScreen();
+    void boardStoredOnNoScreenComesUpOnThePrimary();
 };
 
 void tst_Form1::startWithoutAnyFile()
@@ -189,6 +190,8 @@ void tst_Form1::exitOnAFullDiskSaysSoAndKeepsTheFiles()
     QSignalSpy exited(board.form.get(), &Form1::exitRequested);
     {
         const FileSizeLimit full(4);
+        // While the message is open, "Exit" chosen again from the board or tray menu does nothing.
+        board.fakes.dialogs.whileOpen = [&] { board.action("mnuExit")->trigger(); };
         board.form->mnuExit_Click();
     }
     QCOMPARE(exited.size(), 1);
@@ -243,77 +246,94 @@ void tst_Form1::volumeButtonsStepTheMixer()
     QCOMPARE(board.fakes.volume.sets, 2);
 }
 
-void tst_Form1::backgroundPictureAtStartup_data()
+void tst_Form1::mouseOnAControlDoesOnlyWhatTheControlDoes_data()
 {
-    QTest::addColumn<QByteArray>("centreFlag");
-    QTest::addColumn<bool>("pictureExists");
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<QPoint>("place");
-    QTest::newRow("design place") << QByteArray("0") << true << true << QPoint(0, -1);
-    QTest::newRow("centred") << QByteArray("1") << true << true << QPoint(40, 35);
-    QTest::newRow("another centre flag shows none") << QByteArray("2") << true << false << QPoint();
-    QTest::newRow("a missing file shows none") << QByteArray("1") << false << false << QPoint();
-}
-
-void tst_Form1::backgroundPictureAtStartup()
-{
-    QFETCH(QByteArray, centreFlag);
-    QFETCH(bool, pictureExists);
-    QFETCH(bool, shown);
-    QFETCH(QPoint, place);
-    Board board;
-    const QString path = board.dir.path() + QStringLiteral("/sky, blue.png");
-    if (pictureExists) {
-        QImage image(80, 50, QImage::Format_RGB32);
-        image.fill(Qt::cyan);
-        QVERIFY(image.save(path));
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("boardMoves");
+    QTest::addColumn<bool>("menuOpens");
+    QTest::addColumn<Qt::CursorShape>("pointerWhileHeld");
+    const auto row = [](const char* control, Qt::MouseButton button, bool moves, bool menu, Qt::CursorShape held) {
+        QTest::addRow("%s, button %d", control, int(button))
+            << QString::fromLatin1(control) << button << moves << menu << held;
+    };
+    // Only the background picture drags the board and opens its menu, as the surface does.
+    row("Picture1", Qt::LeftButton, true, false, Qt::SizeAllCursor);
+    row("Picture1", Qt::RightButton, false, true, Qt::ArrowCursor);
+    for (const char* control : {"cal", "Image1"}) {
+        row(control, Qt::LeftButton, false, false, Qt::ArrowCursor);
+        row(control, Qt::RightButton, false, false, Qt::ClosedHandCursor);
     }
-    board.dir.write(QStringLiteral("options.dat"),
-                    optionsWith("\"" + path.toUtf8() + "\"," + centreFlag, "0,0,0,0,0,0,0,0"));
-    board.load();
-    QLabel* picture = board.form->backgroundPicture();
-    QCOMPARE(picture->isVisible(), shown);
-    if (shown) {
-        QCOMPARE(picture->pos(), place);
-        QCOMPARE(picture->size(), QSize(80, 50));
+    row("cal", Qt::MiddleButton, false, false, Qt::ArrowCursor);
+    for (const char* control : {"up", "down", "picIcons", "Image2", "stripButton1", "emailpic", "emailgif"}) {
+        row(control, Qt::LeftButton, false, false, Qt::ArrowCursor);
+        row(control, Qt::RightButton, false, false, Qt::ArrowCursor);
     }
 }
 
-void tst_Form1::preferencesVariantHidesAndPlaces()
+void tst_Form1::mouseOnAControlDoesOnlyWhatTheControlDoes()
 {
+    QFETCH(QString, control);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, boardMoves);
+    QFETCH(bool, menuOpens);
+    QFETCH(Qt::CursorShape, pointerWhileHeld);
     Board board;
-    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,0"));
+    const QString picture = board.dir.path() + QStringLiteral("/back.png");
+    QImage image(160, 120, QImage::Format_RGB32);
+    image.fill(Qt::cyan);
+    QVERIFY(image.save(picture));
+    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"" + picture.toUtf8() + "\",1", "1,0,1,1,1,1,1,2"));
+    board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
+    board.dir.write(QStringLiteral("icons.dat"), kIcons);
     board.load();
-    const QString path = board.dir.path() + QStringLiteral("/back.png");
-    QImage image(80, 50, QImage::Format_RGB32);
-    image.fill(Qt::yellow);
-    QVERIFY(image.save(path));
+    board.form->mail().show();
+    auto* widget = board.form->findChild<QWidget*>(control);
+    QVERIFY(widget && widget->isVisible());
+    const QPoint start = board.form->pos();
 
-    ApplyOptions::PreferenceValues values;
-    values.picturePath = path;
-    values.explorer = true;
-    values.calculator = true;
-    values.colour = 0x00FF00;
-    values.trayMode = 2;
-    ApplyOptions::fromPreferences(*board.form, values);
-    QVERIFY(board.icon("picture4")->isVisible());
-    QVERIFY(board.icon("cal")->isVisible());
-    for (const char* name : {"Image1", "dialup", "controlp", "np"})
-        QVERIFY2(!board.icon(name)->isVisible(), name);
-    QCOMPARE(board.form->backgroundPicture()->pos(), QPoint(0, 0));
-    QCOMPARE(board.form->palette().color(QPalette::Window), QColor(0, 255, 0));
-    QCOMPARE(board.fakes.tray.calls, TrayCalls{FakeTray::Call::Remove});
-
-    // A path that names no picture keeps the one shown; an empty path clears it.
-    values.picturePath = board.dir.path() + QStringLiteral("/missing.png");
-    values.centrePicture = true;
-    ApplyOptions::fromPreferences(*board.form, values);
-    QVERIFY(board.form->backgroundPicture()->isVisible());
-    QCOMPARE(board.form->backgroundPicture()->pos(), QPoint(0, 0));
-    values.picturePath.clear();
-    ApplyOptions::fromPreferences(*board.form, values);
-    QVERIFY(!board.form->backgroundPicture()->isVisible());
+    // Press, drag 30 pixels away and let go there: a drag on the board, or a move of a launch icon.
+    sendMouse(widget, QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::NoButton);
+    sendMouse(widget, QEvent::MouseButtonPress, {2, 2}, button, button);
+    QCOMPARE(board.form->boardMenu()->isVisible(), menuOpens);
+    QCOMPARE(board.form->cursor().shape(), pointerWhileHeld);
+    sendMouse(widget, QEvent::MouseMove, {32, 17}, Qt::NoButton, button);
+    QCOMPARE(board.form->pos() != start, boardMoves);
+    sendMouse(widget, QEvent::MouseButtonRelease, {32, 17}, button, Qt::NoButton);
+    QCOMPARE(board.form->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(board.fakes.shell.ran.isEmpty());
+    QCOMPARE(board.fakes.volume.sets, 0);
 }
 
+void tst_Form1::cornersDockOnThePrimaryScreen()
+{
+    Board board;
+    board.fakes.screens.screens = {QRect(0, 0, 1000, 700), QRect(-800, 0, 800, 600)};
+    board.load();
+    const auto dockedAt = [&](const char* item) {
+        board.action(item)->trigger();
+        return board.form->pos();
+    };
+    // The bottom corners stand 440 twips (29.3 pixels) above the screen's lower edge.
+    QCOMPARE(dockedAt("mnutopright"), QPoint(840, 0));
+    QCOMPARE(dockedAt("mnubottomleft"), QPoint(0, 551));
+    QCOMPARE(dockedAt("mnubottomright"), QPoint(840, 551));
+    QCOMPARE(dockedAt("mnutopleft"), QPoint(0, 0));
+}
+
+void tst_Form1::boardStoredOnNoScreenComesUpOnThePrimary()
+{
+    Board board;
+    board.fakes.screens.screens = {QRect(0, 0, 1000, 700), QRect(1000, 0, 800, 600)};
+    board.dir.write(QStringLiteral("position.dat"), "0,60000,-3000\r\n");
+    board.load();
+    QCOMPARE(board.form->pos(), QPoint(840, 0));
+    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,60000,-3000\r\n"));
+
+    // On the second screen the stored place is kept as it is.
+    board.dir.write(QStringLiteral("position.dat"), "0,16500,1500\r\n");
+    board.load();
+    QCOMPARE(board.form->pos(), QPoint(1100, 100));
+}
 QTEST_MAIN(tst_Form1)
 #include "tst_Form1.moc"

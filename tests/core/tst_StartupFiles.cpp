@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "TempDataDir.h"
-#include "core/StartupFiles.h"
+#include "app/StartupFiles.h"
 
 namespace
 {

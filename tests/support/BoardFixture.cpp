@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "app/BoardStart.h"
+
 QByteArray optionsWith(const QByteArray& record1, const QByteArray& record12)
 {
     QByteArray bytes = record1 + "\r\n";
@@ -36,7 +38,7 @@ void Board::load(bool withMailPicture)
             dir.write(QStringLiteral("email.gif"), gif.readAll());
     }
     form = std::make_unique<Form1>(fakes.platform, dir.dataDir());
-    form->Form_Load();
+    loadBoard(*form, dir.dataDir());
     form->show();
 }
 

@@ -1,8 +1,12 @@
 #include "Fakes.h"
 
+#include <utility>
+
 MessageAnswer FakeDialogs::message(const MessageRequest& request)
 {
     messages << request;
+    if (whileOpen)
+        std::exchange(whileOpen, nullptr)();
     if (!answers.isEmpty())
         return answers.takeFirst();
     switch (request.buttons) {

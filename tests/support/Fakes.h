@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QHash>
 #include <QList>
 #include <QUrl>
@@ -8,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/InstanceGuard.h"
 #include "platform/Platform.h"
+#include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
@@ -15,12 +18,13 @@
 #include "platform/Volume.h"
 
 /// Records every message box and answers from a script; an empty script answers the first button. The other
-/// dialogs answer as a cancel.
+/// dialogs answer as a cancel. `whileOpen` runs once, while the next message box is open, as the user could act then.
 class FakeDialogs final : public Dialogs
 {
 public:
     QList<MessageRequest> messages;
     QList<MessageAnswer> answers;
+    std::function<void()> whileOpen;
 
     MessageAnswer message(const MessageRequest& request) override;
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
@@ -114,6 +118,18 @@ public:
     qint64 milliseconds() const override { return now; }
 };
 
+/// One 1024 x 768 screen unless a test sets others.
+class FakeScreens final : public Screens
+{
+public:
+    QList<QRect> screens{QRect(0, 0, 1024, 768)};
+    QPoint pointerAt;
+
+    QList<QRect> geometries() const override { return screens; }
+    QRect primary() const override { return screens.value(0); }
+    QPoint pointer() const override { return pointerAt; }
+};
+
 /// Every facility faked, ready to hand to a window.
 struct FakePlatform
 {
@@ -125,5 +141,6 @@ struct FakePlatform
     FakeSettingsStore settings;
     FakeInstanceGuard instanceGuard;
     FakeClock clock;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock};
+    FakeScreens screens;
+    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens};
 };

@@ -1,4 +1,4 @@
-#include "core/frmSplash.h"
+#include "app/frmSplash.h"
 
 #include <QEventLoop>
 #include <QFrame>

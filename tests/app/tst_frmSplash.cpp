@@ -5,7 +5,7 @@
 
 #include "Fakes.h"
 #include "TempDataDir.h"
-#include "core/frmSplash.h"
+#include "app/frmSplash.h"
 
 class tst_frmSplash final : public QObject
 {

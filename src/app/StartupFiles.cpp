@@ -1,4 +1,4 @@
-#include "core/StartupFiles.h"
+#include "app/StartupFiles.h"
 
 #include "core/DataDir.h"
 

@@ -1,0 +1,88 @@
+#include "email/MailIndicator.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMovie>
+#include <QWidget>
+
+#include "core/BoardSurface.h"
+#include "core/PictureControl.h"
+#include "core/Twips.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+
+namespace
+{
+const auto kPictureError = QStringLiteral(
+    "There was an error reading the email graphic file. Please check to ensure that there is a vaild 'email.gif' "
+    "file in the Zendra 98 directory.");
+const auto kTooltip = QStringLiteral("Click anywhere in the black box to view your email headers.");
+
+// The box on the board and the animation inside it, in twips.
+constexpr double kLeft = 570;
+constexpr double kTop = 375;
+constexpr double kWidth = 1275;
+constexpr double kHeight = 1035;
+constexpr double kPictureSize = 750;
+} // namespace
+
+MailIndicator::MailIndicator(Platform& platform, const DataDir& dataDir, BoardSurface& board)
+    : m_platform(platform)
+    , m_dataDir(dataDir)
+{
+    emailpic = new PictureControl(QStringLiteral("emailpic"), &board.surfaceWidget());
+    emailpic->setGeometry(Twips::rectToPixels(kLeft, kTop, kWidth, kHeight));
+    emailpic->setAutoFillBackground(true);
+    QPalette black = emailpic->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    emailpic->setPalette(black);
+    connect(emailpic, &PictureControl::clicked, this, &MailIndicator::mailListRequested);
+
+    // The animation and the frame let the mouse through to the box, which is the clickable area.
+    emailgif = new QLabel(emailpic);
+    emailgif->setObjectName(QStringLiteral("emailgif"));
+    emailgif->setToolTip(kTooltip);
+    emailgif->resize(Twips::sizeToPixels(kPictureSize, kPictureSize));
+    Shape1 = new QFrame(emailpic);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameShape(QFrame::Box);
+    Shape1->setGeometry(emailpic->rect());
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    emailpic->hide();
+}
+
+void MailIndicator::loadPicture()
+{
+    m_movie = new QMovie(m_dataDir.file(QStringLiteral("email.gif")), QByteArray(), this);
+    if (!m_movie->isValid() || !m_movie->jumpToFrame(0)) {
+        m_platform.dialogs.message({kPictureError, QString(), MessageIcon::Critical, MessageButtons::Ok});
+        delete m_movie;
+        m_movie = nullptr;
+    } else {
+        emailgif->setMovie(m_movie);
+        emailgif->resize(m_movie->currentPixmap().size());
+    }
+    const double left = (kWidth - Twips::fromPixels(emailgif->width())) / 2;
+    const double top = (kHeight - Twips::fromPixels(emailgif->height())) / 2;
+    emailgif->move(Twips::toPixels(left, top));
+}
+
+void MailIndicator::show()
+{
+    emailpic->show();
+    // The animation runs only while the indicator shows, so an idle board costs no CPU.
+    if (m_movie)
+        m_movie->start();
+}
+
+void MailIndicator::hide()
+{
+    emailpic->hide();
+    if (m_movie)
+        m_movie->stop();
+}
+
+bool MailIndicator::isShown() const
+{
+    return !emailpic->isHidden();
+}
