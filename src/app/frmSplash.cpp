@@ -2,18 +2,17 @@
 
 #include <QEventLoop>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
 #include <QPalette>
-#include <QScreen>
 #include <QTimer>
 
 #include "core/Twips.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceGuard.h"
 #include "platform/Platform.h"
+#include "platform/Screens.h"
 
 namespace
 {
@@ -64,8 +63,8 @@ bool frmSplash::Form_Load(const std::function<void()>& showBoard,
         return false;
     }
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    if (const QRect primary = m_platform.screens.primary(); !primary.isEmpty())
+        move(primary.center() - rect().center());
     m_prepareBoard = prepareBoard;
     show();
 

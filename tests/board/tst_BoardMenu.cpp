@@ -77,7 +77,7 @@ void tst_BoardMenu::boardMenuHoldsEveryItemInOrder()
     QCOMPARE(menu("mnuhelp"),
              QStringLiteral("&Feedback | &Tovane Website &Zendra 98 Website | &Help &Check for Updates | Ti&ps* | "
                             "&Credits* &About*"));
-    QVERIFY(board.action("mnudisableauto")->text() == QStringLiteral("&Disable Auto Check"));
+    QCOMPARE(board.action("mnudisableauto")->text(), QStringLiteral("&Disable Auto Check"));
     QVERIFY(board.action("mnuontop")->isCheckable());
     QCOMPARE(menu("mnuProgTitle"),
              QStringLiteral("Program 1 Program 2 Program 3 Program 4 Program 5 Program 6 "
@@ -140,10 +140,7 @@ void tst_BoardMenu::titlesShowLiterallyAndFit()
     QCOMPARE(shown[4], QStringLiteral("two  lines and a tab"));
     QVERIFY(board.form->boardMenu()->sizeHint().width() < 1024);
 
-    // Choosing an item with an empty path starts nothing.
-    board.form->launch().mnuPrograms_Click(4);
-    QVERIFY(board.fakes.shell.ran.isEmpty());
-    board.form->launch().mnuPrograms_Click(6);
+    board.form->findChild<QAction*>(QStringLiteral("mnuPrograms6"))->trigger();
     QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("/bin/P6")});
 }
 

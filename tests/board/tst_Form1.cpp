@@ -33,10 +33,9 @@ class tst_Form1 final : public QObject
 
 private Q_SLOTS:
     void startWithoutAnyFile();
-    void storedPositionAndOnTopFlag();
-    void iconFlagsOtherThanOneHide();
-    void trayIconFollowsItsMode_data();
-    void trayIconFollowsItsMode();
+    void startFromStoredFiles();
+    void trayIconFollowsTheOnTopToggle_data();
+    void trayIconFollowsTheOnTopToggle();
     void onTopToggleRewritesOnlyTheFlag();
     void exitStoresPositionAndIconsExactly();
     void exitOnAFullDiskSaysSoAndKeepsTheFiles();
@@ -71,65 +70,48 @@ void tst_Form1::startWithoutAnyFile()
     QVERIFY(board.dir.snapshot().isEmpty());
 }
 
-void tst_Form1::storedPositionAndOnTopFlag()
+void tst_Form1::startFromStoredFiles()
 {
     Board board;
     board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
+    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,255,1,1,1,2,0,3"));
+    board.dir.write(QStringLiteral("icons.dat"), kIcons);
     board.load();
     QVERIFY(board.fakes.dialogs.messages.isEmpty());
     QCOMPARE(board.form->pos(), QPoint(304, 8));
-    QVERIFY(board.form->isOnTop());
     QVERIFY(board.action("mnuontop")->isChecked());
     QVERIFY(board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-void tst_Form1::iconFlagsOtherThanOneHide()
-{
-    Board board;
-    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,255,1,1,1,2,0,0"));
-    board.dir.write(QStringLiteral("icons.dat"), kIcons);
-    board.load();
-    for (const char* name : {"Image1", "dialup", "controlp", "picture4"})
-        QVERIFY2(board.icon(name)->isVisible(), name);
-    QVERIFY(!board.icon("cal")->isVisible());
-    QVERIFY(!board.icon("np")->isVisible());
+    // Tray mode 3 with the board on top: no tray icon.
+    QCOMPARE(board.fakes.tray.calls, TrayCalls{FakeTray::Call::Remove});
     QCOMPARE(board.form->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QVERIFY(board.icon("dialup")->isVisible());
+    QVERIFY(!board.icon("cal")->isVisible());
     QCOMPARE(board.icon("dialup")->pos(), QPoint(32, 95));
 }
 
-void tst_Form1::trayIconFollowsItsMode_data()
+void tst_Form1::trayIconFollowsTheOnTopToggle_data()
 {
     QTest::addColumn<QByteArray>("mode");
-    QTest::addColumn<QByteArray>("position");
     QTest::addColumn<TrayCalls>("calls");
-    QTest::addColumn<TrayCalls>("afterToggle");
     using Call = FakeTray::Call;
-    QTest::newRow("1: always") << QByteArray("1") << QByteArray("1,0,0") << TrayCalls{Call::Add} << TrayCalls{};
-    QTest::newRow("2: never") << QByteArray("2") << QByteArray("0,0,0") << TrayCalls{Call::Remove} << TrayCalls{};
-    QTest::newRow("3, not on top") << QByteArray("3") << QByteArray("0,0,0") << TrayCalls{Call::Add}
-                                   << TrayCalls{Call::Remove};
-    QTest::newRow("3, on top") << QByteArray("3") << QByteArray("1,0,0") << TrayCalls{Call::Remove}
-                               << TrayCalls{Call::Add};
-    QTest::newRow("0: neither") << QByteArray("0") << QByteArray("0,0,0") << TrayCalls{} << TrayCalls{};
-    QTest::newRow("2.5: neither") << QByteArray("2.5") << QByteArray("0,0,0") << TrayCalls{} << TrayCalls{};
+    QTest::newRow("1: always") << QByteArray("1") << TrayCalls{Call::Add};
+    QTest::newRow("3: while not on top") << QByteArray("3") << TrayCalls{Call::Add, Call::Remove, Call::Add};
+    QTest::newRow("0: neither") << QByteArray("0") << TrayCalls{};
 }
 
-void tst_Form1::trayIconFollowsItsMode()
+void tst_Form1::trayIconFollowsTheOnTopToggle()
 {
     QFETCH(QByteArray, mode);
-    QFETCH(QByteArray, position);
     QFETCH(TrayCalls, calls);
-    QFETCH(TrayCalls, afterToggle);
     Board board;
     board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1," + mode));
-    board.dir.write(QStringLiteral("position.dat"), position + "\r\n");
+    board.dir.write(QStringLiteral("position.dat"), "0,0,0\r\n");
     board.load();
-    QCOMPARE(board.fakes.tray.calls, calls);
-    if (!calls.isEmpty() && calls.last() == FakeTray::Call::Add)
-        QCOMPARE(board.fakes.tray.tooltip, QStringLiteral("Zendra 98"));
-    board.fakes.tray.calls.clear();
     board.action("mnuontop")->trigger();
-    QCOMPARE(board.fakes.tray.calls, afterToggle);
+    board.action("mnuontop")->trigger();
+    QCOMPARE(board.fakes.tray.calls, calls);
+    if (!calls.isEmpty())
+        QCOMPARE(board.fakes.tray.tooltip, QStringLiteral("Zendra 98"));
 }
 
 void tst_Form1::onTopToggleRewritesOnlyTheFlag()
