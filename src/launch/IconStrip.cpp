@@ -1,7 +1,6 @@
 #include "launch/IconStrip.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include "core/PictureControl.h"
@@ -28,6 +27,8 @@ IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
+    // The strip is a panel of its own: presses, moves and releases on it never reach the board under it.
+    setAttribute(Qt::WA_NoMousePropagation);
     resize(Twips::sizeToPixels(kWidth, kHeight));
 
     const auto hiddenPicture = [&](const char* name, const char* file) {
@@ -77,24 +78,4 @@ void IconStrip::place(double left, double top)
     m_left = left;
     m_top = top;
     move(Twips::toPixels(left, top));
-}
-
-void IconStrip::mousePressEvent(QMouseEvent* event)
-{
-    event->accept();
-}
-
-void IconStrip::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    event->accept();
-}
-
-void IconStrip::mouseMoveEvent(QMouseEvent* event)
-{
-    event->accept();
-}
-
-void IconStrip::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
 }

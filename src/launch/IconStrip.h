@@ -25,13 +25,6 @@ public:
     double leftTwips() const { return m_left; }
     double topTwips() const { return m_top; }
 
-protected:
-    // The strip is a panel of its own: presses, moves and releases on it never reach the board under it.
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
     void place(double left, double top);
 
