@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Zendra 98 need; does nothing when all
-# are present already.
+# Installs the Debian 12 packages Zendra 98 needs and does nothing when all are present already.
+# Usage: scripts/install-deps.sh [--run-only]
+#   --run-only  only what building and running the program need (scripts/start.sh)
+#   (default)   that and every tool the test suite uses (scripts/test.sh)
 set -euo pipefail
 
-packages=(g++ make cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libasound2-dev
-          xvfb xauth x11-utils xdotool openbox imagemagick trayer dovecot-pop3d openssl sox python3
-          clang libclang-rt-14-dev clang-format)
-if [ "${1:-}" = "--run-only" ]; then
-    packages=(g++ make cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libasound2-dev)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libasound2-dev)
+if [ "${1:-}" != "--run-only" ]; then
+    # The end-to-end tests: a virtual display, window manager, tray host and X tools; the cursor theme and the
+    # X libraries they read the pointer's cursor name with; a POP3 server and test media. Then the sanitizer and
+    # fuzzer runtimes, the formatter and git, which lists the files to format.
+    packages+=(xvfb xauth x11-utils xdotool openbox imagemagick trayer adwaita-icon-theme libx11-6 libxfixes3
+               dovecot-pop3d openssl sox python3 clang libclang-rt-14-dev clang-format git)
 fi
 
 missing=()
@@ -16,8 +20,19 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
+install=(apt-get install -y -qq --no-install-recommends "${missing[@]}")
+cannot_install() {
+    echo "Zendra 98 needs these Debian packages: ${missing[*]}" >&2
+    echo "Install them as root with:  apt-get update && ${install[*]}" >&2
+    exit 1
+}
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    cannot_install
+fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get update -qq || cannot_install
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive "${install[@]}" || cannot_install

@@ -189,7 +189,8 @@ QPointF Form1::positionTwips() const
 
 QSizeF Form1::sizeTwips() const
 {
-    const QSize outer = frameGeometry().size();
+    // While the window manager is still mapping the board its frame may read as 1 x 1: never less than the board.
+    const QSize outer = frameGeometry().size().expandedTo(size());
     return {Twips::fromPixels(outer.width()), Twips::fromPixels(outer.height())};
 }
 

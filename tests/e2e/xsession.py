@@ -1,105 +1,139 @@
 """An X display with a window manager and a tray host, and helpers to drive the staged program in it."""
 
+import ctypes
 import os
+import re
+import select
 import shutil
 import subprocess
 import tempfile
 import time
 
 
-def run(*args, env=None, check=False):
-    return subprocess.run(args, env=env, check=check, capture_output=True, text=True)
+def run(*args, env=None):
+    return subprocess.run([str(arg) for arg in args], env=env, capture_output=True, text=True)
+
+
+def poll(predicate, seconds):
+    """The predicate's first true value within the given seconds, or its last value."""
+    deadline = time.monotonic() + seconds
+    while not (value := predicate()) and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return value
+
+
+def wait_for(predicate, seconds, message):
+    value = poll(predicate, seconds)
+    if not value:
+        raise AssertionError(message() if callable(message) else message)
+    return value
+
+
+def never(predicate, seconds):
+    """Watches for the given seconds that the predicate stays false; its true value says what went wrong."""
+    value = poll(predicate, seconds)
+    assert not value, value
+
+
+def text(log):
+    log.seek(0)
+    return log.read().decode(errors="replace")
+
+
+def size(geometry):
+    return geometry["width"], geometry["height"]
+
+
+class CursorImage(ctypes.Structure):
+    # XFixesCursorImage as XFIXES 2 and later fill it in: with the name the cursor was loaded by.
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
+                ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort), ("serial", ctypes.c_ulong),
+                ("pixels", ctypes.c_void_p), ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
 
 
 class XSession:
-    def __init__(self, width=1024, height=768):
-        self.width, self.height = width, height
-        self.procs = []
-        self.logs = []
-        self.display = None
+    def __init__(self):
+        self.procs, self.dir = [], tempfile.mkdtemp(prefix="zendra98-x-")
+        self.log = tempfile.TemporaryFile(dir=self.dir)
+        # Nothing of the session lands in a fixed place that another run beside this one would share.
+        self.env = dict(os.environ, XDG_RUNTIME_DIR=self.dir)
+        for key in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
+            self.env.pop(key, None)
 
     def __enter__(self):
-        for number in range(90, 140):
-            if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
-                self.display = f":{number}"
-                break
-        self.env = dict(os.environ, DISPLAY=self.display)
-        for key in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
-            self.env.pop(key, None)
         try:
-            self._spawn("Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp",
-                        "-noreset")
-            self.wait_for(lambda: run("xdpyinfo", env=self.env).returncode == 0, 10, "Xvfb did not start")
+            # Xvfb takes the first free display itself and writes its number once it accepts clients.
+            reader, writer = os.pipe()
+            self._spawn("Xvfb", "-displayfd", str(writer), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                        "-noreset", pass_fds=(writer,))
+            os.close(writer)
+            with os.fdopen(reader) as pipe:
+                number = pipe.readline().strip() if select.select([pipe], [], [], 10)[0] else ""
+            assert number, f"Xvfb did not start: {text(self.log)}"
+            self.env["DISPLAY"] = f":{number}"
             self._spawn("openbox")
-            self.wait_for(lambda: "_OB_VERSION" in run("xprop", "-root", env=self.env).stdout, 20,
-                          lambda: f"openbox did not start on {self.display}: {self.log_of('openbox')}")
+            wait_for(lambda: "_OB_VERSION" in run("xprop", "-root", env=self.env).stdout, 20,
+                     lambda: f"openbox did not start: {text(self.log)}")
             self._spawn("trayer", "--edge", "bottom", "--align", "right", "--widthtype", "pixel", "--width", "120",
                         "--height", "24")
+            self.xlib, self.xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+            self.xlib.XOpenDisplay.restype = ctypes.c_void_p
+            self.xfixes.XFixesGetCursorImage.argtypes = self.xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+            self.xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
+            self.display = self.xlib.XOpenDisplay(self.env["DISPLAY"].encode())
         except BaseException:
             self.__exit__(None, None, None)
             raise
         return self
 
     def __exit__(self, *exc):
+        if getattr(self, "display", None):
+            self.xlib.XCloseDisplay(self.display)
         for proc in reversed(self.procs):
             proc.terminate()
             try:
                 proc.wait(5)
             except subprocess.TimeoutExpired:
                 proc.kill()
+        shutil.rmtree(self.dir, ignore_errors=True)
 
-    def _spawn(self, *args):
-        log = tempfile.TemporaryFile()
-        self.logs.append((args[0], log))
-        self.procs.append(subprocess.Popen(args, env=self.env, stdout=log, stderr=log))
-
-    def log_of(self, name):
-        for program, log in self.logs:
-            if program == name:
-                log.seek(0)
-                return log.read().decode(errors="replace")
-        return ""
-
-    @staticmethod
-    def wait_for(predicate, seconds, message):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            value = predicate()
-            if value:
-                return value
-            time.sleep(0.05)
-        raise AssertionError(message() if callable(message) else message)
+    def _spawn(self, *args, **options):
+        self.procs.append(subprocess.Popen(args, env=self.env, stdout=self.log, stderr=self.log, **options))
 
     def xdotool(self, *args):
         return run("xdotool", *args, env=self.env)
 
-    def windows(self, name, pid=None):
-        args = ["search", "--onlyvisible", "--name", f"^{name}$"]
-        if pid is not None:
-            args[1:1] = ["--pid", str(pid)]
-        out = self.xdotool(*args).stdout.split()
-        return [int(w) for w in out]
+    def windows(self, name, pid):
+        """The program's visible windows of that name, each with its geometry."""
+        found = self.xdotool("search", "--onlyvisible", "--pid", pid, "--name", f"^{name}$").stdout.split()
+        return {int(window): geometry for window in found if (geometry := self.geometry(window))}
+
+    def visible(self):
+        """The program's visible windows."""
+        return set(self.xdotool("search", "--onlyvisible", "--classname", "^zendra98$").stdout.split())
+
+    def menus(self, windows):
+        """The popup menus among the windows: override-redirect and typed as a menu, or left "normal" as Qt 6.4
+        leaves its QMenu popups."""
+        infos = [run("xwininfo", "-stats", "-wm", "-id", window, env=self.env).stdout for window in windows]
+        return [info for info in infos if "Override Redirect State: yes" in info
+                and re.search(r"Window type:\s+(Popup Menu|Dropdown Menu|Normal)\n", info)]
 
     def geometry(self, window):
-        info = run("xwininfo", "-id", str(window), env=self.env).stdout
-        values = {}
-        for line in info.splitlines():
-            line = line.strip()
-            for key, label in (("x", "Absolute upper-left X:"), ("y", "Absolute upper-left Y:"),
-                               ("width", "Width:"), ("height", "Height:")):
-                if line.startswith(label):
-                    values[key] = int(line.split(":")[1])
-        return values
+        """The window's x, y, width and height; empty once the window has gone."""
+        info = run("xwininfo", "-id", window, env=self.env).stdout
+        labels = ("upper-left X", "upper-left Y", "Width", "Height")
+        found = [re.search(rf"{label}:\s+(-?\d+)", info) for label in labels]
+        return dict(zip(("x", "y", "width", "height"), (int(match[1]) for match in found))) if all(found) else {}
 
-    def window_state(self, window):
-        return run("xprop", "-id", str(window), "_NET_WM_STATE", env=self.env).stdout
-
-    def screenshot(self, path):
-        run("import", "-window", "root", path, env=self.env)
+    def cursor(self):
+        """The name of the cursor the pointer shows now, as the theme calls it ("left_ptr" is the arrow)."""
+        return (self.xfixes.XFixesGetCursorImage(self.display).contents.name or b"").decode()
 
 
 class StagedProgram:
-    """A copy of the staged program folder in a temporary directory, with fixture files laid in."""
+    """A copy of the staged program folder in a temporary directory, with fixture files laid in. All that the
+    program prints goes to one log, shown with the error when the case fails."""
 
     def __init__(self, session, stage_dir, files=None, remove=()):
         self.session = session
@@ -110,43 +144,48 @@ class StagedProgram:
         for name in remove:
             os.remove(os.path.join(self.folder, name))
         for name, data in (files or {}).items():
-            with open(os.path.join(self.folder, name), "wb") as f:
-                f.write(data)
+            self.write(name, data)
+        self.log = open(os.path.join(self.dir, "output.log"), "w+b")
         self.procs = []
 
-    def start(self, as_user=None):
+    def start(self, as_user=None, **env):
         command = [os.path.join(self.folder, "zendra98")]
-        env = self.session.env
+        env = dict(self.session.env, **env)
         if as_user is not None:
             command[0:0] = ["setpriv", f"--reuid={as_user}", f"--regid={as_user}", "--clear-groups", "--"]
-            env = dict(env, HOME=self.dir, XDG_CONFIG_HOME=os.path.join(self.dir, "config"))
-        proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.procs.append(proc)
-        return proc
+            runtime = os.path.join(self.dir, "runtime")
+            os.makedirs(runtime, 0o700, exist_ok=True)
+            os.chown(runtime, as_user, as_user)
+            env.update(HOME=self.dir, XDG_CONFIG_HOME=os.path.join(self.dir, "config"), XDG_RUNTIME_DIR=runtime)
+        self.procs.append(subprocess.Popen(command, env=env, stdout=self.log, stderr=self.log))
+        return self.procs[-1]
 
     def read(self, name):
         with open(os.path.join(self.folder, name), "rb") as f:
             return f.read()
 
-    def board(self, proc, seconds=10):
+    def write(self, name, data, mode=0o644):
+        os.makedirs(os.path.dirname(os.path.join(self.folder, name)), exist_ok=True)
+        with open(os.path.join(self.folder, name), "wb") as f:
+            f.write(data)
+        os.chmod(f.name, mode)
+
+    def board(self, proc):
         """The board's window: the program's visible 160x120 top-level window named "Zendra 98"."""
         def find():
-            for window in self.session.windows("Zendra 98", proc.pid):
-                geometry = self.session.geometry(window)
-                if geometry.get("width") == 160 and geometry.get("height") == 120:
-                    return window
-            return None
-        return self.session.wait_for(find, seconds, "the board did not show")
+            windows = self.session.windows("Zendra 98", proc.pid).items()
+            return next((window for window, geometry in windows if size(geometry) == (160, 120)), None)
+        return wait_for(find, 10, "the board did not show")
 
     def __enter__(self):
         return self
 
-    def __exit__(self, *exc):
-        self.cleanup()
-
-    def cleanup(self):
+    def __exit__(self, kind, error, trace):
         for proc in self.procs:
             if proc.poll() is None:
                 proc.kill()
                 proc.wait()
+        if error is not None:
+            error.add_note("program output:\n" + text(self.log))
+        self.log.close()
         shutil.rmtree(self.dir, ignore_errors=True)
