@@ -57,8 +57,6 @@ private Q_SLOTS:
     void boardMenuHoldsEveryItemInOrder();
     void eachOpeningReadsTheProgramTitles();
     void titlesShowLiterallyAndFit();
-    void hostileProgramListsChangeNothingElse_data();
-    void hostileProgramListsChangeNothingElse();
     void trayClicksReachTheBoard();
     void linksOpenTheirTargets();
 };
@@ -142,35 +140,6 @@ void tst_BoardMenu::titlesShowLiterallyAndFit()
 
     board.form->findChild<QAction*>(QStringLiteral("mnuPrograms6"))->trigger();
     QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("/bin/P6")});
-}
-
-void tst_BoardMenu::hostileProgramListsChangeNothingElse_data()
-{
-    QTest::addColumn<QByteArray>("contents");
-    QByteArray binary(4096, '\0');
-    for (int i = 0; i < binary.size(); ++i)
-        binary[i] = static_cast<char>((i * 151 + 7) % 256);
-    QTest::newRow("binary") << binary;
-    QTest::newRow("10 MB without a separator") << QByteArray(10 * 1024 * 1024, 'A');
-    QTest::newRow("10 MB of records") << QByteArray("1,\"t\",\"p\"\r\n").repeated(1024 * 1024);
-}
-
-void tst_BoardMenu::hostileProgramListsChangeNothingElse()
-{
-    QFETCH(QByteArray, contents);
-    Board board;
-    board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
-    board.load();
-    board.dir.write(QStringLiteral("options.dat"), contents);
-    const auto before = board.dir.snapshot();
-    const QPoint place = board.form->pos();
-    board.form->openBoardMenu(QPoint(10, 10));
-    QVERIFY(board.form->boardMenu()->isVisible());
-    for (const QString& caption : captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"))))
-        QVERIFY(caption.size() <= ProgramMenu::kMaxCaptionLength * 2);
-    QCOMPARE(board.dir.snapshot(), before);
-    QCOMPARE(board.form->pos(), place);
-    QVERIFY(board.fakes.shell.ran.isEmpty());
 }
 
 void tst_BoardMenu::trayClicksReachTheBoard()
