@@ -2,10 +2,12 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -19,6 +21,13 @@ QString userKey()
     return qEnvironmentVariable("USERNAME");
 #endif
 }
+
+QString defaultLockDirectory()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QFileInfo folder(runtime);
+    return !runtime.isEmpty() && folder.isDir() && folder.isWritable() ? runtime : QDir::tempPath();
+}
 } // namespace
 
 InstanceGuardQt::InstanceGuardQt(const QString& executablePath, const QString& lockDirectory)
@@ -28,7 +37,7 @@ InstanceGuardQt::InstanceGuardQt(const QString& executablePath, const QString& l
         QCryptographicHash::hash((canonical.isEmpty() ? executablePath : canonical).toUtf8(), QCryptographicHash::Sha1)
             .toHex()
             .left(16);
-    const QString folder = lockDirectory.isEmpty() ? QDir::tempPath() : lockDirectory;
+    const QString folder = lockDirectory.isEmpty() ? defaultLockDirectory() : lockDirectory;
     m_lockPath =
         folder + QStringLiteral("/zendra98-") + userKey() + u'-' + QString::fromLatin1(key) + QStringLiteral(".lock");
     m_lock = std::make_unique<QLockFile>(m_lockPath);
@@ -40,5 +49,17 @@ InstanceGuardQt::~InstanceGuardQt() = default;
 
 bool InstanceGuardQt::tryAcquire()
 {
-    return m_lock->isLocked() || m_lock->tryLock(0);
+    if (m_lock->isLocked())
+        return true;
+    if (!m_lock->tryLock(0))
+        return false;
+#ifdef Q_OS_UNIX
+    // Clean-up of the runtime and temporary folders passes over files with the sticky bit, so the lock of a
+    // board that runs for weeks is not aged out under it.
+    const QByteArray path = QFile::encodeName(m_lockPath);
+    struct stat info;
+    if (::stat(path.constData(), &info) == 0)
+        ::chmod(path.constData(), info.st_mode | S_ISVTX);
+#endif
+    return true;
 }

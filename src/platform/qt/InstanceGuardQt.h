@@ -13,7 +13,8 @@ class QLockFile;
 class InstanceGuardQt final : public InstanceGuard
 {
 public:
-    /// `lockDirectory` empty: the system's temporary folder.
+    /// `lockDirectory` empty: the user's runtime folder ($XDG_RUNTIME_DIR) when it exists and may be written, else the
+    /// system's temporary folder.
     explicit InstanceGuardQt(const QString& executablePath, const QString& lockDirectory = {});
     ~InstanceGuardQt() override;
 
