@@ -1,6 +1,8 @@
 #include "core/RecordFile.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <QFile>
 #include <QLocale>
@@ -11,7 +13,6 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
-#include <limits>
 
 namespace
 {
@@ -21,6 +22,8 @@ constexpr QChar kCr = u'\r';
 constexpr QChar kLf = u'\n';
 // A double quote cannot stand inside a stored text; this look-alike keeps the rest of the text readable.
 constexpr QChar kStoredQuote = QChar(0x201D);
+// Longer number fields are not numbers at all.
+constexpr qsizetype kMaxNumberLength = 400;
 
 bool isBlank(QChar c)
 {
@@ -46,7 +49,8 @@ RecordReader RecordReader::open(const DataDir& dir, const QString& name)
         closed.m_opened = false;
         return closed;
     }
-    return fromBytes(file.read(kMaxFileBytes));
+    // Reserving the whole cap for every small file would cost 16 MB per read.
+    return fromBytes(file.read(std::min<qint64>(file.size(), kMaxFileBytes)));
 }
 
 bool RecordReader::isLineEnd(qsizetype at) const
@@ -109,6 +113,9 @@ std::optional<double> parseRecordNumber(const QString& text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return 0.0;
+    // No number this program writes comes near this length; parsing a huge field would only take seconds.
+    if (trimmed.size() > kMaxNumberLength)
+        return std::nullopt;
     bool ok = false;
     const double value = QLocale::c().toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value))
