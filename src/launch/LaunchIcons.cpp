@@ -40,8 +40,7 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
     mnuprogs = new QMenu(&surface);
     mnuprogs->setObjectName(QStringLiteral("mnuprogs"));
     mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", "Item%1");
-    for (std::size_t i = 0; i < mnuprog.size(); ++i)
-        connect(mnuprog[i], &QAction::triggered, this, [this, i] { mnuPrograms_Click(static_cast<int>(i) + 1); });
+    connectProgramItems(mnuprog);
 }
 
 LaunchIcons::~LaunchIcons() = default;
@@ -66,8 +65,14 @@ void LaunchIcons::setPrograms(const std::array<ProgramEntry, kProgramCount>& pro
 void LaunchIcons::addProgramItems(QMenu* launchProgram)
 {
     mnuPrograms = ProgramMenu::build(launchProgram, "mnuPrograms", "Program %1");
-    for (std::size_t i = 0; i < mnuPrograms.size(); ++i)
-        connect(mnuPrograms[i], &QAction::triggered, this, [this, i] { mnuPrograms_Click(static_cast<int>(i) + 1); });
+    connectProgramItems(mnuPrograms);
+}
+
+void LaunchIcons::connectProgramItems(const ProgramMenu::Items& items)
+{
+    // Both program menus start the same entry of the board's copy of the list.
+    for (std::size_t i = 0; i < items.size(); ++i)
+        connect(items[i], &QAction::triggered, this, [this, i] { mnuPrograms_Click(static_cast<int>(i) + 1); });
 }
 
 void LaunchIcons::refreshBoardMenu()

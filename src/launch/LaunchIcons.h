@@ -54,6 +54,7 @@ private:
     void iconReleased(LaunchIconId id, Qt::MouseButton button, QPointF pointer);
     void iconClicked(LaunchIconId id);
     void placeIcon(LaunchIconId id, const IconPlace& place);
+    void connectProgramItems(const ProgramMenu::Items& items);
     void refreshTitles(const ProgramMenu::Items& items);
 
     Platform& m_platform;
