@@ -2,9 +2,12 @@
 
 #include "app/StartupFiles.h"
 #include "board/Form1.h"
+#include "email/MailIndicator.h"
 
 void loadBoard(Form1& board, const DataDir& dataDir)
 {
+    // The new-mail picture comes first, so its message shows before any data file is opened.
+    board.mail().loadPicture();
     const StartupFiles files = StartupFiles::read(dataDir);
     board.Form_Load(files.position, files.options, files.icons);
 }

@@ -108,7 +108,6 @@ void Form1::buildControls()
 
 void Form1::Form_Load(const PositionFile& position, const Options& options, const IconPositions& icons)
 {
-    m_mail->loadPicture();
     m_launch->placeIcons(icons);
     m_launch->setPrograms(options.programs);
     ApplyOptions::boardColour(*this, options.colour);

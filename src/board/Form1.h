@@ -34,7 +34,8 @@ public:
     Form1(Platform& platform, const DataDir& dataDir, QWidget* parent = nullptr);
     ~Form1() override;
 
-    /// Builds the board from the start-up files, in the fixed order of its load.
+    /// Builds the board from the start-up files, in the fixed order of its load; the new-mail picture has been
+    /// loaded before the files were read.
     void Form_Load(const PositionFile& position, const Options& options, const IconPositions& icons);
 
     void mnuExit_Click();
