@@ -7,10 +7,12 @@
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include "core/DataDir.h"
 #include "core/TextCodec.h"
 #ifdef Q_OS_UNIX
+#include <cstdio>
 #include <unistd.h>
 #endif
 
@@ -212,13 +214,32 @@ void RecordWriter::writeRecord(const QList<Value>& fields)
     m_bytes += formatRecord(fields);
 }
 
-bool RecordWriter::commit(const DataDir& dir, const QString& name, bool ownerOnly) const
+QString toStoredLineBreaks(const QString& text)
 {
+    QString stored = fromStoredLineBreaks(text);
+    stored.replace(kLf, QStringLiteral("\r\n"));
+    return stored;
+}
+
+QString fromStoredLineBreaks(const QString& text)
+{
+    QString held = text;
+    held.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    held.replace(kCr, kLf);
+    return held;
+}
+
+bool RecordWriter::commit(const DataDir& dir, const QString& name, CommitOptions options) const
+{
+#ifdef Q_OS_UNIX
+    if (!options.flushToDisk)
+        return replaceWithoutFlush(dir.file(name));
+#endif
     QSaveFile file(dir.file(name));
     // Unbuffered, a short write on a full disk shows in write()'s result instead of vanishing in a flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (ownerOnly)
+    if (options.ownerOnly)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (file.write(m_bytes) != m_bytes.size()) {
         file.cancelWriting();
@@ -230,3 +251,18 @@ bool RecordWriter::commit(const DataDir& dir, const QString& name, bool ownerOnl
 #endif
     return file.commit();
 }
+
+#ifdef Q_OS_UNIX
+bool RecordWriter::replaceWithoutFlush(const QString& path) const
+{
+    // QSaveFile always waits for the disk; this is its rename-over step alone. The temporary file is private to
+    // the owner, like the file it replaces.
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || file.write(m_bytes) != m_bytes.size() || !file.flush())
+        return false;
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return false;
+    file.setAutoRemove(false);
+    return true;
+}
+#endif

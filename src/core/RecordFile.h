@@ -74,15 +74,32 @@ public:
     void writeRecord(const QList<Value>& fields);
     QByteArray bytes() const { return m_bytes; }
 
+    struct CommitOptions
+    {
+        /// Readable and writable by the owner only (a file that holds a password).
+        bool ownerOnly = false;
+        /// Waits until the new contents are on the disk before they replace the file. A write that happens on
+        /// every key leaves this off: the rename still replaces the file whole, so a killed program leaves the
+        /// old or the new text, and the file system writes renamed-over data out before the rename itself.
+        bool flushToDisk = true;
+    };
+
     /// Replaces the file as a whole: a failed or interrupted write leaves the previous file untouched.
-    bool commit(const DataDir& dir, const QString& name, bool ownerOnly = false) const;
+    bool commit(const DataDir& dir, const QString& name, CommitOptions options) const;
+    bool commit(const DataDir& dir, const QString& name) const { return commit(dir, name, CommitOptions{}); }
 
     static QByteArray formatRecord(const QList<Value>& fields);
     static QString formatSingle(float value);
 
 private:
+    bool replaceWithoutFlush(const QString& path) const;
+
     QByteArray m_bytes;
 };
+
+/// Texts are stored with CR LF line breaks and held in the program with LF alone.
+QString toStoredLineBreaks(const QString& text);
+QString fromStoredLineBreaks(const QString& text);
 
 /// Converts a field's text to a number as the record format understands it; empty text is zero.
 std::optional<double> parseRecordNumber(const QString& text);

@@ -52,6 +52,8 @@ struct OpenFileRequest
 
 /// Asks the user: message boxes, an input box, and the open-file and colour dialogs. Every call waits for
 /// the answer while the windows keep repainting.
+class QPrinter;
+
 class Dialogs
 {
 public:
@@ -63,4 +65,7 @@ public:
     virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial) = 0;
     virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
+    /// The print dialog on `printer`, with no page numbers; `offerSelection` opens it with the selection as the
+    /// range. False when the user cancels.
+    virtual bool choosePrinter(QPrinter& printer, bool offerSelection) = 0;
 };

@@ -61,7 +61,7 @@ void tst_StartupFiles::readsEveryFileOfAFullDirectory()
     QCOMPARE(files.options.trayMode, 3.0F);
     QCOMPARE(files.icons[LaunchIconId::Notepad].top, 1300.0F);
     QCOMPARE(files.icons[LaunchIconId::Notepad].left, 2000.0F);
-    QCOMPARE(files.scratch.text, QStringLiteral("line one\r\nline two"));
+    QCOMPARE(files.scratch.text, QStringLiteral("line one\nline two"));
     QCOMPARE(files.autosave.checked, 1.0F);
     QCOMPARE(files.tipset.showAtStartup, 1.0F);
     QVERIFY(!files.notes[0].has_value());

@@ -2,6 +2,27 @@
 
 #include <utility>
 
+#include <QPrinter>
+
+std::optional<QString> FakeDialogs::openFile(const OpenFileRequest& request)
+{
+    openRequests << request;
+    if (chosenFiles.isEmpty())
+        return std::nullopt;
+    return chosenFiles.takeFirst();
+}
+
+bool FakeDialogs::choosePrinter(QPrinter& printer, bool offerSelection)
+{
+    printRequests << offerSelection;
+    if (printToPdf.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToPdf);
+    printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
+    return true;
+}
+
 MessageAnswer FakeDialogs::message(const MessageRequest& request)
 {
     messages << request;

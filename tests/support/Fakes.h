@@ -17,19 +17,26 @@
 #include "platform/Tray.h"
 #include "platform/Volume.h"
 
-/// Records every message box and answers from a script; an empty script answers the first button. The other
-/// dialogs answer as a cancel. `whileOpen` runs once, while the next message box is open, as the user could act then.
+/// Records every message box and answers from a script; an empty script answers the first button. The open-file
+/// dialog answers the next of `chosenFiles`, the print dialog prints to `printToPdf`; without them they answer as
+/// a cancel. `whileOpen` runs once, while the next message box is open, as the user could act then.
 class FakeDialogs final : public Dialogs
 {
 public:
     QList<MessageRequest> messages;
     QList<MessageAnswer> answers;
     std::function<void()> whileOpen;
+    QList<OpenFileRequest> openRequests;
+    QStringList chosenFiles;
+    /// The `offerSelection` of every print dialog.
+    QList<bool> printRequests;
+    QString printToPdf;
 
     MessageAnswer message(const MessageRequest& request) override;
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(const OpenFileRequest&) override { return {}; }
+    std::optional<QString> openFile(const OpenFileRequest& request) override;
     std::optional<QColor> chooseColour(const QColor&) override { return {}; }
+    bool choosePrinter(QPrinter& printer, bool offerSelection) override;
 };
 
 class FakeShell final : public Shell

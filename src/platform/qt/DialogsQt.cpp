@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace
 {
@@ -103,4 +105,14 @@ std::optional<QColor> DialogsQt::chooseColour(const QColor& initial)
     if (!colour.isValid())
         return std::nullopt;
     return colour;
+}
+
+bool DialogsQt::choosePrinter(QPrinter& printer, bool offerSelection)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
+    options.setFlag(QAbstractPrintDialog::PrintSelection, offerSelection);
+    dialog.setOptions(options);
+    printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -2,7 +2,7 @@
 
 #include "platform/Dialogs.h"
 
-/// Qt's message box, input dialog, file dialog and colour dialog, each over the active window.
+/// Qt's message box, input dialog, file, colour and print dialogs, each over the active window.
 class DialogsQt final : public Dialogs
 {
 public:
@@ -10,4 +10,5 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial) override;
     std::optional<QString> openFile(const OpenFileRequest& request) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
+    bool choosePrinter(QPrinter& printer, bool offerSelection) override;
 };
