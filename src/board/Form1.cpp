@@ -12,11 +12,14 @@
 #include "email/MailIndicator.h"
 #include "launch/IconPositions.h"
 #include "launch/LaunchIcons.h"
+#include "notes/NoteSlots.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "platform/Tray.h"
 #include "platform/Volume.h"
+#include "scratch/ScratchFiles.h"
+#include "scratch/ScratchPad.h"
 #include "settings/ApplyOptions.h"
 #include "settings/Options.h"
 
@@ -87,6 +90,10 @@ void Form1::buildControls()
         if (button == Qt::LeftButton)
             Picture1_Click();
     });
+    connect(Picture1, &PictureControl::doubleClicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            Form_DblClick();
+    });
 
     m_launch = std::make_unique<LaunchIcons>(m_platform, m_dataDir, *this);
 
@@ -104,23 +111,28 @@ void Form1::buildControls()
     down = volumeButton("down", "down.png", kDownTop, &Form1::down_Click);
 
     m_mail = std::make_unique<MailIndicator>(m_platform, m_dataDir, *this);
+    // Last, so that the open scratch pad lies above the volume buttons it overlaps.
+    m_notes = std::make_unique<NoteSlots>(m_platform, m_dataDir, *this);
+    m_scratch = std::make_unique<ScratchPad>(m_platform, m_dataDir, *this);
 }
 
-void Form1::Form_Load(const PositionFile& position, const Options& options, const IconPositions& icons)
+void Form1::Form_Load(const LoadFiles& files)
 {
-    m_launch->placeIcons(icons);
-    m_launch->setPrograms(options.programs);
-    ApplyOptions::boardColour(*this, options.colour);
-    applyOnTopFlag(position.onTop);
-    ApplyOptions::trayIcon(*this, options.trayMode);
-    placeAtStoredPosition(position.left, position.top);
-    ApplyOptions::launchIconsAtStartup(*this, options);
-    ApplyOptions::backgroundAtStartup(*this, options);
+    m_launch->placeIcons(files.icons);
+    m_launch->setPrograms(files.options.programs);
+    ApplyOptions::boardColour(*this, files.options.colour);
+    m_scratch->startUp(files.autosave, files.scratch);
+    applyOnTopFlag(files.position.onTop);
+    ApplyOptions::trayIcon(*this, files.options.trayMode);
+    placeAtStoredPosition(files.position.left, files.position.top);
+    m_notes->startUp(files.notes);
+    ApplyOptions::launchIconsAtStartup(*this, files.options);
+    ApplyOptions::backgroundAtStartup(*this, files.options);
 }
 
 void Form1::clearNoteHighlight()
 {
-    // The board has no note icons yet, so there is no highlight to take away.
+    m_notes->clearHighlight();
 }
 
 void Form1::applyOnTopFlag(float flag)
@@ -279,6 +291,8 @@ void Form1::mnuExit_Click()
     const PositionFile position{isOnTop() ? 1.0F : 0.0F, static_cast<float>(place.x()), static_cast<float>(place.y())};
     if (!position.write(m_dataDir))
         failures << QString::fromLatin1(PositionFile::kName);
+    if (!m_scratch->exitStep())
+        failures << QString::fromLatin1(ScratchFile::kName);
     if (!m_launch->iconpossave())
         failures << QString::fromLatin1(IconPositions::kSavedName);
 
@@ -307,6 +321,12 @@ void Form1::Picture1_Click()
     m_drag.surfaceClicked();
 }
 
+void Form1::Form_DblClick()
+{
+    clearNoteHighlight();
+    m_scratch->open();
+}
+
 void Form1::dragStep(Qt::MouseButtons held, QPointF pointer)
 {
     if (const auto moved = m_drag.mouseMove(held, pointer, positionTwips()))
@@ -331,6 +351,12 @@ void Form1::mouseReleaseEvent(QMouseEvent* event)
     unsetCursor();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         m_drag.surfaceClicked();
+}
+
+void Form1::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        Form_DblClick();
 }
 
 void Form1::paintEvent(QPaintEvent* event)

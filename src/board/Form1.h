@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <memory>
+#include <optional>
 
 #include <QWidget>
 
@@ -8,17 +10,22 @@
 #include "board/BoardGeometry.h"
 #include "core/BoardSurface.h"
 #include "core/DataDir.h"
+#include "notes/NoteFile.h"
 
 class IconPositions;
 class LaunchIcons;
 class MailIndicator;
+class NoteSlots;
+class ScratchPad;
 class PictureControl;
 class QAction;
 class QMenu;
 class QUrl;
+struct AutosaveFile;
 struct Options;
 struct Platform;
 struct PositionFile;
+struct ScratchFile;
 
 /// The board: the program's one permanent window, and the host of the features that live on it. It keeps the
 /// window itself (drag, docking, on top, volume, the menus, the tray icon, exit) and routes the rest to the
@@ -34,9 +41,20 @@ public:
     Form1(Platform& platform, const DataDir& dataDir, QWidget* parent = nullptr);
     ~Form1() override;
 
+    /// The start-up files the board's load builds the board from.
+    struct LoadFiles
+    {
+        const PositionFile& position;
+        const Options& options;
+        const IconPositions& icons;
+        const AutosaveFile& autosave;
+        const ScratchFile& scratch;
+        const std::array<std::optional<NoteFile>, kNoteSlotCount>& notes;
+    };
+
     /// Builds the board from the start-up files, in the fixed order of its load; the new-mail picture has been
     /// loaded before the files were read.
-    void Form_Load(const PositionFile& position, const Options& options, const IconPositions& icons);
+    void Form_Load(const LoadFiles& files);
 
     void mnuExit_Click();
     void mnuontop_Click();
@@ -58,6 +76,8 @@ public:
     QMenu* boardMenu() const { return mnuRight; }
     LaunchIcons& launch() const { return *m_launch; }
     MailIndicator& mail() const { return *m_mail; }
+    NoteSlots& notes() const { return *m_notes; }
+    ScratchPad& scratch() const { return *m_scratch; }
 
     // The board as its features see it.
     QWidget& surfaceWidget() override { return *this; }
@@ -86,6 +106,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -100,6 +121,8 @@ private:
     void placeAtStoredPosition(float left, float top);
     void Picture1_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
     void Picture1_Click();
+    /// A double click on the board or its background picture opens the scratch pad.
+    void Form_DblClick();
     void dragStep(Qt::MouseButtons held, QPointF pointer);
     QPixmap picture(const char* name) const;
 
@@ -115,6 +138,8 @@ private:
     PictureControl* down = nullptr;
     std::unique_ptr<LaunchIcons> m_launch;
     std::unique_ptr<MailIndicator> m_mail;
+    std::unique_ptr<NoteSlots> m_notes;
+    std::unique_ptr<ScratchPad> m_scratch;
 
     QMenu* mnuRight = nullptr;
     QAction* mnuontop = nullptr;

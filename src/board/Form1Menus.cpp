@@ -8,9 +8,11 @@
 #include "board/WebLinks.h"
 #include "core/Version.h"
 #include "launch/LaunchIcons.h"
+#include "notes/NoteSlots.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "platform/Tray.h"
+#include "scratch/ScratchPad.h"
 
 namespace
 {
@@ -41,8 +43,12 @@ void Form1::buildMenus()
     mnuRight = new QMenu(this);
     mnuRight->setObjectName(QStringLiteral("mnuRight"));
 
-    addUnavailable(mnuRight, "mnunewnote", "&New Zendra Note");
-    addUnavailable(mnuRight, "mnuscratch", "Open S&cratch Pad");
+    connect(addItem(mnuRight, "mnunewnote", "&New Zendra Note"),
+            &QAction::triggered,
+            m_notes.get(),
+            &NoteSlots::mnunewnote_Click);
+    connect(
+        addItem(mnuRight, "mnuscratch", "Open S&cratch Pad"), &QAction::triggered, m_scratch.get(), &ScratchPad::open);
     mnuRight->addSeparator();
     addUnavailable(mnuRight, "mnunetsearch", "Net &Search");
     m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", "&Launch Program"));

@@ -13,6 +13,8 @@ struct ScratchFile
     QString text;
 
     bool read(const DataDir& dir);
+    /// `flushToDisk` off for the save after every key, which must not wait for the disk.
+    static bool write(const DataDir& dir, int open, const QString& text, bool flushToDisk = true);
 };
 
 /// autosave.dat: the automatic-save setting and its check mark, always written equal.
@@ -24,4 +26,5 @@ struct AutosaveFile
     float checked = 0;
 
     bool read(const DataDir& dir);
+    static bool write(const DataDir& dir, bool on);
 };

@@ -1,0 +1,191 @@
+#include "notes/NoteSlots.h"
+
+#include <QFile>
+#include <QMenu>
+#include <QWidget>
+
+#include "core/BoardSurface.h"
+#include "core/PictureControl.h"
+#include "core/Twips.h"
+#include "notes/NotePictures.h"
+#include "notes/frmNote.h"
+
+namespace
+{
+// The icons' row on the board, in twips.
+constexpr double kIconTop = 90;
+constexpr std::array<double, kNoteSlotCount> kIconLeft{210, 630, 1065, 1515, 1950};
+constexpr double kIconWidth = 195;
+constexpr double kIconHeight = 240;
+
+std::size_t indexOf(int slot)
+{
+    return static_cast<std::size_t>(slot - 1);
+}
+} // namespace
+
+NoteSlots::NoteSlots(Platform& platform, const DataDir& dataDir, BoardSurface& board)
+    : m_platform(platform)
+    , m_dataDir(dataDir)
+    , m_board(board)
+{
+    QWidget& surface = board.surfaceWidget();
+    const qreal ratio = surface.devicePixelRatioF();
+    picture3 = NotePictures::plainNote(ratio);
+    picture2 = NotePictures::selectedNote(ratio);
+
+    for (int slot = 1; slot <= kNoteSlotCount; ++slot) {
+        auto* icon = new PictureControl(QStringLiteral("note%1").arg(slot), &surface);
+        icon->setAccessibleName(QStringLiteral("Note %1").arg(slot));
+        icon->setPixmap(picture3);
+        icon->setGeometry(Twips::rectToPixels(kIconLeft[indexOf(slot)], kIconTop, kIconWidth, kIconHeight));
+        icon->hide();
+        connect(icon, &PictureControl::pressed, this, [this, slot](Qt::MouseButton button, QPointF, QPoint global) {
+            note_MouseDown(slot, button, global);
+        });
+        connect(icon, &PictureControl::clicked, this, [this, slot](Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                note_Click(slot);
+        });
+        connect(icon, &PictureControl::doubleClicked, this, [this, slot](Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                note_DblClick(slot);
+        });
+        m_icons[indexOf(slot)] = icon;
+    }
+
+    mnunoteedit = new QMenu(&surface);
+    mnunoteedit->setObjectName(QStringLiteral("mnunoteedit"));
+    QAction* mnunotedelete = mnunoteedit->addAction(QStringLiteral("&Delete"));
+    mnunotedelete->setObjectName(QStringLiteral("mnunotedelete"));
+    connect(mnunotedelete, &QAction::triggered, this, &NoteSlots::mnunotedelete_Click);
+    QAction* noteedit = mnunoteedit->addAction(QStringLiteral("&Edit"));
+    noteedit->setObjectName(QStringLiteral("noteedit"));
+    connect(noteedit, &QAction::triggered, this, &NoteSlots::noteedit_Click);
+}
+
+NoteSlots::~NoteSlots()
+{
+    delete m_editor;
+}
+
+void NoteSlots::startUp(const std::array<std::optional<NoteFile>, kNoteSlotCount>& notes)
+{
+    for (int slot = 1; slot <= kNoteSlotCount; ++slot) {
+        if (const auto& note = notes[indexOf(slot)])
+            noteStored(slot, note->text);
+    }
+}
+
+PictureControl* NoteSlots::icon(int slot) const
+{
+    return m_icons[indexOf(slot)];
+}
+
+void NoteSlots::clearHighlight()
+{
+    for (PictureControl* icon : m_icons)
+        icon->setPixmap(picture3);
+}
+
+void NoteSlots::highlight(int slot)
+{
+    for (int other = 1; other <= kNoteSlotCount; ++other)
+        icon(other)->setPixmap(other == slot ? picture2 : picture3);
+}
+
+bool NoteSlots::isHighlighted(int slot) const
+{
+    // The very picture of picture2, not one that merely looks like it.
+    return icon(slot)->pixmap().cacheKey() == picture2.cacheKey();
+}
+
+bool NoteSlots::isInUse(int slot) const
+{
+    return icon(slot)->isVisibleTo(&m_board.surfaceWidget());
+}
+
+void NoteSlots::noteStored(int slot, const QString& text)
+{
+    PictureControl* stored = icon(slot);
+    stored->setToolTip(NoteFile::firstLine(text));
+    stored->show();
+}
+
+void NoteSlots::note_Click(int slot)
+{
+    highlight(slot);
+}
+
+void NoteSlots::note_MouseDown(int slot, Qt::MouseButton button, QPoint globalPosition)
+{
+    if (button != Qt::RightButton)
+        return;
+    highlight(slot);
+    m_board.popup(*mnunoteedit, globalPosition);
+}
+
+void NoteSlots::note_DblClick(int slot)
+{
+    openInEditor(slot);
+}
+
+void NoteSlots::noteedit_Click()
+{
+    for (int slot = 1; slot <= kNoteSlotCount; ++slot) {
+        if (isHighlighted(slot)) {
+            openInEditor(slot);
+            return;
+        }
+    }
+}
+
+void NoteSlots::mnunotedelete_Click()
+{
+    for (int slot = 1; slot <= kNoteSlotCount; ++slot) {
+        if (!isHighlighted(slot))
+            continue;
+        // Into the desktop's trash, where the user can get it back; where there is none, it is deleted.
+        const QString path = m_dataDir.file(NoteFile::nameOf(slot));
+        if (QFile::exists(path) && !QFile::moveToTrash(path))
+            QFile::remove(path);
+        icon(slot)->hide();
+        return;
+    }
+}
+
+void NoteSlots::openInEditor(int slot)
+{
+    const bool handedOver = HandOverFile::write(m_dataDir, slot);
+    // Whatever the open editor holds is dropped without a question.
+    delete m_editor;
+    frmNote* editor = loadEditor(handedOver ? std::nullopt : std::optional<int>(slot));
+    editor->show();
+}
+
+void NoteSlots::mnunewnote_Click()
+{
+    const bool handedOver = HandOverFile::write(m_dataDir, 0);
+    if (m_editor) {
+        // A loaded editor only comes forward; the hand-over file stays until the next one replaces it.
+        m_editor->show();
+        m_editor->raise();
+        m_editor->activateWindow();
+        return;
+    }
+    frmNote* editor = loadEditor(handedOver ? std::nullopt : std::optional<int>(0));
+    editor->show();
+}
+
+frmNote* NoteSlots::loadEditor(std::optional<int> slotWithoutHandOver)
+{
+    m_editor = new frmNote(m_platform, m_dataDir, *this);
+    connect(m_editor, &frmNote::aboutRequested, this, &NoteSlots::aboutRequested);
+    m_editor->Form_Load(slotWithoutHandOver);
+    return m_editor;
+}
+
+frmNote* NoteSlots::editor() const
+{
+    return m_editor;
+}

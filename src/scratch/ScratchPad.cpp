@@ -1,0 +1,256 @@
+#include "scratch/ScratchPad.h"
+
+#include <QMenu>
+#include <QWidget>
+
+#include "core/BoardSurface.h"
+#include "core/PictureControl.h"
+#include "core/Twips.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "scratch/PadAnimation.h"
+#include "scratch/PadText.h"
+#include "scratch/ScratchFiles.h"
+
+namespace
+{
+const QString kTitle = QStringLiteral("Scratch Pad");
+} // namespace
+
+ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface& board)
+    : m_platform(platform)
+    , m_dataDir(dataDir)
+    , m_board(board)
+{
+    QWidget& surface = board.surfaceWidget();
+
+    Text1 = new PadText(&surface);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(kTitle);
+    Text1->setGeometry(Twips::rectToPixels(90, 555, 2220, 795));
+    Text1->characterTyped = [this] { Text1_KeyPress(); };
+    Text1->keyReleased = [this] { autosave(); };
+    Text1->mouseReleased = [this](Qt::MouseButton button) {
+        if (button == Qt::RightButton)
+            autosave();
+    };
+
+    soption1 = new QWidget(&surface);
+    soption1->setObjectName(QStringLiteral("soption1"));
+    soption1->setGeometry(Twips::rectToPixels(90, 390, 2220, 180));
+    soption1->setAutoFillBackground(true);
+    QPalette strip = soption1->palette();
+    strip.setColor(QPalette::Window, strip.color(QPalette::Active, QPalette::Highlight));
+    strip.setColor(QPalette::WindowText, strip.color(QPalette::Active, QPalette::Button));
+    soption1->setPalette(strip);
+
+    soption2 = new PictureControl(QStringLiteral("soption2"), soption1);
+    soption2->setAccessibleName(QStringLiteral("Scratch Pad options"));
+    soption2->setGeometry(Twips::rectToPixels(30, 60, 105, 60));
+    soption2->setAutoFillBackground(true);
+    QPalette button = soption2->palette();
+    button.setColor(QPalette::Window, strip.color(QPalette::WindowText));
+    soption2->setPalette(button);
+    connect(soption2, &PictureControl::pressed, this, [this](Qt::MouseButton, QPointF, QPoint global) {
+        soption2_MouseDown(global);
+    });
+
+    sclose = new PictureControl(QStringLiteral("sclose"), soption1);
+    sclose->setText(QStringLiteral("x"));
+    sclose->setAccessibleName(QStringLiteral("Close the Scratch Pad"));
+    QFont bold(QStringLiteral("MS Sans Serif"));
+    bold.setStyleHint(QFont::SansSerif);
+    bold.setPointSizeF(8.25);
+    bold.setBold(true);
+    sclose->setFont(bold);
+    sclose->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    sclose->setGeometry(Twips::rectToPixels(2040, -45, 105, 170));
+    connect(sclose, &PictureControl::clicked, this, [this](Qt::MouseButton pressed) {
+        if (pressed == Qt::LeftButton)
+            sclose_Click();
+    });
+
+    gif1 = new PadAnimation(&surface);
+    gif1->setObjectName(QStringLiteral("gif1"));
+    gif1->setGeometry(Twips::rectToPixels(315, 810, 1725, 405));
+
+    mnuscratchpadmenu = new QMenu(&surface);
+    mnuscratchpadmenu->setObjectName(QStringLiteral("mnuscratchpadmenu"));
+    mnuautotextsave = mnuscratchpadmenu->addAction(QStringLiteral("&Auto Text Save"));
+    mnuautotextsave->setObjectName(QStringLiteral("mnuautotextsave"));
+    mnuautotextsave->setCheckable(true);
+    // The check mark follows the setting, which the handler changes itself.
+    connect(mnuautotextsave, &QAction::triggered, this, [this] {
+        mnuautotextsave->setChecked(!mnuautotextsave->isChecked());
+        mnuautotextsave_Click();
+    });
+    mnuscratchpadmenu->addSeparator();
+    QAction* mnusaveandclose = mnuscratchpadmenu->addAction(QStringLiteral("&Save and Close"));
+    mnusaveandclose->setObjectName(QStringLiteral("mnusaveandclose"));
+    connect(mnusaveandclose, &QAction::triggered, this, &ScratchPad::mnusaveandclose_Click);
+    QAction* mnuclose = mnuscratchpadmenu->addAction(QStringLiteral("&Close"));
+    mnuclose->setObjectName(QStringLiteral("mnuclose"));
+    connect(mnuclose, &QAction::triggered, this, &ScratchPad::mnuClose_Click);
+
+    m_autosaveDue.setSingleShot(true);
+    m_autosaveDue.setInterval(0);
+    connect(&m_autosaveDue, &QTimer::timeout, this, &ScratchPad::writeAutosave);
+
+    hidePad();
+}
+
+ScratchPad::~ScratchPad() = default;
+
+void ScratchPad::startUp(const AutosaveFile& autosave, const ScratchFile& scratch)
+{
+    m_autosave = autosave.autosave;
+    if (autosave.checked == 1.0F)
+        mnuautotextsave->setChecked(true);
+    if (scratch.open == 1.0F)
+        showPad(scratch.text, false);
+}
+
+bool ScratchPad::isOpen() const
+{
+    return Text1->isVisibleTo(&m_board.surfaceWidget());
+}
+
+void ScratchPad::open()
+{
+    m_board.clearNoteHighlight();
+    ScratchFile stored;
+    stored.read(m_dataDir);
+    const bool restore = stored.open == 1.0F;
+    showPad(restore ? stored.text : QString(), !restore);
+    Text1->setFocus();
+}
+
+void ScratchPad::showPad(const QString& text, bool animate)
+{
+    // A save still queued belongs to the text that is being replaced.
+    m_autosaveDue.stop();
+    Text1->setPlainText(text);
+    Text1->show();
+    gif1->setVisible(animate);
+    soption1->show();
+    soption2->show();
+    sclose->show();
+}
+
+void ScratchPad::hidePad()
+{
+    m_autosaveDue.stop();
+    for (QWidget* control : {static_cast<QWidget*>(Text1),
+                             static_cast<QWidget*>(gif1),
+                             soption1,
+                             static_cast<QWidget*>(soption2),
+                             static_cast<QWidget*>(sclose)})
+        control->hide();
+}
+
+bool ScratchPad::store(int open, const QString& text)
+{
+    m_autosaveDue.stop();
+    if (ScratchFile::write(m_dataDir, open, text))
+        return true;
+    m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the Scratch Pad in %1. The pad stays open "
+                                               "with its text.")
+                                    .arg(m_dataDir.file(QString::fromLatin1(ScratchFile::kName))),
+                                kTitle,
+                                MessageIcon::Critical,
+                                MessageButtons::Ok});
+    return false;
+}
+
+void ScratchPad::sclose_Click()
+{
+    const QString text = Text1->toPlainText();
+    if (!text.isEmpty()) {
+        const bool keep = m_platform.dialogs.message({QStringLiteral("Do you wish to save the contents of the "
+                                                                     "Scratch Pad?"),
+                                                      kTitle,
+                                                      MessageIcon::Question,
+                                                      MessageButtons::YesNo}) == MessageAnswer::Yes;
+        if (!(keep ? store(1, text) : store(0, QString())))
+            return;
+    }
+    hidePad();
+}
+
+void ScratchPad::soption2_MouseDown(QPoint globalPosition)
+{
+    m_board.suppressDrag();
+    m_board.popup(*mnuscratchpadmenu, globalPosition);
+}
+
+void ScratchPad::mnuautotextsave_Click()
+{
+    const bool on = !mnuautotextsave->isChecked();
+    mnuautotextsave->setChecked(on);
+    m_autosave = on ? 1.0F : 0.0F;
+    if (!AutosaveFile::write(m_dataDir, on)) {
+        m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the setting in %1. Automatic saving "
+                                                   "is %2 until Zendra 98 ends.")
+                                        .arg(m_dataDir.file(QString::fromLatin1(AutosaveFile::kName)),
+                                             on ? QStringLiteral("on") : QStringLiteral("off")),
+                                    kTitle,
+                                    MessageIcon::Critical,
+                                    MessageButtons::Ok});
+    }
+}
+
+void ScratchPad::mnusaveandclose_Click()
+{
+    if (store(1, Text1->toPlainText()))
+        hidePad();
+}
+
+void ScratchPad::mnuClose_Click()
+{
+    if (store(0, QString()))
+        hidePad();
+}
+
+void ScratchPad::Text1_KeyPress()
+{
+    gif1->hide();
+}
+
+void ScratchPad::autosave()
+{
+    if (m_autosave == 1.0F)
+        m_autosaveDue.start();
+}
+
+void ScratchPad::writeAutosave()
+{
+    // Written on every key, so it does not wait for the disk; the rename still replaces the file whole.
+    if (ScratchFile::write(m_dataDir, 1, Text1->toPlainText(), false)) {
+        m_autosaveFailed = false;
+        return;
+    }
+    // Said once, not on every key, until a save works again.
+    if (std::exchange(m_autosaveFailed, true))
+        return;
+    m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the Scratch Pad in %1. Automatic saving "
+                                               "goes on trying; use \"Save and Close\" once the folder can be "
+                                               "written to.")
+                                    .arg(m_dataDir.file(QString::fromLatin1(ScratchFile::kName))),
+                                kTitle,
+                                MessageIcon::Critical,
+                                MessageButtons::Ok});
+}
+
+bool ScratchPad::exitStep()
+{
+    const QString text = Text1->toPlainText();
+    if (!isOpen() || text.isEmpty())
+        return true;
+    const bool keep = m_platform.dialogs.message({QStringLiteral("Do you wish to save the contents of the Scratch "
+                                                                 "Pad\r\nand open it the next time you run Zendra."),
+                                                  kTitle,
+                                                  MessageIcon::Question,
+                                                  MessageButtons::YesNo}) == MessageAnswer::Yes;
+    m_autosaveDue.stop();
+    return ScratchFile::write(m_dataDir, keep ? 1 : 0, text);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include "core/DataDir.h"
+
+class BoardSurface;
+class PadAnimation;
+class PadText;
+class PictureControl;
+class QAction;
+class QMenu;
+class QWidget;
+struct AutosaveFile;
+struct Platform;
+struct ScratchFile;
+
+/// The scratch pad inside the board: its text box, title strip, options button, close mark and animation, its
+/// menu, and the two files that carry its text and automatic-save setting over a restart.
+class ScratchPad final : public QObject
+{
+    Q_OBJECT
+
+public:
+    ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface& board);
+    ~ScratchPad() override;
+
+    /// Start-up: the setting of autosave.dat, then the pad as scratch.dat left it, without focus or animation.
+    void startUp(const AutosaveFile& autosave, const ScratchFile& scratch);
+    /// "Open S&cratch Pad", a double click on the board or on its background picture.
+    void open();
+    void sclose_Click();
+    void soption2_MouseDown(QPoint globalPosition);
+    void mnuautotextsave_Click();
+    void mnusaveandclose_Click();
+    void mnuClose_Click();
+    /// The board's exit asks whether to keep a pad that is open and holds text. False when scratch.dat could
+    /// not be written.
+    bool exitStep();
+
+    bool isOpen() const;
+    bool autosaveOn() const { return m_autosave == 1.0F; }
+    PadText* text() const { return Text1; }
+    PadAnimation* animation() const { return gif1; }
+    QMenu* menu() const { return mnuscratchpadmenu; }
+
+private:
+    void showPad(const QString& text, bool animate);
+    void hidePad();
+    /// Writes scratch.dat; a failure is reported, and the pad stays as it is.
+    bool store(int open, const QString& text);
+    void Text1_KeyPress();
+    void autosave();
+    void writeAutosave();
+
+    Platform& m_platform;
+    DataDir m_dataDir;
+    BoardSurface& m_board;
+    float m_autosave = 0;
+    /// The automatic save runs once the keys queued now are handled, so a burst of keys costs one write.
+    QTimer m_autosaveDue;
+    bool m_autosaveFailed = false;
+
+    PadText* Text1 = nullptr;
+    QWidget* soption1 = nullptr;
+    PictureControl* soption2 = nullptr;
+    PictureControl* sclose = nullptr;
+    PadAnimation* gif1 = nullptr;
+    QMenu* mnuscratchpadmenu = nullptr;
+    QAction* mnuautotextsave = nullptr;
+};
