@@ -1,0 +1,364 @@
+#include "platform/Pop3Protocol.h"
+
+#include <limits>
+
+#include <QStringDecoder>
+
+namespace
+{
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+} // namespace
+
+namespace Pop3Protocol
+{
+namespace
+{
+
+std::optional<quint16> parsePort(QStringView text)
+{
+    bool ok = false;
+    const uint port = text.toUInt(&ok, 10);
+    if (!ok || port == 0 || port > std::numeric_limits<quint16>::max())
+        return std::nullopt;
+    return static_cast<quint16>(port);
+}
+
+/// Bytes in a charset named by a message, decoded by Qt; an unknown charset is read as UTF-8.
+QString decodeCharset(const QByteArray& charset, QByteArrayView bytes)
+{
+    // RFC 2231 lets a language follow the charset: "UTF-8*en".
+    const qsizetype star = charset.indexOf('*');
+    const QByteArray name = star < 0 ? charset : charset.first(star);
+    QStringDecoder decoder(name.constData(), QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+QByteArray decodeQ(QByteArrayView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '_') {
+            bytes += ' ';
+        } else if (c == '=' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
+            bytes += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            bytes += c;
+        }
+    }
+    return bytes;
+}
+
+struct EncodedWord
+{
+    qsizetype end = 0; // one past the closing "?="
+    QByteArray charset;
+    QByteArray bytes;
+};
+
+/// The encoded word "=?charset?B|Q?text?=" starting at `at`, if there is a well-formed one.
+std::optional<EncodedWord> encodedWordAt(QByteArrayView value, qsizetype at)
+{
+    if (!value.sliced(at).startsWith("=?"))
+        return std::nullopt;
+    const qsizetype charsetEnd = value.indexOf('?', at + 2);
+    if (charsetEnd < 0 || charsetEnd == at + 2 || charsetEnd + 2 >= value.size() || value[charsetEnd + 2] != '?')
+        return std::nullopt;
+    const char encoding = value[charsetEnd + 1];
+    const qsizetype textStart = charsetEnd + 3;
+    const qsizetype textEnd = value.indexOf("?=", textStart);
+    if (textEnd < 0)
+        return std::nullopt;
+    const QByteArrayView text = value.sliced(textStart, textEnd - textStart);
+    for (char c : value.sliced(at, textEnd - at)) {
+        if (isBlank(c))
+            return std::nullopt;
+    }
+    EncodedWord word;
+    word.end = textEnd + 2;
+    word.charset = value.sliced(at + 2, charsetEnd - at - 2).toByteArray();
+    if (encoding == 'B' || encoding == 'b')
+        word.bytes = QByteArray::fromBase64(text.toByteArray());
+    else if (encoding == 'Q' || encoding == 'q')
+        word.bytes = decodeQ(text);
+    else
+        return std::nullopt;
+    return word;
+}
+} // namespace
+
+std::optional<ServerAddress> parseServer(const QString& server)
+{
+    const QString field = server.trimmed();
+    ServerAddress address;
+    if (field.startsWith(u'[')) {
+        const qsizetype close = field.indexOf(u']');
+        if (close < 0)
+            return std::nullopt;
+        address.host = field.mid(1, close - 1);
+        const QStringView rest = QStringView(field).sliced(close + 1);
+        if (!rest.isEmpty()) {
+            if (!rest.startsWith(u':'))
+                return std::nullopt;
+            const auto port = parsePort(rest.sliced(1));
+            if (!port)
+                return std::nullopt;
+            address.port = *port;
+        }
+    } else if (field.count(u':') == 1) {
+        const qsizetype colon = field.indexOf(u':');
+        address.host = field.left(colon);
+        const auto port = parsePort(QStringView(field).sliced(colon + 1));
+        if (!port)
+            return std::nullopt;
+        address.port = *port;
+    } else {
+        address.host = field; // a bare name, or an IPv6 address without a port
+    }
+    for (QChar c : std::as_const(address.host)) {
+        if (c.isSpace() || c == u'/' || c == u'@')
+            return std::nullopt;
+    }
+    if (address.host.isEmpty())
+        return std::nullopt;
+    return address;
+}
+
+bool isSafeArgument(const QString& text)
+{
+    for (QChar c : text) {
+        if (c == u'\r' || c == u'\n' || c == u'\0')
+            return false;
+    }
+    return true;
+}
+
+std::optional<int> parseStatCount(QByteArrayView text)
+{
+    const QByteArrayView trimmed = text.trimmed();
+    qsizetype end = 0;
+    while (end < trimmed.size() && trimmed[end] >= '0' && trimmed[end] <= '9')
+        ++end;
+    if (end == 0 || end > 10 || (end < trimmed.size() && !isBlank(trimmed[end])))
+        return std::nullopt;
+    const qint64 count = trimmed.first(end).toLongLong();
+    if (count > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(count);
+}
+
+Pop3Headers parseHeaders(QByteArrayView header)
+{
+    Pop3Headers headers;
+    bool haveFrom = false, haveSubject = false, haveDate = false;
+    QByteArray field; // one unfolded field, name and value
+    auto take = [&] {
+        const qsizetype colon = field.indexOf(':');
+        if (colon <= 0)
+            return;
+        const QByteArray name = field.first(colon).trimmed().toLower();
+        const QByteArrayView value = QByteArrayView(field).sliced(colon + 1).trimmed();
+        if (name == "from" && !haveFrom) {
+            headers.from = decodeHeaderText(value);
+            haveFrom = true;
+        } else if (name == "subject" && !haveSubject) {
+            headers.subject = decodeHeaderText(value);
+            haveSubject = true;
+        } else if (name == "date" && !haveDate) {
+            headers.date = QString::fromUtf8(value);
+            haveDate = true;
+        }
+    };
+    qsizetype start = 0;
+    while (start < header.size()) {
+        qsizetype end = header.indexOf('\n', start);
+        if (end < 0)
+            end = header.size();
+        QByteArrayView line = header.sliced(start, end - start);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        start = end + 1;
+        if (line.isEmpty())
+            break; // the end of the header
+        if (isBlank(line.front())) {
+            field += line; // unfolding removes the line break and keeps the white space
+        } else {
+            take();
+            field = line.toByteArray();
+        }
+    }
+    take();
+    return headers;
+}
+
+QString decodeHeaderText(QByteArrayView value)
+{
+    QString text;
+    QByteArray plain;                   // bytes outside encoded words, read as UTF-8
+    QByteArray pendingCharset, pending; // decoded bytes of adjacent encoded words in one charset
+    qsizetype blankStart = -1;          // white space after an encoded word, dropped if another one follows
+    auto flushPending = [&] {
+        if (!pending.isEmpty() || !pendingCharset.isEmpty())
+            text += decodeCharset(pendingCharset, pending);
+        pending.clear();
+        pendingCharset.clear();
+    };
+    auto flushPlain = [&] {
+        if (!plain.isEmpty())
+            text += QString::fromUtf8(plain);
+        plain.clear();
+    };
+    bool afterWord = false;
+    qsizetype i = 0;
+    while (i < value.size()) {
+        if (const auto word = encodedWordAt(value, i)) {
+            if (!afterWord)
+                flushPlain();
+            if (word->charset.compare(pendingCharset, Qt::CaseInsensitive) != 0)
+                flushPending();
+            pendingCharset = word->charset;
+            pending += word->bytes;
+            i = word->end;
+            afterWord = true;
+            blankStart = -1;
+            continue;
+        }
+        const char c = value[i];
+        if (afterWord && isBlank(c)) {
+            if (blankStart < 0)
+                blankStart = i;
+            ++i;
+            continue;
+        }
+        if (afterWord) {
+            flushPending();
+            if (blankStart >= 0)
+                plain += value.sliced(blankStart, i - blankStart);
+            afterWord = false;
+            blankStart = -1;
+        }
+        plain += c;
+        ++i;
+    }
+    flushPending();
+    if (afterWord && blankStart >= 0)
+        plain += value.sliced(blankStart);
+    flushPlain();
+    return text;
+}
+} // namespace Pop3Protocol
+
+bool Pop3ReplyReader::feed(QByteArrayView bytes, QList<Reply>& out)
+{
+    while (!bytes.isEmpty() && m_fault == Fault::None) {
+        const qsizetype newline = bytes.indexOf('\n');
+        const QByteArrayView piece = newline < 0 ? bytes : bytes.first(newline);
+        m_replyBytes += piece.size() + (newline < 0 ? 0 : 1);
+        if (m_replyBytes > kMaxReplyBytes) {
+            m_fault = Fault::TooLong;
+            break;
+        }
+        // A line past the limit is not kept: the rest of it is skipped up to its line end.
+        if (!m_lineOverlong && m_line.size() + piece.size() > Pop3Client::kMaxLineBytes) {
+            m_lineOverlong = true;
+            m_line.clear();
+            m_line.squeeze();
+        }
+        if (!m_lineOverlong)
+            m_line += piece;
+        if (newline < 0)
+            break;
+        bytes = bytes.sliced(newline + 1);
+        QByteArrayView line(m_line);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        takeLine(line, m_lineOverlong, out);
+        m_line.clear();
+        m_lineOverlong = false;
+    }
+    return m_fault == Fault::None;
+}
+
+void Pop3ReplyReader::takeLine(QByteArrayView line, bool overlong, QList<Reply>& out)
+{
+    if (!m_inBody) {
+        if (m_expected.isEmpty()) {
+            m_fault = Fault::Protocol;
+            return;
+        }
+        if (overlong) {
+            m_fault = Fault::TooLong;
+            return;
+        }
+        m_reply = Reply();
+        m_reply.kind = m_expected.front();
+        if (line.startsWith("+OK") && (line.size() == 3 || isBlank(line[3]))) {
+            m_reply.ok = true;
+            m_reply.text = line.sliced(3).trimmed().toByteArray();
+        } else if (line.startsWith("-ERR") && (line.size() == 4 || isBlank(line[4]))) {
+            m_reply.text = line.sliced(4).trimmed().toByteArray();
+        } else {
+            m_fault = Fault::Protocol;
+            return;
+        }
+        if (m_reply.ok && m_reply.kind != Kind::Status) {
+            m_inBody = true;
+            m_inHeader = m_reply.kind == Kind::Message;
+        } else {
+            finish(out);
+        }
+        return;
+    }
+    if (!overlong && line == ".") {
+        finish(out);
+        return;
+    }
+    if (line.startsWith('.'))
+        line = line.sliced(1);
+    if (m_reply.kind == Kind::Lines) {
+        if (overlong || m_reply.lines.size() >= kMaxListLines)
+            m_reply.tooLong = true;
+        else
+            m_reply.lines.append(line.toByteArray());
+    } else if (m_inHeader) {
+        if (overlong || m_reply.header.size() + line.size() + 2 > Pop3Client::kMaxHeaderBytes) {
+            m_reply.tooLong = true;
+            m_inHeader = false;
+            m_reply.header.clear();
+            m_reply.header.squeeze();
+        } else if (line.isEmpty()) {
+            m_inHeader = false;
+        } else {
+            m_reply.header += line;
+            m_reply.header += "\r\n";
+        }
+    }
+}
+
+void Pop3ReplyReader::finish(QList<Reply>& out)
+{
+    m_expected.removeFirst();
+    out.append(std::move(m_reply));
+    m_reply = Reply();
+    m_inBody = false;
+    m_inHeader = false;
+    m_replyBytes = 0;
+}

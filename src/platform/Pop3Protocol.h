@@ -1,0 +1,94 @@
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include "platform/Pop3Client.h"
+
+/// The parts of POP3 that need no socket: the server field, replies as they come off the wire, and the header
+/// fields of a message. Everything here takes outside input and is fuzzed.
+namespace Pop3Protocol
+{
+constexpr quint16 kDefaultPort = 110;
+constexpr quint16 kImplicitTlsPort = 995;
+
+struct ServerAddress
+{
+    QString host;
+    quint16 port = kDefaultPort;
+};
+
+/// "host", "host:port", "[ipv6]:port" or a bare IPv6 address; empty when the field names no usable server.
+std::optional<ServerAddress> parseServer(const QString& server);
+
+/// A user name or password may go on a command line only without CR, LF and NUL, which would end the command.
+bool isSafeArgument(const QString& text);
+
+/// The message count of a STAT reply's text ("3 1234"); empty when it is not a number from 0 to 2^31 - 1.
+std::optional<int> parseStatCount(QByteArrayView text);
+
+/// From, Subject and Date of a message header (its lines joined by CR LF): folded lines unfolded, encoded words
+/// decoded. The first occurrence of a field counts.
+Pop3Headers parseHeaders(QByteArrayView header);
+
+/// A header field's value as text: RFC 2047 encoded words (B and Q) decoded in their charset, adjacent ones
+/// joined, other bytes read as UTF-8. Bytes that do not decode become U+FFFD.
+QString decodeHeaderText(QByteArrayView value);
+} // namespace Pop3Protocol
+
+/// Splits the byte stream from a server into replies, in the order of the commands sent. The caller says what
+/// each command's reply looks like with `expect()`; the reader keeps at most one line and one header in memory.
+class Pop3ReplyReader
+{
+public:
+    enum class Kind
+    {
+        Status,  // one line: greeting, USER, PASS, STAT, STLS, QUIT
+        Lines,   // status line and, after +OK, lines up to "." (CAPA)
+        Message, // status line and, after +OK, a message up to "." of which only the header is kept (TOP, RETR)
+    };
+
+    struct Reply
+    {
+        Kind kind = Kind::Status;
+        bool ok = false;
+        QByteArray text; // the status line after "+OK" or "-ERR", trimmed
+        QList<QByteArray> lines;
+        QByteArray header;    // the header lines, each ended by CR LF
+        bool tooLong = false; // a line or the header went past the limits; what was kept is incomplete
+    };
+
+    enum class Fault
+    {
+        None,
+        TooLong,  // a status line or a whole reply went past any sensible size
+        Protocol, // a status line that is neither +OK nor -ERR, or data nobody asked for
+    };
+
+    /// How many bytes of one reply are read at most, kept or not, before the stream is given up.
+    static constexpr qsizetype kMaxReplyBytes = 64 * 1024 * 1024;
+    static constexpr qsizetype kMaxListLines = 1000;
+
+    void expect(Kind kind) { m_expected.append(kind); }
+    qsizetype awaiting() const { return m_expected.size(); }
+    /// Appends each reply completed by `bytes` to `out`; false once the stream can no longer be followed.
+    bool feed(QByteArrayView bytes, QList<Reply>& out);
+    Fault fault() const { return m_fault; }
+
+private:
+    void takeLine(QByteArrayView line, bool overlong, QList<Reply>& out);
+    void finish(QList<Reply>& out);
+
+    QList<Kind> m_expected;
+    QByteArray m_line;
+    bool m_lineOverlong = false;
+    bool m_inBody = false;
+    bool m_inHeader = false;
+    qsizetype m_replyBytes = 0;
+    Reply m_reply;
+    Fault m_fault = Fault::None;
+};

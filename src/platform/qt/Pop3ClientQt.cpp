@@ -1,0 +1,434 @@
+#include "platform/qt/Pop3ClientQt.h"
+
+#include <QSslConfiguration>
+#include <QSslSocket>
+
+namespace
+{
+using Kind = Pop3ReplyReader::Kind;
+
+/// A socket read at a time: the reader keeps what matters, so the socket need not hold more than this.
+constexpr qint64 kReadChunk = 64 * 1024;
+constexpr int kQuitGraceMs = 5000;
+
+QString serverText(const QByteArray& text)
+{
+    const QString reason = QString::fromUtf8(text).simplified();
+    return reason.isEmpty() ? QStringLiteral("The mail server refused without giving a reason.") : reason;
+}
+
+QString tooLongText()
+{
+    return QStringLiteral("The mail server's reply was too long.");
+}
+} // namespace
+
+Pop3ClientQt::Pop3ClientQt(QObject* parent)
+    : Pop3ClientQt(Options(), parent)
+{
+}
+
+Pop3ClientQt::Pop3ClientQt(const Options& options, QObject* parent)
+    : Pop3Client(parent)
+    , m_options(options)
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &Pop3ClientQt::onTimeout);
+}
+
+Pop3ClientQt::~Pop3ClientQt()
+{
+    shutDown();
+}
+
+void Pop3ClientQt::open(const Pop3Account& account)
+{
+    shutDown();
+    m_reader = {};
+    m_outgoing.clear();
+    m_tlsReason.clear();
+    m_pipelining = false;
+    m_offersTop = true;
+    m_useRetr = false;
+    m_loginReplies = 0;
+    m_count = 0;
+    m_sent.clear();
+    m_done.clear();
+    m_retried.clear();
+    m_account = account;
+    setError(Pop3Error::None, {});
+
+    const auto address = Pop3Protocol::parseServer(account.server);
+    // Checked before any connection: a line break would let the field add commands of its own.
+    if (!address || !Pop3Protocol::isSafeArgument(account.user) || !Pop3Protocol::isSafeArgument(account.password)) {
+        m_step = Step::Closed;
+        const QString text = address
+                                 ? QStringLiteral("The user name or password holds a line break; nothing was sent.")
+                                 : QStringLiteral("The mail server address \"%1\" is not valid.").arg(account.server);
+        // Reported from the event loop like every other outcome, so a caller connects before or after open().
+        QTimer::singleShot(0, this, [this, text, session = m_session] {
+            if (session == m_session)
+                fail(Pop3Error::InvalidAccount, text);
+        });
+        return;
+    }
+    m_host = address->host;
+    m_port = address->port;
+
+    m_socket = new QSslSocket(this);
+    m_socket->setReadBufferSize(kReadChunk);
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    if (!m_options.extraCaCertificates.isEmpty())
+        tls.addCaCertificates(m_options.extraCaCertificates);
+    m_socket->setSslConfiguration(tls);
+    connect(m_socket, &QSslSocket::readyRead, this, &Pop3ClientQt::onReadyRead);
+    connect(m_socket, &QSslSocket::encrypted, this, &Pop3ClientQt::onEncrypted);
+    connect(m_socket, &QSslSocket::errorOccurred, this, &Pop3ClientQt::onSocketError);
+    connect(m_socket, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
+        if (!errors.isEmpty())
+            m_tlsReason = errors.first().errorString();
+    });
+
+    m_step = Step::Greeting;
+    m_reader.expect(Kind::Status);
+    if (m_port == m_options.implicitTlsPort)
+        m_socket->connectToHostEncrypted(m_host, m_port);
+    else
+        m_socket->connectToHost(m_host, m_port);
+    armTimer();
+}
+
+void Pop3ClientQt::retrieveHeaders(int first, int last)
+{
+    if (m_step != Step::Ready)
+        return;
+    m_next = m_emit = qMax(1, first);
+    m_last = last;
+    m_step = Step::Listing;
+    if (m_next > m_last) {
+        m_step = Step::Ready;
+        QTimer::singleShot(0, this, [this, session = m_session] {
+            if (session == m_session && m_step == Step::Ready)
+                Q_EMIT retrieved();
+        });
+        return;
+    }
+    sendFetches();
+    flush();
+}
+
+void Pop3ClientQt::close()
+{
+    const bool polite = m_socket && m_socket->state() == QAbstractSocket::ConnectedState && m_step != Step::Handshake &&
+                        m_step != Step::Closed;
+    if (!polite) {
+        shutDown();
+        return;
+    }
+    // QUIT goes out without waiting for its answer: a client that never deletes has nothing to commit. The socket
+    // closes once it is written, or after a few seconds if the server does not take it.
+    QSslSocket* socket = m_socket;
+    m_socket = nullptr;
+    shutDown();
+    socket->disconnect(this);
+    socket->write("QUIT\r\n");
+    connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(kQuitGraceMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    socket->disconnectFromHost();
+}
+
+void Pop3ClientQt::shutDown()
+{
+    ++m_session;
+    m_step = Step::Closed;
+    m_timer.stop();
+    if (m_socket) {
+        m_socket->disconnect(this);
+        m_socket->abort();
+        m_socket->deleteLater();
+        m_socket = nullptr;
+    }
+}
+
+void Pop3ClientQt::armTimer()
+{
+    m_timer.start(m_options.timeoutMs);
+}
+
+void Pop3ClientQt::onReadyRead()
+{
+    QList<Pop3ReplyReader::Reply> replies;
+    while (m_socket && m_socket->bytesAvailable() > 0) {
+        const QByteArray bytes = m_socket->read(kReadChunk);
+        replies.clear();
+        const bool fine = m_reader.feed(bytes, replies);
+        for (auto& reply : replies) {
+            handle(reply);
+            if (m_step == Step::Closed)
+                return;
+        }
+        if (!fine) {
+            // Clear text after the server agreed to STLS could be injected by anyone on the path.
+            if (m_step == Step::Handshake)
+                fail(Pop3Error::Tls,
+                     QStringLiteral("The secure connection to %1 failed: the server went on in clear text.")
+                         .arg(m_host));
+            else if (m_reader.fault() == Pop3ReplyReader::Fault::TooLong)
+                fail(Pop3Error::ReplyTooLong, tooLongText());
+            else
+                fail(Pop3Error::Protocol,
+                     QStringLiteral("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
+            return;
+        }
+    }
+    flush();
+    if (m_reader.awaiting() > 0)
+        armTimer();
+    else
+        m_timer.stop();
+}
+
+void Pop3ClientQt::handle(Pop3ReplyReader::Reply& reply)
+{
+    switch (m_step) {
+    case Step::Greeting:
+        if (!reply.ok) {
+            fail(Pop3Error::Server, serverText(reply.text));
+            return;
+        }
+        m_step = Step::Capabilities;
+        send("CAPA\r\n", Kind::Lines);
+        return;
+    case Step::Capabilities:
+        handleCapabilities(reply);
+        return;
+    case Step::StartTls:
+        if (!reply.ok) {
+            fail(Pop3Error::Tls,
+                 QStringLiteral("The mail server %1 offered a secure connection but did not start it: %2")
+                     .arg(m_host, serverText(reply.text)));
+            return;
+        }
+        m_step = Step::Handshake;
+        m_socket->startClientEncryption();
+        return;
+    case Step::Login:
+        handleLogin(reply);
+        return;
+    case Step::Listing:
+        handleMessage(reply);
+        return;
+    case Step::Idle:
+    case Step::Handshake:
+    case Step::Ready:
+    case Step::Closed:
+        fail(Pop3Error::Protocol,
+             QStringLiteral("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
+        return;
+    }
+}
+
+void Pop3ClientQt::handleCapabilities(const Pop3ReplyReader::Reply& reply)
+{
+    bool offersStls = false;
+    m_pipelining = false;
+    m_offersTop = true;
+    // A server without CAPA is an RFC 1939 server: no STLS, no pipelining, TOP tried and RETR after a refusal.
+    if (reply.ok) {
+        m_offersTop = false;
+        for (const QByteArray& line : reply.lines) {
+            const QByteArray name = line.trimmed().split(' ').value(0).toUpper();
+            offersStls = offersStls || name == "STLS";
+            m_pipelining = m_pipelining || name == "PIPELINING";
+            m_offersTop = m_offersTop || name == "TOP";
+        }
+    }
+    m_useRetr = !m_offersTop;
+    if (offersStls && !m_socket->isEncrypted()) {
+        m_step = Step::StartTls;
+        send("STLS\r\n", Kind::Status);
+        return;
+    }
+    sendLogin();
+}
+
+void Pop3ClientQt::onEncrypted()
+{
+    if (m_step == Step::Handshake) {
+        // What the server said before the upgrade may have been forged: ask again.
+        m_step = Step::Capabilities;
+        send("CAPA\r\n", Kind::Lines);
+        flush();
+    }
+}
+
+void Pop3ClientQt::sendLogin()
+{
+    m_step = Step::Login;
+    m_loginReplies = 0;
+    const QByteArray user = "USER " + m_account.user.toUtf8() + "\r\n";
+    const QByteArray pass = "PASS " + m_account.password.toUtf8() + "\r\n";
+    send(user, Kind::Status);
+    if (m_pipelining) {
+        send(pass, Kind::Status);
+        send("STAT\r\n", Kind::Status);
+    }
+}
+
+void Pop3ClientQt::handleLogin(const Pop3ReplyReader::Reply& reply)
+{
+    ++m_loginReplies;
+    if (!reply.ok) {
+        fail(Pop3Error::Server, serverText(reply.text));
+        return;
+    }
+    if (m_loginReplies == 1 && !m_pipelining) {
+        send("PASS " + m_account.password.toUtf8() + "\r\n", Kind::Status);
+        return;
+    }
+    if (m_loginReplies == 2 && !m_pipelining) {
+        send("STAT\r\n", Kind::Status);
+        return;
+    }
+    if (m_loginReplies < 3)
+        return;
+    const auto count = Pop3Protocol::parseStatCount(reply.text);
+    if (!count) {
+        fail(Pop3Error::Protocol,
+             QStringLiteral("The mail server %1 gave a message count that is not a number.").arg(m_host));
+        return;
+    }
+    m_count = *count;
+    m_step = Step::Ready;
+    m_timer.stop();
+    Q_EMIT opened(m_count);
+}
+
+void Pop3ClientQt::fetch(int number, Fetch how)
+{
+    m_sent.append({number, how});
+    const QByteArray n = QByteArray::number(number);
+    send(how == Fetch::Top ? "TOP " + n + " 0\r\n" : "RETR " + n + "\r\n", Kind::Message);
+}
+
+void Pop3ClientQt::sendFetches()
+{
+    const int window = m_pipelining ? kPipelineWindow : 1;
+    // Refilled in batches of half a window, so that each write carries many commands.
+    if (m_sent.size() > window / 2)
+        return;
+    while (m_sent.size() < window && m_next <= m_last) {
+        fetch(m_next, m_useRetr ? Fetch::Retr : Fetch::Top);
+        ++m_next;
+    }
+}
+
+void Pop3ClientQt::handleMessage(Pop3ReplyReader::Reply& reply)
+{
+    if (m_sent.isEmpty()) {
+        fail(Pop3Error::Protocol,
+             QStringLiteral("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
+        return;
+    }
+    const Sent sent = m_sent.takeFirst();
+    if (!reply.ok && sent.fetch == Fetch::Top && !m_retried.contains(sent.number)) {
+        // TOP is optional in POP3: the whole message read with RETR gives the same header.
+        m_retried.insert(sent.number);
+        fetch(sent.number, Fetch::Retr);
+        return;
+    }
+    if (reply.ok && sent.fetch == Fetch::Retr && m_retried.contains(sent.number))
+        m_useRetr = true;
+    m_retried.remove(sent.number);
+    m_done.insert(sent.number, std::move(reply));
+    deliver();
+    if (m_step == Step::Listing)
+        sendFetches();
+}
+
+void Pop3ClientQt::deliver()
+{
+    while (m_step == Step::Listing && m_done.contains(m_emit)) {
+        const Pop3ReplyReader::Reply reply = m_done.take(m_emit);
+        const int number = m_emit++;
+        if (!reply.ok) {
+            setError(Pop3Error::Server, serverText(reply.text));
+            Q_EMIT messageFailed(number, Pop3Error::Server, errorText());
+        } else if (reply.tooLong) {
+            setError(Pop3Error::ReplyTooLong, tooLongText());
+            Q_EMIT messageFailed(number, Pop3Error::ReplyTooLong, errorText());
+        } else {
+            setError(Pop3Error::None, {});
+            Q_EMIT headersRetrieved(number, Pop3Protocol::parseHeaders(reply.header));
+        }
+    }
+    if (m_step == Step::Listing && m_emit > m_last) {
+        m_step = Step::Ready;
+        m_timer.stop();
+        Q_EMIT retrieved();
+    }
+}
+
+void Pop3ClientQt::send(const QByteArray& command, Pop3ReplyReader::Kind kind)
+{
+    m_reader.expect(kind);
+    m_outgoing += command;
+}
+
+void Pop3ClientQt::flush()
+{
+    if (m_socket && !m_outgoing.isEmpty()) {
+        m_socket->write(m_outgoing);
+        m_outgoing.clear();
+        armTimer();
+    }
+}
+
+void Pop3ClientQt::onSocketError()
+{
+    if (!m_socket || m_step == Step::Closed)
+        return;
+    switch (m_socket->error()) {
+    case QAbstractSocket::HostNotFoundError:
+        fail(Pop3Error::HostNotFound, QStringLiteral("The mail server %1 was not found.").arg(m_host));
+        return;
+    case QAbstractSocket::ConnectionRefusedError:
+        fail(Pop3Error::ConnectionRefused,
+             QStringLiteral("The mail server %1 refused the connection on port %2.").arg(m_host).arg(m_port));
+        return;
+    case QAbstractSocket::SslHandshakeFailedError:
+    case QAbstractSocket::SslInternalError:
+    case QAbstractSocket::SslInvalidUserDataError: {
+        const QString reason = m_tlsReason.isEmpty() ? m_socket->errorString() : m_tlsReason;
+        fail(Pop3Error::Tls, QStringLiteral("The secure connection to %1 failed: %2").arg(m_host, reason));
+        return;
+    }
+    default:
+        if (m_step == Step::Handshake || (m_port == m_options.implicitTlsPort && !m_socket->isEncrypted())) {
+            const QString reason = m_tlsReason.isEmpty() ? m_socket->errorString() : m_tlsReason;
+            fail(Pop3Error::Tls, QStringLiteral("The secure connection to %1 failed: %2").arg(m_host, reason));
+            return;
+        }
+        fail(Pop3Error::ConnectionLost, QStringLiteral("The connection to the mail server %1 was lost.").arg(m_host));
+        return;
+    }
+}
+
+void Pop3ClientQt::onTimeout()
+{
+    fail(Pop3Error::Timeout,
+         QStringLiteral("The mail server %1 did not answer for %2 seconds.")
+             .arg(m_host)
+             .arg((m_options.timeoutMs + 999) / 1000));
+}
+
+void Pop3ClientQt::fail(Pop3Error error, const QString& text)
+{
+    shutDown();
+    setError(error, text);
+    Q_EMIT failed(error, text);
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QSslCertificate>
+#include <QTimer>
+
+#include "platform/Pop3Client.h"
+#include "platform/Pop3Protocol.h"
+
+class QSslSocket;
+
+/// POP3 on Qt Network. After the greeting it asks for CAPA; it upgrades with STLS when the server offers it
+/// (and never logs in in clear after the upgrade failed), speaks TLS from the start on port 995, and verifies the
+/// certificate against the system's trust store and the host name. With PIPELINING the login and the TOP commands
+/// go out without waiting for each answer, at most `kPipelineWindow` commands ahead; otherwise one at a time.
+/// When TOP is refused it reads the message with RETR and keeps only its header.
+class Pop3ClientQt final : public Pop3Client
+{
+    Q_OBJECT
+
+public:
+    /// Commands sent ahead of their answers: enough to keep a 20 ms round trip busy, few enough that a large
+    /// mailbox never queues all its commands at once.
+    static constexpr int kPipelineWindow = 1024;
+
+    struct Options
+    {
+        int timeoutMs = kDefaultTimeoutMs;
+        quint16 implicitTlsPort = Pop3Protocol::kImplicitTlsPort;
+        /// Trusted besides the system's certificates; tests give their self-signed server certificate here.
+        QList<QSslCertificate> extraCaCertificates;
+    };
+
+    explicit Pop3ClientQt(QObject* parent = nullptr);
+    Pop3ClientQt(const Options& options, QObject* parent = nullptr);
+    ~Pop3ClientQt() override;
+
+    void open(const Pop3Account& account) override;
+    int messageCount() const override { return m_count; }
+    void retrieveHeaders(int first, int last) override;
+    void close() override;
+
+private:
+    enum class Step
+    {
+        Idle,
+        Greeting,
+        Capabilities,
+        StartTls,
+        Handshake,
+        Login,
+        Ready,
+        Listing,
+        Closed,
+    };
+
+    enum class Fetch
+    {
+        Top,
+        Retr,
+    };
+
+    struct Sent
+    {
+        int number = 0;
+        Fetch fetch = Fetch::Top;
+    };
+
+    void onReadyRead();
+    void onEncrypted();
+    void onSocketError();
+    void onTimeout();
+    void handle(Pop3ReplyReader::Reply& reply);
+    void handleCapabilities(const Pop3ReplyReader::Reply& reply);
+    void handleLogin(const Pop3ReplyReader::Reply& reply);
+    void handleMessage(Pop3ReplyReader::Reply& reply);
+    void send(const QByteArray& command, Pop3ReplyReader::Kind kind);
+    void flush();
+    void sendLogin();
+    void sendFetches();
+    void fetch(int number, Fetch how);
+    void deliver();
+    void fail(Pop3Error error, const QString& text);
+    void shutDown();
+    void armTimer();
+
+    Options m_options;
+    QSslSocket* m_socket = nullptr;
+    QTimer m_timer;
+    Pop3ReplyReader m_reader;
+    QByteArray m_outgoing;
+    Step m_step = Step::Idle;
+    Pop3Account m_account;
+    QString m_host;
+    quint16 m_port = 0;
+    QString m_tlsReason;
+    bool m_pipelining = false;
+    bool m_offersTop = true;
+    bool m_useRetr = false;
+    int m_loginReplies = 0;
+    int m_count = 0;
+    int m_next = 0; // the next message to ask for
+    int m_last = 0;
+    int m_emit = 0; // the next message to report, so results come in order
+    QList<Sent> m_sent;
+    QHash<int, Pop3ReplyReader::Reply> m_done; // results that arrived before an earlier message's
+    QSet<int> m_retried;
+    int m_session = 0; // moves on when a session ends, so late timers of that session do nothing
+};

@@ -1,0 +1,75 @@
+#include "FakePop3Client.h"
+
+#include <QTimer>
+
+void FakePop3Client::open(const Pop3Account& account)
+{
+    close();
+    --closes; // opening ends an earlier session, but the code under test did not call close
+    opens << account;
+    m_pending << [this] {
+        setError(openError, openErrorText);
+        if (openError != Pop3Error::None) {
+            m_pending.clear();
+            Q_EMIT failed(openError, openErrorText);
+            return;
+        }
+        Q_EMIT opened(messageCount());
+    };
+    schedule();
+}
+
+int FakePop3Client::messageCount() const
+{
+    return reportedCount.value_or(int(messages.size()));
+}
+
+void FakePop3Client::retrieveHeaders(int first, int last)
+{
+    retrievals << qMakePair(first, last);
+    for (int number = first; number <= last; ++number) {
+        m_pending << [this, number] {
+            const Message m = messages.value(number - 1, failure(Pop3Error::Server, QStringLiteral("no such message")));
+            setError(m.error, m.errorText);
+            if (m.error == Pop3Error::None)
+                Q_EMIT headersRetrieved(number, m.headers);
+            else
+                Q_EMIT messageFailed(number, m.error, m.errorText);
+        };
+    }
+    m_pending << [this] {
+        setError(Pop3Error::None, {});
+        Q_EMIT retrieved();
+    };
+    schedule();
+}
+
+void FakePop3Client::close()
+{
+    ++closes;
+    ++m_session;
+    m_pending.clear();
+}
+
+void FakePop3Client::resume()
+{
+    paused = false;
+    schedule();
+}
+
+void FakePop3Client::schedule()
+{
+    if (m_scheduled || paused || m_pending.isEmpty())
+        return;
+    m_scheduled = true;
+    QTimer::singleShot(0, this, [this, session = m_session] {
+        m_scheduled = false;
+        if (session != m_session || paused || m_pending.isEmpty()) {
+            schedule();
+            return;
+        }
+        const auto next = m_pending.takeFirst();
+        next();
+        schedule();
+    });
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QList>
+#include <QPair>
+
+#include "platform/Pop3Client.h"
+
+/// A mailbox answered from a script, through the event loop like the real client: each outcome is one signal in
+/// a later turn of the loop, so a window under test sees its events run between messages. Calls are recorded.
+///
+///     FakePop3Client pop;
+///     pop.messages = {FakePop3Client::message(u"a@b"_s, u"Hi"_s, u"Mon, 1 Jan 2024"_s)};
+///     pop.messages << FakePop3Client::failure(Pop3Error::Server, u"locked"_s);
+///     // or: pop.openError = Pop3Error::Server; pop.openErrorText = u"[AUTH] Authentication failed."_s;
+///
+/// `reportedCount` makes the server claim another count than it holds (numbers beyond `messages` fail as a
+/// server would). With `paused` set the answers wait until `resume()`, to act in the middle of a check.
+class FakePop3Client final : public Pop3Client
+{
+    Q_OBJECT
+
+public:
+    struct Message
+    {
+        Pop3Headers headers;
+        Pop3Error error = Pop3Error::None;
+        QString errorText;
+    };
+
+    static Message message(const QString& from, const QString& subject, const QString& date)
+    {
+        return {{from, subject, date}, Pop3Error::None, {}};
+    }
+    static Message failure(Pop3Error error, const QString& text) { return {{}, error, text}; }
+
+    // The script.
+    QList<Message> messages;
+    std::optional<int> reportedCount;
+    Pop3Error openError = Pop3Error::None;
+    QString openErrorText;
+    bool paused = false;
+
+    // What the code under test did.
+    QList<Pop3Account> opens;
+    QList<QPair<int, int>> retrievals;
+    int closes = 0;
+
+    using Pop3Client::Pop3Client;
+
+    void open(const Pop3Account& account) override;
+    int messageCount() const override;
+    void retrieveHeaders(int first, int last) override;
+    void close() override;
+
+    void resume();
+    /// True while answers are still to come.
+    bool busy() const { return !m_pending.isEmpty(); }
+
+private:
+    void schedule();
+
+    QList<std::function<void()>> m_pending;
+    bool m_scheduled = false;
+    int m_session = 0;
+};
