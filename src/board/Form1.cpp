@@ -355,6 +355,8 @@ void Form1::mouseReleaseEvent(QMouseEvent* event)
 
 void Form1::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The second press of a double click is a press all the same: the right button opens the menu.
+    mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
         Form_DblClick();
 }

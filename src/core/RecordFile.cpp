@@ -216,8 +216,19 @@ void RecordWriter::writeRecord(const QList<Value>& fields)
 
 QString toStoredLineBreaks(const QString& text)
 {
-    QString stored = fromStoredLineBreaks(text);
-    stored.replace(kLf, QStringLiteral("\r\n"));
+    // One pass: the pad stores its text on every key.
+    QString stored;
+    stored.reserve(text.size() + text.count(kLf) + 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != kCr && c != kLf) {
+            stored += c;
+            continue;
+        }
+        stored += QStringLiteral("\r\n");
+        if (c == kCr && i + 1 < text.size() && text[i + 1] == kLf)
+            ++i;
+    }
     return stored;
 }
 

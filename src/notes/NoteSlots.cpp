@@ -159,22 +159,21 @@ void NoteSlots::openInEditor(int slot)
     const bool handedOver = HandOverFile::write(m_dataDir, slot);
     // Whatever the open editor holds is dropped without a question.
     delete m_editor;
-    frmNote* editor = loadEditor(handedOver ? std::nullopt : std::optional<int>(slot));
-    editor->show();
+    showEditor(loadEditor(handedOver ? std::nullopt : std::optional<int>(slot)));
 }
 
 void NoteSlots::mnunewnote_Click()
 {
     const bool handedOver = HandOverFile::write(m_dataDir, 0);
-    if (m_editor) {
-        // A loaded editor only comes forward; the hand-over file stays until the next one replaces it.
-        m_editor->show();
-        m_editor->raise();
-        m_editor->activateWindow();
-        return;
-    }
-    frmNote* editor = loadEditor(handedOver ? std::nullopt : std::optional<int>(0));
+    // A loaded editor only comes forward; the hand-over file stays until the next one replaces it.
+    showEditor(m_editor ? m_editor.data() : loadEditor(handedOver ? std::nullopt : std::optional<int>(0)));
+}
+
+void NoteSlots::showEditor(frmNote* editor)
+{
     editor->show();
+    editor->raise();
+    editor->activateWindow();
 }
 
 frmNote* NoteSlots::loadEditor(std::optional<int> slotWithoutHandOver)

@@ -66,6 +66,7 @@ Q_SIGNALS:
 private:
     void openInEditor(int slot);
     frmNote* loadEditor(std::optional<int> slotIfNoHandOver);
+    void showEditor(frmNote* editor);
 
     Platform& m_platform;
     DataDir m_dataDir;

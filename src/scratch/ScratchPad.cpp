@@ -8,6 +8,7 @@
 #include "core/Twips.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
+#include "scratch/AutosaveWriter.h"
 #include "scratch/PadAnimation.h"
 #include "scratch/PadText.h"
 #include "scratch/ScratchFiles.h"
@@ -92,14 +93,22 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     mnuclose->setObjectName(QStringLiteral("mnuclose"));
     connect(mnuclose, &QAction::triggered, this, &ScratchPad::mnuClose_Click);
 
-    m_autosaveDue.setSingleShot(true);
-    m_autosaveDue.setInterval(0);
-    connect(&m_autosaveDue, &QTimer::timeout, this, &ScratchPad::writeAutosave);
+    m_writer = std::make_unique<AutosaveWriter>(
+        dataDir,
+        [this] {
+            if (!m_autosaveFailing.exchange(true))
+                QMetaObject::invokeMethod(this, &ScratchPad::autosaveFailed, Qt::QueuedConnection);
+        },
+        [this] { m_autosaveFailing = false; });
 
     hidePad();
 }
 
-ScratchPad::~ScratchPad() = default;
+ScratchPad::~ScratchPad()
+{
+    // The writer finishes the last text before the pad's controls go.
+    m_writer.reset();
+}
 
 void ScratchPad::startUp(const AutosaveFile& autosave, const ScratchFile& scratch)
 {
@@ -127,8 +136,8 @@ void ScratchPad::open()
 
 void ScratchPad::showPad(const QString& text, bool animate)
 {
-    // A save still queued belongs to the text that is being replaced.
-    m_autosaveDue.stop();
+    // A save still waiting belongs to the text that is being replaced.
+    m_writer->cancel();
     Text1->setPlainText(text);
     Text1->show();
     gif1->setVisible(animate);
@@ -139,7 +148,6 @@ void ScratchPad::showPad(const QString& text, bool animate)
 
 void ScratchPad::hidePad()
 {
-    m_autosaveDue.stop();
     for (QWidget* control : {static_cast<QWidget*>(Text1),
                              static_cast<QWidget*>(gif1),
                              soption1,
@@ -150,7 +158,7 @@ void ScratchPad::hidePad()
 
 bool ScratchPad::store(int open, const QString& text)
 {
-    m_autosaveDue.stop();
+    m_writer->cancel();
     if (ScratchFile::write(m_dataDir, open, text))
         return true;
     m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the Scratch Pad in %1. The pad stays open "
@@ -219,19 +227,11 @@ void ScratchPad::Text1_KeyPress()
 void ScratchPad::autosave()
 {
     if (m_autosave == 1.0F)
-        m_autosaveDue.start();
+        m_writer->submit(Text1->toPlainText());
 }
 
-void ScratchPad::writeAutosave()
+void ScratchPad::autosaveFailed()
 {
-    // Written on every key, so it does not wait for the disk; the rename still replaces the file whole.
-    if (ScratchFile::write(m_dataDir, 1, Text1->toPlainText(), false)) {
-        m_autosaveFailed = false;
-        return;
-    }
-    // Said once, not on every key, until a save works again.
-    if (std::exchange(m_autosaveFailed, true))
-        return;
     m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the Scratch Pad in %1. Automatic saving "
                                                "goes on trying; use \"Save and Close\" once the folder can be "
                                                "written to.")
@@ -251,6 +251,6 @@ bool ScratchPad::exitStep()
                                                   kTitle,
                                                   MessageIcon::Question,
                                                   MessageButtons::YesNo}) == MessageAnswer::Yes;
-    m_autosaveDue.stop();
+    m_writer->cancel();
     return ScratchFile::write(m_dataDir, keep ? 1 : 0, text);
 }

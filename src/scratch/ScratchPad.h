@@ -1,10 +1,13 @@
 #pragma once
 
+#include <atomic>
+#include <memory>
+
 #include <QObject>
-#include <QTimer>
 
 #include "core/DataDir.h"
 
+class AutosaveWriter;
 class BoardSurface;
 class PadAnimation;
 class PadText;
@@ -52,15 +55,15 @@ private:
     bool store(int open, const QString& text);
     void Text1_KeyPress();
     void autosave();
-    void writeAutosave();
+    void autosaveFailed();
 
     Platform& m_platform;
     DataDir m_dataDir;
     BoardSurface& m_board;
     float m_autosave = 0;
-    /// The automatic save runs once the keys queued now are handled, so a burst of keys costs one write.
-    QTimer m_autosaveDue;
-    bool m_autosaveFailed = false;
+    std::unique_ptr<AutosaveWriter> m_writer;
+    /// Set by the writer's thread; the failure is reported once until a save works again.
+    std::atomic<bool> m_autosaveFailing = false;
 
     PadText* Text1 = nullptr;
     QWidget* soption1 = nullptr;
