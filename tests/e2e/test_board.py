@@ -3,16 +3,11 @@
 import os
 import subprocess
 import sys
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import StagedProgram, XSession, never, run, size, wait_for  # noqa: E402
+from xsession import Skip, StagedProgram, never, run, run_cases, size, wait_for  # noqa: E402
 
 ICONS = b"1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n"
-
-
-class Skip(Exception):
-    """The case cannot run on this machine."""
 
 
 def menu(session, x, y, *steps, button=3):
@@ -220,25 +215,5 @@ def test_a_drag_from_an_icon_and_clicks_on_an_arrow_leave_the_board_as_it_was(se
         wait_exit(proc)
 
 
-def main():
-    stage = sys.argv[1]
-    counts = {"passed": 0, "failed": 0, "skipped": 0}
-    with XSession() as session:
-        for name, test in [(name, value) for name, value in globals().items() if name.startswith("test_")]:
-            try:
-                test(session, stage)
-                print(f"PASS {name}", flush=True)
-                counts["passed"] += 1
-            except Skip as reason:
-                print(f"SKIP {name}: {reason}", flush=True)
-                counts["skipped"] += 1
-            except Exception:  # noqa: BLE001 - every failure is reported and counted
-                print(f"FAIL {name}", flush=True)
-                traceback.print_exc(file=sys.stdout)
-                counts["failed"] += 1
-    print(", ".join(f"{count} {outcome}" for outcome, count in counts.items()))
-    return 1 if counts["failed"] or not counts["passed"] else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_cases(globals(), sys.argv[1]))

@@ -6,8 +6,10 @@ import re
 import select
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
+import traceback
 
 
 def run(*args, env=None):
@@ -105,7 +107,7 @@ class XSession:
 
     def windows(self, name, pid):
         """The program's visible windows of that name, each with its geometry."""
-        found = self.xdotool("search", "--onlyvisible", "--pid", pid, "--name", f"^{name}$").stdout.split()
+        found = self.xdotool("search", "--all", "--onlyvisible", "--pid", pid, "--name", f"^{name}$").stdout.split()
         return {int(window): geometry for window in found if (geometry := self.geometry(window))}
 
     def visible(self):
@@ -189,3 +191,27 @@ class StagedProgram:
             error.add_note("program output:\n" + text(self.log))
         self.log.close()
         shutil.rmtree(self.dir, ignore_errors=True)
+
+
+class Skip(Exception):
+    """The case cannot run on this machine."""
+
+
+def run_cases(cases, stage):
+    """Runs every test_ function of `cases` in one X session; fails when one fails or none passed."""
+    counts = {"passed": 0, "failed": 0, "skipped": 0}
+    with XSession() as session:
+        for name, test in [(name, value) for name, value in cases.items() if name.startswith("test_")]:
+            try:
+                test(session, stage)
+                print(f"PASS {name}", flush=True)
+                counts["passed"] += 1
+            except Skip as reason:
+                print(f"SKIP {name}: {reason}", flush=True)
+                counts["skipped"] += 1
+            except Exception:  # noqa: BLE001 - every failure is reported and counted
+                print(f"FAIL {name}", flush=True)
+                traceback.print_exc(file=sys.stdout)
+                counts["failed"] += 1
+    print(", ".join(f"{count} {outcome}" for outcome, count in counts.items()))
+    return 1 if counts["failed"] or not counts["passed"] else 0
