@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include <QPointer>
 #include <QWidget>
 
 #include "board/BoardDrag.h"
@@ -17,6 +18,7 @@ class LaunchIcons;
 class MailIndicator;
 class NoteSlots;
 class ScratchPad;
+class frmPref;
 class PictureControl;
 class QAction;
 class QMenu;
@@ -58,6 +60,7 @@ public:
 
     void mnuExit_Click();
     void mnuontop_Click();
+    void mnuPref_Click();
     void dock(BoardGeometry::Corner corner);
     void up_Click();
     void down_Click();
@@ -140,6 +143,7 @@ private:
     std::unique_ptr<MailIndicator> m_mail;
     std::unique_ptr<NoteSlots> m_notes;
     std::unique_ptr<ScratchPad> m_scratch;
+    QPointer<frmPref> m_preferences;
 
     QMenu* mnuRight = nullptr;
     QAction* mnuontop = nullptr;

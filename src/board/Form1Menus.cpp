@@ -13,6 +13,7 @@
 #include "platform/Shell.h"
 #include "platform/Tray.h"
 #include "scratch/ScratchPad.h"
+#include "settings/frmPref.h"
 
 namespace
 {
@@ -90,7 +91,7 @@ void Form1::buildMenus()
         mnuontop_Click();
     });
     mnuRight->addSeparator();
-    addUnavailable(mnuRight, "mnuPref", "&Preferences");
+    connect(addItem(mnuRight, "mnuPref", "&Preferences"), &QAction::triggered, this, &Form1::mnuPref_Click);
     mnuRight->addSeparator();
     buildHelpMenu();
     mnuRight->addSeparator();
@@ -151,6 +152,16 @@ void Form1::YoconTray1_LeftDoubleClick()
 void Form1::YoconTray1_RightClick(const QPoint& globalPosition)
 {
     openBoardMenu(globalPosition);
+}
+
+void Form1::mnuPref_Click()
+{
+    // One window at a time; it forgets its values when it closes.
+    if (!m_preferences)
+        m_preferences = new frmPref(m_platform, m_dataDir, *this);
+    m_preferences->show();
+    m_preferences->raise();
+    m_preferences->activateWindow();
 }
 
 void Form1::bringToFront()

@@ -2,6 +2,8 @@
 
 #include <QProcess>
 
+#include "platform/DesktopEntry.h"
+
 namespace
 {
 // The shell folder identifiers of "My Computer\Control Panel" and "My Computer\Dial-Up Networking".
@@ -65,6 +67,13 @@ QStringList LaunchCommands::resolve(const QString& commandLine, const FindProgra
                 return {settings, QStringLiteral("network")};
         }
         return {};
+    }
+    // A desktop entry picked in the program list runs the command it names.
+    if (const QString path = commandLine.trimmed(); path.endsWith(QStringLiteral(".desktop"))) {
+        QStringList command = DesktopEntry::read(path).command;
+        if (command.isEmpty() || (command.first() = find(command.first())).isEmpty())
+            return {};
+        return command;
     }
     // A program whose path holds spaces is started whole, as a path picked in a file dialog stands.
     if (const QString whole = find(commandLine.trimmed()); !whole.isEmpty())

@@ -31,9 +31,16 @@ public:
     /// The `offerSelection` of every print dialog.
     QList<bool> printRequests;
     QString printToPdf;
+    /// The input box answers the next of `inputAnswers`, else a cancel; `inputInitials` records what it proposed.
+    QStringList inputAnswers;
+    QStringList inputInitials;
 
     MessageAnswer message(const MessageRequest& request) override;
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> input(const QString&, const QString&, const QString& initial) override
+    {
+        inputInitials << initial;
+        return inputAnswers.isEmpty() ? std::nullopt : std::optional<QString>(inputAnswers.takeFirst());
+    }
     std::optional<QString> openFile(const OpenFileRequest& request) override;
     std::optional<QColor> chooseColour(const QColor&) override { return {}; }
     bool choosePrinter(QPrinter& printer, bool offerSelection) override;

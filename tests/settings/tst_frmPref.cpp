@@ -1,0 +1,138 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "BoardFixture.h"
+#include "FakeBoardSurface.h"
+#include "platform/DesktopEntry.h"
+#include "platform/LaunchCommands.h"
+#include "settings/Options.h"
+#include "settings/frmPref.h"
+
+namespace
+{
+/// The preferences window over a fake board, opened on the options.dat a test lays in.
+struct Preferences
+{
+    FakePlatform fakes;
+    TempDataDir dir;
+    FakeBoardSurface board;
+    QPointer<frmPref> window;
+
+    explicit Preferences(const QByteArray& options)
+    {
+        dir.write(QStringLiteral("options.dat"), options);
+        window = new frmPref(fakes.platform, dir.dataDir(), board);
+    }
+    ~Preferences() { delete window; }
+    template <typename Control>
+    Control* control(const char* name) const
+    {
+        return window->findChild<Control*>(QString::fromLatin1(name));
+    }
+    bool applyEnabled() const { return control<QPushButton>("Command4")->isEnabled(); }
+    Options stored() const
+    {
+        Options options;
+        options.readAll(dir.dataDir());
+        return options;
+    }
+};
+} // namespace
+
+class tst_frmPref final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void okAtOnceRewritesTheFileWithFlagsNormalised();
+    void applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote();
+    void editRetriesAnInvalidFileAndTakesADesktopEntrysName();
+};
+
+void tst_frmPref::okAtOnceRewritesTheFileWithFlagsNormalised()
+{
+    QList<QByteArray> programs(10, "\"\",\"\"");
+    programs[1] = "\"Say \xe2\x80\x9dhi\xe2\x80\x9d\",\"/opt/a,b --x\"";
+    QByteArray options = optionsWithPrograms(programs);
+    options.replace("2,\"Say", "7,\"Say");
+    options.replace("1,0,1,1,1,1,1,2", "2,255,1,7,1,1,0,9");
+    Preferences preferences(options);
+    preferences.control<QPushButton>("Command5")->click();
+
+    const Options stored = preferences.stored();
+    QCOMPARE(stored.programs[1].number, 7.0F);
+    QCOMPARE(stored.programs[1].path, QStringLiteral("/opt/a,b --x"));
+    QCOMPARE(stored.programs[1].title, QStringLiteral("Say \u201Dhi\u201D"));
+    QCOMPARE(stored.explorerFlag, 0.0F);
+    QCOMPARE(stored.dialUpFlag, 0.0F);
+    QCOMPARE(stored.colour, 255);
+    QCOMPARE(stored.trayMode, 3.0F);
+    QCOMPARE(preferences.board.trayCalls, QStringList{QStringLiteral("add")});
+    QVERIFY(preferences.window.isNull() || !preferences.window->isVisible());
+}
+
+void tst_frmPref::applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote()
+{
+    Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
+    QVERIFY(!preferences.applyEnabled());
+    QTest::keyClicks(preferences.control<QLineEdit>("txtBG"), QStringLiteral("/nowhere.png"));
+    preferences.window->Combo1_Click(4);
+    QVERIFY(!preferences.applyEnabled());
+
+    preferences.control<QCheckBox>("Check7")->click();
+    QVERIFY(preferences.applyEnabled());
+    preferences.control<QPushButton>("Command4")->click();
+    QVERIFY(!preferences.applyEnabled());
+    QCOMPARE(preferences.board.visible.value(QStringLiteral("np"), true), false);
+    QCOMPARE(preferences.stored().notepadFlag, 0.0F);
+    QCOMPARE(preferences.stored().backgroundPath, QStringLiteral("/nowhere.png"));
+
+    // Cancel after Apply drops nothing Apply wrote; OK writes even with Apply disabled.
+    const QByteArray applied = preferences.dir.read(QStringLiteral("options.dat"));
+    preferences.control<QCheckBox>("Check6")->click();
+    preferences.control<QPushButton>("Command3")->click();
+    QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")), applied);
+}
+
+void tst_frmPref::editRetriesAnInvalidFileAndTakesADesktopEntrysName()
+{
+    Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"Old\",\"/usr/bin/old\"")));
+    preferences.dir.write(QStringLiteral("editor.desktop"),
+                          "[Desktop Entry]\nName=Text Editor\nName[de]=Texteditor\nExec=sh -c \"echo %%\" %U\n");
+    preferences.control<QComboBox>("Combo1")->setCurrentIndex(2);
+    preferences.window->Combo1_Click(2);
+
+    // A cancelled dialog reports no file: "File Not Found", and Retry opens it again.
+    preferences.fakes.dialogs.answers = {MessageAnswer::Retry};
+    preferences.fakes.dialogs.chosenFiles = {QString(), preferences.dir.path() + QStringLiteral("/editor.desktop")};
+    preferences.fakes.dialogs.inputAnswers = {QStringLiteral("Editor")};
+    preferences.window->Command2_Click();
+    QCOMPARE(preferences.fakes.dialogs.messages.size(), 1);
+    QCOMPARE(preferences.fakes.dialogs.messages.first().title, QStringLiteral("File Not Found"));
+    QCOMPARE(preferences.fakes.dialogs.openRequests.first().folder, QStringLiteral("/usr/bin/"));
+    QCOMPARE(preferences.fakes.dialogs.inputInitials, QStringList{QStringLiteral("Text Editor")});
+    QCOMPARE(preferences.control<QLineEdit>("txttitle")->text(), QStringLiteral("Editor"));
+    QVERIFY(preferences.applyEnabled());
+    QCOMPARE(preferences.stored().programs[2].title, QStringLiteral("Old"));
+
+    // An empty answer changes nothing; OK stores the edited entry alone.
+    preferences.fakes.dialogs.chosenFiles = {QStringLiteral("/bin/sh")};
+    preferences.fakes.dialogs.inputAnswers = {QString()};
+    preferences.window->Command2_Click();
+    preferences.control<QPushButton>("Command5")->click();
+    const Options stored = preferences.stored();
+    QCOMPARE(stored.programs[2].title, QStringLiteral("Editor"));
+    QCOMPARE(stored.programs[2].path, preferences.dir.path() + QStringLiteral("/editor.desktop"));
+    QCOMPARE(stored.programs[3].title, QStringLiteral("Old"));
+
+    // The program list starts a desktop entry by its command, without the field codes.
+    const auto found = [](const QString& name) { return QStringLiteral("/usr/bin/") + name; };
+    QCOMPARE(LaunchCommands::resolve(stored.programs[2].path, found, QString()),
+             (QStringList{QStringLiteral("/usr/bin/sh"), QStringLiteral("-c"), QStringLiteral("echo %")}));
+}
+
+QTEST_MAIN(tst_frmPref)
+#include "tst_frmPref.moc"
