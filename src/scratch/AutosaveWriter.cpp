@@ -4,6 +4,11 @@
 
 #include "scratch/ScratchFiles.h"
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 AutosaveWriter::AutosaveWriter(const DataDir& dir, std::function<void()> failed, std::function<void()> succeeded)
     : m_dir(dir)
     , m_failed(std::move(failed))
@@ -40,6 +45,10 @@ void AutosaveWriter::cancel()
 
 void AutosaveWriter::run()
 {
+#ifdef Q_OS_LINUX
+    // The writer gives way to the thread that paints the keys: on a busy machine a save may wait, a key may not.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_changed.wait(lock, [this] { return m_pending.has_value() || m_stopping; });
