@@ -68,7 +68,7 @@ void tst_BoardMenu::boardMenuHoldsEveryItemInOrder()
     const auto menu = [&](const char* name) { return shown(board.form->findChild<QMenu*>(QString::fromLatin1(name))); };
     QCOMPARE(menu("mnuRight"),
              QStringLiteral("&New Zendra Note Open S&cratch Pad | Net &Search* &Launch Program> | Check &Email* | "
-                            "&Icons> P&osition> Always On &Top | &Preferences* | &Help> | E&xit"));
+                            "&Icons> P&osition> Always On &Top | &Preferences | &Help> | E&xit"));
     QCOMPARE(menu("mnuicons"), QStringLiteral("&Default Positions"));
     QCOMPARE(menu("mnuPosition"),
              QStringLiteral("Top Right Corner Top Left Corner Bottom Right Corner Bottom Left Corner"));
