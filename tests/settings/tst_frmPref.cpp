@@ -82,7 +82,10 @@ void tst_frmPref::applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote()
     preferences.window->Combo1_Click(4);
     QVERIFY(!preferences.applyEnabled());
 
-    preferences.control<QCheckBox>("Check7")->click();
+    preferences.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(preferences.window));
+    QTest::keyClick(preferences.window, Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY(!preferences.control<QCheckBox>("Check7")->isChecked());
     QVERIFY(preferences.applyEnabled());
     preferences.control<QPushButton>("Command4")->click();
     QVERIFY(!preferences.applyEnabled());
