@@ -69,6 +69,10 @@ frmPref::frmPref(Platform& platform, const DataDir& dataDir, BoardSurface& board
     setWindowTitle(QStringLiteral("Zendra Preferences"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::sizeToPixels(5910, 4365));
+    // The layout is drawn in twips for an 8-point dialog font; a larger desktop font would cut the captions.
+    QFont dialogFont = font();
+    dialogFont.setPointSizeF(8);
+    setFont(dialogFont);
     buildControls();
     Form_Load();
 }
@@ -83,7 +87,7 @@ void frmPref::buildControls()
             &QPushButton::clicked,
             this,
             &frmPref::Command1_Click);
-    Check1 = checkBox(background, "Check1", "&Center Image on Zendra", 555, 735, 2355);
+    Check1 = checkBox(background, "Check1", "&Center Image on Zendra", 555, 735, 2700);
 
     QGroupBox* colour = frame(this, "Background Color", 3555, 120, 2280, 1080);
     Picture1 = place(new QWidget(colour), "Picture1", 165, 420, 645, 345);
@@ -94,7 +98,8 @@ void frmPref::buildControls()
 
     QGroupBox* programs = frame(this, "Program List", 75, 1215, 3885, 1935);
     auto* numberLabel = place(new QLabel(QStringLiteral("Program &Number:"), programs), "Label1", 120, 420, 1500, 315);
-    Combo1 = place(new QComboBox(programs), "Combo1", 1485, 375, 615, 315);
+    // A little right of its design place, so that the label's colon shows in today's fonts.
+    Combo1 = place(new QComboBox(programs), "Combo1", 1620, 375, 615, 315);
     numberLabel->setBuddy(Combo1);
     for (int entry = 1; entry <= kProgramCount; ++entry)
         Combo1->addItem(QString::number(entry));
@@ -122,14 +127,14 @@ void frmPref::buildControls()
     QGroupBox* tray = frame(this, "Show Tray Icon for Zendra", 75, 3165, 5760, 660);
     Option1 = place(new QRadioButton(QStringLiteral("&Always"), tray), "Option1", 330, 255, 1500, 255);
     Option2 = place(new QRadioButton(QStringLiteral("Ne&ver"), tray), "Option2", 2070, 255, 1500, 255);
-    Option3 = place(new QRadioButton(QStringLiteral("When not \"On &Top\""), tray), "Option3", 3705, 255, 1900, 255);
+    Option3 = place(new QRadioButton(QStringLiteral("When not \"On &Top\""), tray), "Option3", 3705, 255, 2000, 255);
 
     for (QAbstractButton* changes : std::initializer_list<QAbstractButton*>{
              Check1, Check2, Check3, Check4, Check5, Check6, Check7, Option1, Option2, Option3})
         connect(changes, &QAbstractButton::clicked, this, &frmPref::enableApply);
 
     connect(button(this, "Command7", "T&ips", 75, 3930, 585), &QPushButton::clicked, this, &frmPref::tipsRequested);
-    QPushButton* emailSetup = button(this, "Command8", "E&mail Setup", 765, 3930, 1140);
+    QPushButton* emailSetup = button(this, "Command8", "Emai&l Setup", 765, 3930, 1140);
     // The e-mail setup window comes with the mail windows; until then the button keeps its place.
     emailSetup->setEnabled(false);
     QPushButton* ok = button(this, "Command5", "OK", 2220, 3930, 1140);
