@@ -7,7 +7,9 @@
 #include "board/Form1.h"
 #include "board/WebLinks.h"
 #include "core/Version.h"
+#include "info/InfoWindows.h"
 #include "launch/LaunchIcons.h"
+#include "netsearch/frmnetsearch.h"
 #include "notes/NoteSlots.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -50,7 +52,7 @@ void Form1::buildMenus()
     connect(
         addItem(mnuRight, "mnuscratch", "Open S&cratch Pad"), &QAction::triggered, m_scratch.get(), &ScratchPad::open);
     mnuRight->addSeparator();
-    addUnavailable(mnuRight, "mnunetsearch", "Net &Search");
+    connect(addItem(mnuRight, "mnunetsearch", "Net &Search"), &QAction::triggered, this, &Form1::mnunetsearch_Click);
     m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", "&Launch Program"));
     mnuRight->addSeparator();
     addUnavailable(mnuRight, "mnccheckemail", "Check &Email");
@@ -120,10 +122,25 @@ void Form1::buildHelpMenu()
          "&Check for Updates",
          WebLinks::updatesPage(Version::kMajor, Version::kMinor, Version::kRevision));
     mnuhelp->addSeparator();
-    addUnavailable(mnuhelp, "mnutips", "Ti&ps");
+    connect(addItem(mnuhelp, "mnutips", "Ti&ps"), &QAction::triggered, m_info.get(), &InfoWindows::mnutips_Click);
     mnuhelp->addSeparator();
-    addUnavailable(mnuhelp, "mnucredits", "&Credits");
-    addUnavailable(mnuhelp, "mnuAbout", "&About");
+    connect(
+        addItem(mnuhelp, "mnucredits", "&Credits"), &QAction::triggered, m_info.get(), &InfoWindows::mnucredits_Click);
+    connect(addItem(mnuhelp, "mnuAbout", "&About"), &QAction::triggered, m_info.get(), &InfoWindows::mnuAbout_Click);
+}
+
+void Form1::mnunetsearch_Click()
+{
+    if (!m_netSearch)
+        m_netSearch = new frmnetsearch(m_platform, m_dataDir);
+    m_netSearch->show();
+    m_netSearch->raise();
+    m_netSearch->activateWindow();
+}
+
+frmnetsearch* Form1::netSearch() const
+{
+    return m_netSearch;
 }
 
 void Form1::openLink(const QUrl& target)
