@@ -20,6 +20,7 @@ frmCredits::frmCredits(QWidget* parent)
 
     auto* Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setAccessibleName(QStringLiteral("Zendra 98 Credits"));
     Frame1->setGeometry(Twips::rectToPixels(60, 0, 5730, 780));
     auto* Picture1 = new PaintedPicture(QStringLiteral("Picture1"), InfoPictures::creditsLogo, Frame1);
     Picture1->setGeometry(Twips::rectToPixels(120, 150, 570, 570));
@@ -34,6 +35,7 @@ frmCredits::frmCredits(QWidget* parent)
 
     auto* Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setAccessibleName(QStringLiteral("People"));
     Frame2->setGeometry(Twips::rectToPixels(60, 840, 5730, 2070));
     List1 = new QListWidget(Frame2);
     List1->setObjectName(QStringLiteral("List1"));
