@@ -10,8 +10,10 @@
 #include "core/PictureControl.h"
 #include "core/Twips.h"
 #include "email/MailIndicator.h"
+#include "info/InfoWindows.h"
 #include "launch/IconPositions.h"
 #include "launch/LaunchIcons.h"
+#include "netsearch/frmnetsearch.h"
 #include "notes/NoteSlots.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
@@ -69,7 +71,11 @@ Form1::Form1(Platform& platform, const DataDir& dataDir, QWidget* parent)
     buildMenus();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The net search window is a window of its own; it goes with the board, storing nothing.
+    delete m_netSearch;
+}
 
 QPixmap Form1::picture(const char* name) const
 {
@@ -114,6 +120,8 @@ void Form1::buildControls()
     // Last, so that the open scratch pad lies above the volume buttons it overlaps.
     m_notes = std::make_unique<NoteSlots>(m_platform, m_dataDir, *this);
     m_scratch = std::make_unique<ScratchPad>(m_platform, m_dataDir, *this);
+    m_info = std::make_unique<InfoWindows>(m_platform, m_dataDir, *this);
+    connect(m_notes.get(), &NoteSlots::aboutRequested, m_info.get(), &InfoWindows::mnuAbout_Click);
 }
 
 void Form1::Form_Load(const LoadFiles& files)
@@ -128,6 +136,7 @@ void Form1::Form_Load(const LoadFiles& files)
     m_notes->startUp(files.notes);
     ApplyOptions::launchIconsAtStartup(*this, files.options);
     ApplyOptions::backgroundAtStartup(*this, files.options);
+    m_info->startUp(files.tipset);
 }
 
 void Form1::clearNoteHighlight()

@@ -14,6 +14,7 @@
 #include "notes/NoteFile.h"
 
 class IconPositions;
+class InfoWindows;
 class LaunchIcons;
 class MailIndicator;
 class NoteSlots;
@@ -28,6 +29,8 @@ struct Options;
 struct Platform;
 struct PositionFile;
 struct ScratchFile;
+struct TipsetFile;
+class frmnetsearch;
 
 /// The board: the program's one permanent window, and the host of the features that live on it. It keeps the
 /// window itself (drag, docking, on top, volume, the menus, the tray icon, exit) and routes the rest to the
@@ -52,6 +55,7 @@ public:
         const AutosaveFile& autosave;
         const ScratchFile& scratch;
         const std::array<std::optional<NoteFile>, kNoteSlotCount>& notes;
+        const TipsetFile& tipset;
     };
 
     /// Builds the board from the start-up files, in the fixed order of its load; the new-mail picture has been
@@ -63,6 +67,8 @@ public:
     void mnuPref_Click();
     void dock(BoardGeometry::Corner corner);
     void up_Click();
+    /// "Net &Search": the net search window, loaded if needed.
+    void mnunetsearch_Click();
     void down_Click();
     /// Right-button press on the board or its background picture, or a right click on the tray icon: the board
     /// menu with the program titles fresh from options.dat.
@@ -81,6 +87,9 @@ public:
     MailIndicator& mail() const { return *m_mail; }
     NoteSlots& notes() const { return *m_notes; }
     ScratchPad& scratch() const { return *m_scratch; }
+    InfoWindows& info() const { return *m_info; }
+    /// The net search window while it is loaded, else null.
+    frmnetsearch* netSearch() const;
 
     // The board as its features see it.
     QWidget& surfaceWidget() override { return *this; }
@@ -144,6 +153,8 @@ private:
     std::unique_ptr<NoteSlots> m_notes;
     std::unique_ptr<ScratchPad> m_scratch;
     QPointer<frmPref> m_preferences;
+    std::unique_ptr<InfoWindows> m_info;
+    QPointer<frmnetsearch> m_netSearch;
 
     QMenu* mnuRight = nullptr;
     QAction* mnuontop = nullptr;

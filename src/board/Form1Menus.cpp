@@ -7,7 +7,9 @@
 #include "board/Form1.h"
 #include "board/WebLinks.h"
 #include "core/Version.h"
+#include "info/InfoWindows.h"
 #include "launch/LaunchIcons.h"
+#include "netsearch/frmnetsearch.h"
 #include "notes/NoteSlots.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -51,7 +53,7 @@ void Form1::buildMenus()
     connect(
         addItem(mnuRight, "mnuscratch", "Open S&cratch Pad"), &QAction::triggered, m_scratch.get(), &ScratchPad::open);
     mnuRight->addSeparator();
-    addUnavailable(mnuRight, "mnunetsearch", "Net &Search");
+    connect(addItem(mnuRight, "mnunetsearch", "Net &Search"), &QAction::triggered, this, &Form1::mnunetsearch_Click);
     m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", "&Launch Program"));
     mnuRight->addSeparator();
     addUnavailable(mnuRight, "mnccheckemail", "Check &Email");
@@ -121,10 +123,25 @@ void Form1::buildHelpMenu()
          "&Check for Updates",
          WebLinks::updatesPage(Version::kMajor, Version::kMinor, Version::kRevision));
     mnuhelp->addSeparator();
-    addUnavailable(mnuhelp, "mnutips", "Ti&ps");
+    connect(addItem(mnuhelp, "mnutips", "Ti&ps"), &QAction::triggered, m_info.get(), &InfoWindows::mnutips_Click);
     mnuhelp->addSeparator();
-    addUnavailable(mnuhelp, "mnucredits", "&Credits");
-    addUnavailable(mnuhelp, "mnuAbout", "&About");
+    connect(
+        addItem(mnuhelp, "mnucredits", "&Credits"), &QAction::triggered, m_info.get(), &InfoWindows::mnucredits_Click);
+    connect(addItem(mnuhelp, "mnuAbout", "&About"), &QAction::triggered, m_info.get(), &InfoWindows::mnuAbout_Click);
+}
+
+void Form1::mnunetsearch_Click()
+{
+    if (!m_netSearch)
+        m_netSearch = new frmnetsearch(m_platform, m_dataDir);
+    m_netSearch->show();
+    m_netSearch->raise();
+    m_netSearch->activateWindow();
+}
+
+frmnetsearch* Form1::netSearch() const
+{
+    return m_netSearch;
 }
 
 void Form1::openLink(const QUrl& target)
@@ -157,8 +174,10 @@ void Form1::YoconTray1_RightClick(const QPoint& globalPosition)
 void Form1::mnuPref_Click()
 {
     // One window at a time; it forgets its values when it closes.
-    if (!m_preferences)
+    if (!m_preferences) {
         m_preferences = new frmPref(m_platform, m_dataDir, *this);
+        connect(m_preferences, &frmPref::tipsRequested, m_info.get(), &InfoWindows::mnutips_Click);
+    }
     m_preferences->show();
     m_preferences->raise();
     m_preferences->activateWindow();

@@ -10,4 +10,6 @@ struct TipsetFile
     float showAtStartup = 0;
 
     bool read(const DataDir& dir);
+    /// Stores the whole number `value` (1 or 0) as one record, atomically.
+    static bool write(const DataDir& dir, int value);
 };

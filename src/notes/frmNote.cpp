@@ -154,8 +154,6 @@ void frmNote::buildMenus()
     QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About Zendra 98"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuAbout, &QAction::triggered, this, &frmNote::aboutRequested);
-    // Shown, so the menu keeps its shape, until the board has an about window to open.
-    mnuAbout->setEnabled(false);
 
     txtBody->installEventFilter(new MenuShortcutsFirst(actions, this));
 }

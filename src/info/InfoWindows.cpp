@@ -1,0 +1,81 @@
+#include "info/InfoWindows.h"
+
+#include <QRandomGenerator>
+
+#include "info/TipsetFile.h"
+#include "info/frmAbout.h"
+#include "info/frmCredits.h"
+#include "info/frmTip.h"
+
+namespace
+{
+void bringForward(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+} // namespace
+
+InfoWindows::InfoWindows(Platform& platform, const DataDir& dataDir, QWidget& owner)
+    : m_platform(platform)
+    , m_dataDir(dataDir)
+    , m_owner(owner)
+{
+}
+
+InfoWindows::~InfoWindows()
+{
+    delete m_tip;
+    delete m_credits;
+}
+
+void InfoWindows::startUp(const TipsetFile& tipset)
+{
+    if (tipset.showAtStartup == 1)
+        showTip();
+}
+
+void InfoWindows::mnutips_Click()
+{
+    TipsetFile::write(m_dataDir, 1);
+    showTip();
+}
+
+void InfoWindows::showTip()
+{
+    // A window already open only comes forward.
+    if (m_tip) {
+        bringForward(m_tip);
+        return;
+    }
+    m_tip = new frmTip(m_platform, m_dataDir, [] { return QRandomGenerator::global()->generateDouble(); });
+    if (!m_tip->Form_Load()) {
+        delete m_tip;
+        return;
+    }
+    bringForward(m_tip);
+}
+
+void InfoWindows::mnuAbout_Click()
+{
+    frmAbout about(m_aboutArmed, &m_owner);
+    about.exec();
+}
+
+void InfoWindows::mnucredits_Click()
+{
+    if (!m_credits)
+        m_credits = new frmCredits();
+    bringForward(m_credits);
+}
+
+frmTip* InfoWindows::tip() const
+{
+    return m_tip;
+}
+
+frmCredits* InfoWindows::credits() const
+{
+    return m_credits;
+}

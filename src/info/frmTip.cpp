@@ -1,0 +1,165 @@
+#include "info/frmTip.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/Twips.h"
+#include "info/InfoPictures.h"
+#include "info/Tips.h"
+#include "info/TipsetFile.h"
+#include "platform/Platform.h"
+#include "platform/SettingsStore.h"
+
+namespace
+{
+// The white tip area framed by Shape1, in twips.
+constexpr double kShapeLeft = 45;
+constexpr double kShapeTop = 60;
+constexpr double kShapeWidth = 5040;
+constexpr double kShapeHeight = 2835;
+constexpr double kButtonTop = 3015;
+constexpr double kButtonWidth = 1215;
+constexpr double kButtonHeight = 375;
+} // namespace
+
+frmTip::frmTip(Platform& platform, const DataDir& dataDir, std::function<double()> random)
+    : m_platform(platform)
+    , m_dataDir(dataDir)
+    , m_random(std::move(random))
+{
+    setObjectName(QStringLiteral("frmTip"));
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setFixedSize(Twips::sizeToPixels(kWidthTwips, kHeightTwips));
+
+    auto* Picture1 = new PaintedPicture(QStringLiteral("Picture1"), InfoPictures::lightBulb, this);
+    Picture1->setGeometry(Twips::rectToPixels(90, 120, 420, 420));
+    Picture1->setAccessibleName(QStringLiteral("Light bulb"));
+
+    auto* Label1 = new QLabel(QStringLiteral("Did you know..."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont heading(QStringLiteral("MS Sans Serif"));
+    heading.setPointSizeF(8.25);
+    heading.setBold(true);
+    heading.setStyleHint(QFont::SansSerif);
+    Label1->setFont(heading);
+    Label1->setGeometry(Twips::rectToPixels(540, 180, 2655, 255));
+
+    lblTipText = new QLabel(this);
+    lblTipText->setObjectName(QStringLiteral("lblTipText"));
+    lblTipText->setAccessibleName(QStringLiteral("Tip"));
+    // A tip is the user's text, never markup.
+    lblTipText->setTextFormat(Qt::PlainText);
+    lblTipText->setWordWrap(true);
+    lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTipText->setGeometry(Twips::rectToPixels(120, 840, 4560, 1635));
+
+    chkLoadTipsAtStartup = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    chkLoadTipsAtStartup->move(Twips::toPixels(45, 3045));
+    chkLoadTipsAtStartup->adjustSize();
+    // Every click stores the value; a change made by the program itself (the load) stores it too.
+    connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &frmTip::chkLoadTipsAtStartup_Click);
+
+    cmdNextTip = new QPushButton(QStringLiteral("&Next Tip"), this);
+    cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
+    cmdNextTip->setGeometry(Twips::rectToPixels(2550, kButtonTop, kButtonWidth, kButtonHeight));
+    connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
+
+    cmdOK = new QPushButton(QStringLiteral("Close"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(Twips::rectToPixels(3870, kButtonTop, kButtonWidth, kButtonHeight));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmTip::cmdOK_Click);
+
+    // Left to right along the bottom row.
+    setTabOrder(chkLoadTipsAtStartup, cmdNextTip);
+    setTabOrder(cmdNextTip, cmdOK);
+}
+
+QString frmTip::notFoundMessage()
+{
+    return QStringLiteral("That the TIPOFDAY.TXT file was not found? \n\nYou may have deleted a file named "
+                          "TIPOFDAY.TXT if you would like to get this file back email us at: "
+                          "zendra98@tovane.example. ");
+}
+
+bool frmTip::Form_Load()
+{
+    TipsetFile tipset;
+    tipset.read(m_dataDir);
+    if (std::round(tipset.showAtStartup) == 0)
+        return false;
+    // Checking the box runs its handler, which stores 1; set it unchecked first so the change always happens.
+    chkLoadTipsAtStartup->blockSignals(true);
+    chkLoadTipsAtStartup->setChecked(false);
+    chkLoadTipsAtStartup->blockSignals(false);
+    chkLoadTipsAtStartup->setChecked(true);
+    if (!LoadTips(m_dataDir.file(QString::fromLatin1(Tips::kFileName))))
+        lblTipText->setText(notFoundMessage());
+    cmdOK->setFocus();
+    return true;
+}
+
+bool frmTip::LoadTips(const QString& path)
+{
+    std::optional<QStringList> tips = Tips::read(path);
+    if (!tips)
+        return false;
+    m_tips = std::move(*tips);
+    cmdNextTip_Click();
+    return true;
+}
+
+void frmTip::cmdNextTip_Click()
+{
+    m_currentTip = Tips::pick(m_tips.size(), m_random);
+    DisplayCurrentTip();
+}
+
+void frmTip::DisplayCurrentTip()
+{
+    if (m_tips.isEmpty())
+        return;
+    lblTipText->setText(m_tips.at(m_currentTip - 1).left(kMaxShownChars));
+}
+
+QString frmTip::tipText() const
+{
+    return lblTipText->text();
+}
+
+void frmTip::chkLoadTipsAtStartup_Click()
+{
+    const int value = chkLoadTipsAtStartup->isChecked() ? 1 : 0;
+    m_platform.settings.setValue(
+        QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QString::number(value));
+    TipsetFile::write(m_dataDir, value);
+}
+
+void frmTip::cmdOK_Click()
+{
+    close();
+}
+
+void frmTip::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdOK_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmTip::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect shape = Twips::rectToPixels(kShapeLeft, kShapeTop, kShapeWidth, kShapeHeight);
+    painter.fillRect(shape, Qt::white);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(shape.adjusted(0, 0, -1, -1));
+}

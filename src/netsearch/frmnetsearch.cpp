@@ -1,0 +1,191 @@
+#include "netsearch/frmnetsearch.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/Twips.h"
+#include "netsearch/SearchFile.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
+
+namespace
+{
+constexpr double kOptionLeft = 150;
+constexpr std::array<double, SearchEngines::kCount> kOptionTops{315, 645, 975, 1320, 1650, 1980};
+constexpr double kOptionWidth = 1065;
+constexpr double kOptionHeight = 285;
+} // namespace
+
+frmnetsearch::frmnetsearch(Platform& platform, const DataDir& dataDir)
+    : QWidget(nullptr, Qt::Window)
+    , m_platform(platform)
+    , m_dataDir(dataDir)
+{
+    setObjectName(QStringLiteral("frmnetsearch"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Zendra Net Search"));
+
+    Frame1 = new QGroupBox(QStringLiteral("Seach the Net For:"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Twips::rectToPixels(60, 45, 4320, 1125));
+    txtSearch = new QLineEdit(Frame1);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setAccessibleName(QStringLiteral("Search the Net for"));
+    txtSearch->setGeometry(Twips::rectToPixels(225, 360, 2610, 330));
+    Command1 = new QPushButton(QStringLiteral("&Search"), Frame1);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(Twips::rectToPixels(2970, 360, 1095, 330));
+    connect(Command1, &QPushButton::clicked, this, &frmnetsearch::Command1_Click);
+    // Return in the phrase box searches, as the window's default button.
+    connect(txtSearch, &QLineEdit::returnPressed, this, &frmnetsearch::Command1_Click);
+    Check2 = new QCheckBox(QStringLiteral("&Search List"), Frame1);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    Check2->setGeometry(Twips::rectToPixels(1740, 795, 1185, 195));
+    Check2->adjustSize();
+    connect(Check2, &QCheckBox::toggled, this, &frmnetsearch::Check2_Click);
+
+    Check1 = new QCheckBox(QStringLiteral("&Keep on top"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->move(Twips::toPixels(285, 840));
+    Check1->adjustSize();
+    connect(Check1, &QCheckBox::toggled, this, &frmnetsearch::Check1_Click);
+
+    Frame2 = new QGroupBox(QStringLiteral("Search With:"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(Twips::rectToPixels(4455, 45, 1695, 2415));
+    auto* engines = new QButtonGroup(this);
+    for (int number = 1; number <= SearchEngines::kCount; ++number) {
+        auto* option = new QRadioButton(QString::fromLatin1(SearchEngines::engine(number).caption), Frame2);
+        option->setObjectName(QStringLiteral("Option%1").arg(number));
+        option->setToolTip(QStringLiteral("Double click to visit"));
+        option->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+        option->setGeometry(Twips::rectToPixels(
+            kOptionLeft, kOptionTops.at(static_cast<std::size_t>(number - 1)), kOptionWidth, kOptionHeight));
+        option->installEventFilter(this);
+        engines->addButton(option, number);
+        connect(option, &QRadioButton::toggled, this, [this, number](bool on) {
+            if (on)
+                Option_Click(number);
+        });
+        m_options.at(static_cast<std::size_t>(number - 1)) = option;
+    }
+
+    txtDes = new QPlainTextEdit(this);
+    txtDes->setObjectName(QStringLiteral("txtDes"));
+    txtDes->setAccessibleName(QStringLiteral("Engine description"));
+    txtDes->setReadOnly(true);
+    txtDes->setTabChangesFocus(true);
+    txtDes->setBackgroundRole(QPalette::Button);
+    txtDes->viewport()->setBackgroundRole(QPalette::Button);
+    txtDes->setGeometry(Twips::rectToPixels(60, 1245, 4320, 1215));
+
+    // Top left to bottom right.
+    setTabOrder(txtSearch, Command1);
+    setTabOrder(Command1, Check1);
+    setTabOrder(Check1, Check2);
+    setTabOrder(Check2, m_options.front());
+    setTabOrder(m_options.back(), txtDes);
+
+    Check2_Click();
+    Form_Load();
+}
+
+void frmnetsearch::Form_Load()
+{
+    const SearchFile stored = SearchFile::read(m_dataDir);
+    for (int number = 1; number <= SearchEngines::kCount; ++number) {
+        if (stored.engine == static_cast<float>(number))
+            option(number)->setChecked(true);
+    }
+    if (stored.onTop == 1)
+        Check1->setChecked(true);
+    if (stored.searchList == 1)
+        Check2->setChecked(true);
+    txtSearch->setFocus();
+}
+
+void frmnetsearch::Option_Click(int engine)
+{
+    txtDes->setPlainText(QString::fromLatin1(SearchEngines::engine(engine).description));
+}
+
+void frmnetsearch::Option_DblClick(int engine)
+{
+    m_platform.shell.open(SearchEngines::homePage(engine));
+}
+
+int frmnetsearch::selectedEngine() const
+{
+    for (int number = 1; number <= SearchEngines::kCount; ++number) {
+        if (option(number)->isChecked())
+            return number;
+    }
+    return 0;
+}
+
+void frmnetsearch::Command1_Click()
+{
+    m_lastPhrase = txtSearch->text();
+    const int engine = selectedEngine();
+    if (engine != 0)
+        m_searchPrefix = SearchEngines::searchPrefix(engine);
+    const QString suffix = engine == 0 ? QString() : QString::fromLatin1(SearchEngines::engine(engine).suffix);
+    const QUrl address = SearchEngines::searchAddress(m_searchPrefix, m_lastPhrase, suffix);
+    // With neither an engine nor a phrase there is nothing to open.
+    if (!address.isEmpty())
+        m_platform.shell.open(address);
+}
+
+void frmnetsearch::Check1_Click()
+{
+    // Changing the flag hides a shown window; it comes back where it was.
+    const QPoint place = pos();
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, Check1->isChecked());
+    if (shown) {
+        move(place);
+        show();
+    }
+}
+
+void frmnetsearch::Check2_Click()
+{
+    const bool full = Check2->isChecked();
+    setFixedSize(full ? Twips::sizeToPixels(kFullWidthTwips, kFullHeightTwips)
+                      : Twips::sizeToPixels(kCompactWidthTwips, kCompactHeightTwips));
+    // The compact window shows neither list nor description: outside it, they must not take the focus either.
+    Frame2->setVisible(full);
+    txtDes->setVisible(full);
+}
+
+bool frmnetsearch::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (int number = 1; number <= SearchEngines::kCount; ++number) {
+            if (watched == option(number))
+                Option_DblClick(number);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmnetsearch::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+void frmnetsearch::Form_Unload()
+{
+    SearchFile file;
+    file.engine = static_cast<float>(selectedEngine());
+    file.onTop = Check1->isChecked() ? 1 : 0;
+    file.searchList = Check2->isChecked() ? 1 : 0;
+    file.write(m_dataDir);
+}
