@@ -20,12 +20,9 @@ def click(session, board, where, *options):
     session.xdotool("mousemove", place["x"] + where[0], place["y"] + where[1], "click", *options)
 
 
-def window(session, proc, name):
-    return wait_for(lambda: next(iter(session.windows(name, proc.pid)), None), 10, f'no window "{name}" showed')
-
 
 def answer(session, proc, title, key):
-    session.xdotool("windowactivate", "--sync", window(session, proc, title), "key", key)
+    session.xdotool("windowactivate", "--sync", session.window(title, proc.pid), "key", key)
 
 
 def test_a_note_written_in_the_editor_is_on_the_board_at_the_next_start(session, stage):
@@ -48,7 +45,7 @@ def test_a_note_written_in_the_editor_is_on_the_board_at_the_next_start(session,
         proc = program.start()
         board = program.board(proc)
         click(session, board, NOTE_ICON[1], "--repeat", "2", "--delay", "80", "1")
-        window(session, proc, os.path.join(program.folder, "1.zrn"))
+        session.window(os.path.join(program.folder, "1.zrn"), proc.pid)
         assert not os.path.exists(os.path.join(program.folder, "TEMP"))
 
 

@@ -11,9 +11,6 @@ from xsession import StagedProgram, run_cases, wait_for  # noqa: E402
 PHRASE_BOX = (60, 37)
 
 
-def window(session, proc, name):
-    return wait_for(lambda: next(iter(session.windows(name, proc.pid)), None), 10, f'no window "{name}" showed')
-
 
 def fake_browser(program):
     """A script standing for xdg-open, first on PATH: it writes the address it is given to a file."""
@@ -40,7 +37,7 @@ def test_net_search_sends_the_phrase_to_the_chosen_engine(session, stage):
         proc = program.start(**env)
         board = program.board(proc)
         board_menu(session, board, "s")
-        search = window(session, proc, "Zendra Net Search")
+        search = session.window("Zendra Net Search", proc.pid)
         session.xdotool("windowactivate", "--sync", search)
         # From the phrase box: past "&Search" and "&Keep on top" to "&Search List", which shows the engines.
         session.xdotool("key", "Tab", "Tab", "Tab", "space")
@@ -65,7 +62,7 @@ def test_tips_on_the_board_menu_turn_the_start_up_tips_on(session, stage):
         board = program.board(proc)
         assert not session.windows("Tip of the Day", proc.pid)
         board_menu(session, board, "h", "p")
-        window(session, proc, "Tip of the Day")
+        session.window("Tip of the Day", proc.pid)
         assert program.read("tipset.dat") == b"1\r\n", program.read("tipset.dat")
         board_menu(session, board, "x")
         wait_exit(proc)

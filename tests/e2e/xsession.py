@@ -110,6 +110,10 @@ class XSession:
         found = self.xdotool("search", "--all", "--onlyvisible", "--pid", pid, "--name", f"^{name}$").stdout.split()
         return {int(window): geometry for window in found if (geometry := self.geometry(window))}
 
+    def window(self, name, pid):
+        """The program's visible window of that name, once it shows."""
+        return wait_for(lambda: next(iter(self.windows(name, pid)), None), 10, f'no window "{name}" showed')
+
     def visible(self):
         """The program's visible windows."""
         return set(self.xdotool("search", "--onlyvisible", "--classname", "^zendra98$").stdout.split())
