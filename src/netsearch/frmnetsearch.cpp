@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -63,7 +64,7 @@ frmnetsearch::frmnetsearch(Platform& platform, const DataDir& dataDir)
     for (int number = 1; number <= SearchEngines::kCount; ++number) {
         auto* option = new QRadioButton(QString::fromLatin1(SearchEngines::engine(number).caption), Frame2);
         option->setObjectName(QStringLiteral("Option%1").arg(number));
-        option->setToolTip(QStringLiteral("Double click to visit"));
+        option->setToolTip(QStringLiteral("Double click (or press Enter) to visit"));
         option->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
         option->setGeometry(Twips::rectToPixels(
             kOptionLeft, kOptionTops.at(static_cast<std::size_t>(number - 1)), kOptionWidth, kOptionHeight));
@@ -166,7 +167,10 @@ void frmnetsearch::Check2_Click()
 
 bool frmnetsearch::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonDblClick) {
+    // A double click, or Enter on the focused engine for the keyboard, visits the engine's home page.
+    const bool enter = event->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                                                             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    if (event->type() == QEvent::MouseButtonDblClick || enter) {
         for (int number = 1; number <= SearchEngines::kCount; ++number) {
             if (watched == option(number))
                 Option_DblClick(number);

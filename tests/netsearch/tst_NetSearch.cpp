@@ -46,7 +46,7 @@ private Q_SLOTS:
     void searchOpensTheEngineAddress_data();
     void searchOpensTheEngineAddress();
     void withoutAnEngineTheLastAddressOrThePhraseIsOpened();
-    void doubleClickOpensTheHomePage();
+    void doubleClickOrEnterOpensTheHomePage();
     void settingsSurviveClosingAndOpening();
     void badSearchDatOpensCompactWithoutEngine_data();
     void badSearchDatOpensCompactWithoutEngine();
@@ -106,12 +106,12 @@ void tst_NetSearch::withoutAnEngineTheLastAddressOrThePhraseIsOpened()
              QByteArray("https://search.lycos.com/cgi-bin/pursuit?query=a%20b"));
 }
 
-void tst_NetSearch::doubleClickOpensTheHomePage()
+void tst_NetSearch::doubleClickOrEnterOpensTheHomePage()
 {
     SearchWindow search;
     search.window->show();
     QTest::mouseDClick(search.window->option(1), Qt::LeftButton);
-    QTest::mouseDClick(search.window->option(6), Qt::LeftButton);
+    QTest::keyClick(search.window->option(6), Qt::Key_Return);
     QCOMPARE(search.fakes.shell.opened,
              (QList<QUrl>{QUrl(u"https://www.yahoo.com"_qs), QUrl(u"https://www.webcrawler.com/"_qs)}));
 }
