@@ -94,6 +94,7 @@ bool frmTip::Form_Load()
     tipset.read(m_dataDir);
     if (std::round(tipset.showAtStartup) == 0)
         return false;
+    m_tipsetOnDisk = static_cast<int>(std::round(tipset.showAtStartup));
     // Checking the box runs its handler, which stores 1; set it unchecked first so the change always happens.
     chkLoadTipsAtStartup->blockSignals(true);
     chkLoadTipsAtStartup->setChecked(false);
@@ -138,7 +139,9 @@ void frmTip::chkLoadTipsAtStartup_Click()
     const int value = chkLoadTipsAtStartup->isChecked() ? 1 : 0;
     m_platform.settings.setValue(
         QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QString::number(value));
-    TipsetFile::write(m_dataDir, value);
+    // The file already holding the value (the opener has just written 1) is not rewritten: same bytes, less wait.
+    if (value != m_tipsetOnDisk && TipsetFile::write(m_dataDir, value))
+        m_tipsetOnDisk = value;
 }
 
 void frmTip::cmdOK_Click()

@@ -50,6 +50,8 @@ private:
     std::function<double()> m_random;
     QStringList m_tips;
     int m_currentTip = 0;
+    /// What tipset.dat holds as far as this window knows; -1 before the load has read it.
+    int m_tipsetOnDisk = -1;
 
     QLabel* lblTipText = nullptr;
     QCheckBox* chkLoadTipsAtStartup = nullptr;
