@@ -8,12 +8,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "platform/qt/InstanceGuardQt.h"
+#include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/SoundOnDemand.h"
 #include "platform/qt/SoundQt.h"
 
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void lockOfACrashedInstanceIsTakenOver();
     void soundWaitsOnlyForAPlayableFile();
     void soundModuleLoadsOnTheFirstPlay();
+    void aSettingReachesTheDiskOnceTheEventLoopRuns();
 
 private:
     QTemporaryDir m_dir;
@@ -111,6 +114,20 @@ void tst_PlatformQt::soundModuleLoadsOnTheFirstPlay()
     SoundOnDemand without(m_dir.filePath(QStringLiteral("no-such-module")));
     without.play(QStringLiteral(TEST_DATA_DIR "/silence-300ms.wav"));
     QVERIFY(elapsed.elapsed() < 250);
+}
+
+void tst_PlatformQt::aSettingReachesTheDiskOnceTheEventLoopRuns()
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    const QString file = m_dir.filePath(QStringLiteral("config/%1/%1.conf").arg(name));
+    SettingsStoreQt store;
+    store.setValue(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QStringLiteral("0"));
+    QTRY_VERIFY(QFile::exists(file));
+    QSettings written(file, QSettings::IniFormat);
+    QCOMPARE(written.value(QStringLiteral("Options/Show Tips at Startup")).toString(), QStringLiteral("0"));
+    QCOMPARE(SettingsStoreQt().value(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup")),
+             QStringLiteral("0"));
 }
 
 QTEST_MAIN(tst_PlatformQt)

@@ -4,22 +4,25 @@
 #include <QFileInfo>
 #include <QSettings>
 
-namespace
+SettingsStoreQt::SettingsStoreQt() = default;
+
+SettingsStoreQt::~SettingsStoreQt() = default;
+
+QSettings& SettingsStoreQt::settings() const
 {
-QString applicationName()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    if (!m_settings) {
+        const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        m_settings = std::make_unique<QSettings>(name, name);
+    }
+    return *m_settings;
 }
-} // namespace
 
 QString SettingsStoreQt::value(const QString& section, const QString& key) const
 {
-    const QSettings settings(applicationName(), applicationName());
-    return settings.value(section + u'/' + key).toString();
+    return settings().value(section + u'/' + key).toString();
 }
 
 void SettingsStoreQt::setValue(const QString& section, const QString& key, const QString& value)
 {
-    QSettings settings(applicationName(), applicationName());
-    settings.setValue(section + u'/' + key, value);
+    settings().setValue(section + u'/' + key, value);
 }
