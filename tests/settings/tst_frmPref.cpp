@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -50,6 +51,8 @@ private Q_SLOTS:
     void okAtOnceRewritesTheFileWithFlagsNormalised();
     void applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote();
     void editRetriesAnInvalidFileAndTakesADesktopEntrysName();
+    void badFilesAndPicturesOpenAndApplyWithoutHarm_data();
+    void badFilesAndPicturesOpenAndApplyWithoutHarm();
 };
 
 void tst_frmPref::okAtOnceRewritesTheFileWithFlagsNormalised()
@@ -135,6 +138,43 @@ void tst_frmPref::editRetriesAnInvalidFileAndTakesADesktopEntrysName()
     const auto found = [](const QString& name) { return QStringLiteral("/usr/bin/") + name; };
     QCOMPARE(LaunchCommands::resolve(stored.programs[2].path, found, QString()),
              (QStringList{QStringLiteral("/usr/bin/sh"), QStringLiteral("-c"), QStringLiteral("echo %")}));
+}
+
+void tst_frmPref::badFilesAndPicturesOpenAndApplyWithoutHarm_data()
+{
+    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<QByteArray>("picture");
+    const QByteArray good = optionsWithPrograms(QList<QByteArray>(10, "\"A & B - C\",\"\""));
+    QTest::newRow("no options.dat") << QByteArray() << QByteArray("not a picture");
+    QTest::newRow("options.dat cut short") << good.left(40) << QByteArray();
+    QTest::newRow("binary garbage, a 100 MB picture") << QByteArray("\x00\xff\"\r\n,,\x01", 8) << QByteArray("big");
+}
+
+void tst_frmPref::badFilesAndPicturesOpenAndApplyWithoutHarm()
+{
+    QFETCH(QByteArray, options);
+    QFETCH(QByteArray, picture);
+    Preferences preferences(options);
+    if (options.isEmpty())
+        QFile::remove(preferences.dir.path() + QStringLiteral("/options.dat"));
+    preferences.window->deleteLater();
+    preferences.window = new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board);
+    const QString path = preferences.dir.path() + QStringLiteral("/picture.png");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(picture == "big" ? QByteArray() : picture);
+    if (picture == "big")
+        QVERIFY(file.resize(100 * 1024 * 1024));
+    file.close();
+
+    // The board keeps the picture it shows; the file is written whole all the same.
+    const QPixmap shown(8, 8);
+    preferences.board.background = shown;
+    preferences.control<QLineEdit>("txtBG")->setText(path);
+    preferences.control<QPushButton>("Command5")->click();
+    QCOMPARE(preferences.board.background.cacheKey(), shown.cacheKey());
+    QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")).count("\r\n"), 12);
+    QCOMPARE(preferences.stored().backgroundPath, path);
 }
 
 QTEST_MAIN(tst_frmPref)
