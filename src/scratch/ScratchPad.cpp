@@ -93,14 +93,6 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     mnuclose->setObjectName(QStringLiteral("mnuclose"));
     connect(mnuclose, &QAction::triggered, this, &ScratchPad::mnuClose_Click);
 
-    m_writer = std::make_unique<AutosaveWriter>(
-        dataDir,
-        [this] {
-            if (!m_autosaveFailing.exchange(true))
-                QMetaObject::invokeMethod(this, &ScratchPad::autosaveFailed, Qt::QueuedConnection);
-        },
-        [this] { m_autosaveFailing = false; });
-
     hidePad();
 }
 
@@ -137,7 +129,7 @@ void ScratchPad::open()
 void ScratchPad::showPad(const QString& text, bool animate)
 {
     // A save still waiting belongs to the text that is being replaced.
-    m_writer->cancel();
+    cancelAutosave();
     Text1->setPlainText(text);
     Text1->show();
     gif1->setVisible(animate);
@@ -158,7 +150,7 @@ void ScratchPad::hidePad()
 
 bool ScratchPad::store(int open, const QString& text)
 {
-    m_writer->cancel();
+    cancelAutosave();
     if (ScratchFile::write(m_dataDir, open, text))
         return true;
     m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the Scratch Pad in %1. The pad stays open "
@@ -227,7 +219,28 @@ void ScratchPad::Text1_KeyPress()
 void ScratchPad::autosave()
 {
     if (m_autosave == 1.0F)
-        m_writer->submit(Text1->toPlainText());
+        autosaveWriter().submit(Text1->toPlainText());
+}
+
+AutosaveWriter& ScratchPad::autosaveWriter()
+{
+    // Started by the first automatic save, so that a board whose pad never saves that way runs no thread.
+    if (!m_writer) {
+        m_writer = std::make_unique<AutosaveWriter>(
+            m_dataDir,
+            [this] {
+                if (!m_autosaveFailing.exchange(true))
+                    QMetaObject::invokeMethod(this, &ScratchPad::autosaveFailed, Qt::QueuedConnection);
+            },
+            [this] { m_autosaveFailing = false; });
+    }
+    return *m_writer;
+}
+
+void ScratchPad::cancelAutosave()
+{
+    if (m_writer)
+        m_writer->cancel();
 }
 
 void ScratchPad::autosaveFailed()
@@ -251,6 +264,6 @@ bool ScratchPad::exitStep()
                                                   kTitle,
                                                   MessageIcon::Question,
                                                   MessageButtons::YesNo}) == MessageAnswer::Yes;
-    m_writer->cancel();
+    cancelAutosave();
     return ScratchFile::write(m_dataDir, keep ? 1 : 0, text);
 }

@@ -55,6 +55,9 @@ private:
     bool store(int open, const QString& text);
     void Text1_KeyPress();
     void autosave();
+    AutosaveWriter& autosaveWriter();
+    /// Drops a save still waiting and waits for one being written, before the file is written another way.
+    void cancelAutosave();
     void autosaveFailed();
 
     Platform& m_platform;
