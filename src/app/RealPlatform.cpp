@@ -6,6 +6,7 @@
 #include "platform/qt/ClockSteady.h"
 #include "platform/qt/DialogsQt.h"
 #include "platform/qt/InstanceGuardQt.h"
+#include "platform/qt/Pop3ClientQt.h"
 #include "platform/qt/ScreensQt.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/ShellXdg.h"
@@ -37,7 +38,8 @@ struct RealPlatform::Facilities
     InstanceGuardQt instanceGuard{QApplication::applicationFilePath()};
     ClockSteady clock;
     ScreensQt screens;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens};
+    Pop3FactoryQt pop3;
+    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3};
 };
 
 RealPlatform::RealPlatform()

@@ -9,7 +9,7 @@
 #include "board/PositionFile.h"
 #include "core/PictureControl.h"
 #include "core/Twips.h"
-#include "email/MailIndicator.h"
+#include "email/MailController.h"
 #include "info/InfoWindows.h"
 #include "launch/IconPositions.h"
 #include "launch/LaunchIcons.h"
@@ -116,7 +116,7 @@ void Form1::buildControls()
     up = volumeButton("up", "up.png", kUpTop, &Form1::up_Click);
     down = volumeButton("down", "down.png", kDownTop, &Form1::down_Click);
 
-    m_mail = std::make_unique<MailIndicator>(m_platform, m_dataDir, *this);
+    m_mail = std::make_unique<MailController>(m_platform, m_dataDir, *this);
     // Last, so that the open scratch pad lies above the volume buttons it overlaps.
     m_notes = std::make_unique<NoteSlots>(m_platform, m_dataDir, *this);
     m_scratch = std::make_unique<ScratchPad>(m_platform, m_dataDir, *this);
@@ -126,6 +126,7 @@ void Form1::buildControls()
 
 void Form1::Form_Load(const LoadFiles& files)
 {
+    m_mail->startUp(files.email);
     m_launch->placeIcons(files.icons);
     m_launch->setPrograms(files.options.programs);
     ApplyOptions::boardColour(*this, files.options.colour);

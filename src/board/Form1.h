@@ -16,7 +16,7 @@
 class IconPositions;
 class InfoWindows;
 class LaunchIcons;
-class MailIndicator;
+class MailController;
 class NoteSlots;
 class ScratchPad;
 class frmPref;
@@ -25,6 +25,7 @@ class QAction;
 class QMenu;
 class QUrl;
 struct AutosaveFile;
+struct EmailSettings;
 struct Options;
 struct Platform;
 struct PositionFile;
@@ -56,6 +57,7 @@ public:
         const ScratchFile& scratch;
         const std::array<std::optional<NoteFile>, kNoteSlotCount>& notes;
         const TipsetFile& tipset;
+        const EmailSettings& email;
     };
 
     /// Builds the board from the start-up files, in the fixed order of its load; the new-mail picture has been
@@ -84,7 +86,7 @@ public:
     const BoardDrag& drag() const { return m_drag; }
     QMenu* boardMenu() const { return mnuRight; }
     LaunchIcons& launch() const { return *m_launch; }
-    MailIndicator& mail() const { return *m_mail; }
+    MailController& mail() const { return *m_mail; }
     NoteSlots& notes() const { return *m_notes; }
     ScratchPad& scratch() const { return *m_scratch; }
     InfoWindows& info() const { return *m_info; }
@@ -149,7 +151,7 @@ private:
     PictureControl* up = nullptr;
     PictureControl* down = nullptr;
     std::unique_ptr<LaunchIcons> m_launch;
-    std::unique_ptr<MailIndicator> m_mail;
+    std::unique_ptr<MailController> m_mail;
     std::unique_ptr<NoteSlots> m_notes;
     std::unique_ptr<ScratchPad> m_scratch;
     QPointer<frmPref> m_preferences;

@@ -7,6 +7,7 @@
 #include "board/Form1.h"
 #include "board/WebLinks.h"
 #include "core/Version.h"
+#include "email/MailController.h"
 #include "info/InfoWindows.h"
 #include "launch/LaunchIcons.h"
 #include "netsearch/frmnetsearch.h"
@@ -34,11 +35,6 @@ QMenu* addSubmenu(QMenu* menu, const char* name, const char* caption)
     return submenu;
 }
 
-// An item whose window the board does not have yet: shown, so the menu keeps its shape, but not choosable.
-void addUnavailable(QMenu* menu, const char* name, const char* caption)
-{
-    addItem(menu, name, caption)->setEnabled(false);
-}
 } // namespace
 
 void Form1::buildMenus()
@@ -56,8 +52,8 @@ void Form1::buildMenus()
     connect(addItem(mnuRight, "mnunetsearch", "Net &Search"), &QAction::triggered, this, &Form1::mnunetsearch_Click);
     m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", "&Launch Program"));
     mnuRight->addSeparator();
-    addUnavailable(mnuRight, "mnccheckemail", "Check &Email");
-    addItem(mnuRight, "mnudisableauto", "&Disable Auto Check")->setVisible(false);
+    mnuRight->addAction(m_mail->checkEmailItem());
+    mnuRight->addAction(m_mail->autoCheckItem());
     mnuRight->addSeparator();
 
     QMenu* mnuicons = addSubmenu(mnuRight, "mnuicons", "&Icons");
@@ -177,6 +173,7 @@ void Form1::mnuPref_Click()
     if (!m_preferences) {
         m_preferences = new frmPref(m_platform, m_dataDir, *this);
         connect(m_preferences, &frmPref::tipsRequested, m_info.get(), &InfoWindows::mnutips_Click);
+        connect(m_preferences, &frmPref::emailSetupRequested, m_mail.get(), &MailController::openSetup);
     }
     m_preferences->show();
     m_preferences->raise();

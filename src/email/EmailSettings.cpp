@@ -10,6 +10,23 @@ bool EmailSettings::read(const DataDir& dir)
         .read(checkingEnabled, interval, account, password, server, address, alertSound);
 }
 
+EmailSettings EmailSettings::readFrom(const DataDir& dir)
+{
+    EmailSettings settings;
+    settings.read(dir);
+    return settings;
+}
+
+bool EmailSettings::write(const DataDir& dir, qint32 flag, qint32 intervalMs) const
+{
+    RecordWriter writer;
+    writer.writeRecord({flag});
+    writer.writeRecord({intervalMs});
+    for (const QString& text : {account, password, server, address, alertSound})
+        writer.writeRecord({text});
+    return writer.commit(dir, QString::fromLatin1(kName), {.ownerOnly = true});
+}
+
 bool EmailSettings::checkingFlagIs(double value) const
 {
     return variantNumber(checkingEnabled) == value;
@@ -17,5 +34,14 @@ bool EmailSettings::checkingFlagIs(double value) const
 
 bool EmailSettings::automaticCheckConfigured() const
 {
-    return interval != kManualCheckInterval && checkingFlagIs(1);
+    return !manualOnly() && checkingFlagIs(1);
+}
+
+std::optional<int> EmailSettings::minutesOf(float intervalMs)
+{
+    for (const int minutes : kMinutes) {
+        if (intervalMs == static_cast<float>(minutes * kMillisecondsPerMinute))
+            return minutes;
+    }
+    return std::nullopt;
 }

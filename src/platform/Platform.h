@@ -3,6 +3,7 @@
 class Clock;
 class Dialogs;
 class InstanceGuard;
+class Pop3Factory;
 class Screens;
 class SettingsStore;
 class Shell;
@@ -22,4 +23,5 @@ struct Platform
     InstanceGuard& instanceGuard;
     Clock& clock;
     Screens& screens;
+    Pop3Factory& pop3;
 };

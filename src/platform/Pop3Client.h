@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QObject>
 #include <QString>
 
@@ -96,4 +98,12 @@ protected:
 private:
     Pop3Error m_errorCode = Pop3Error::None;
     QString m_errorText;
+};
+
+/// Makes the client of each mail check: the real one, or a test's scripted mailbox.
+class Pop3Factory
+{
+public:
+    virtual ~Pop3Factory() = default;
+    virtual std::unique_ptr<Pop3Client> create() = 0;
 };

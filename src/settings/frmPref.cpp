@@ -134,9 +134,10 @@ void frmPref::buildControls()
         connect(changes, &QAbstractButton::clicked, this, &frmPref::enableApply);
 
     connect(button(this, "Command7", "T&ips", 75, 3930, 585), &QPushButton::clicked, this, &frmPref::tipsRequested);
-    QPushButton* emailSetup = button(this, "Command8", "Emai&l Setup", 765, 3930, 1140);
-    // The e-mail setup window comes with the mail windows; until then the button keeps its place.
-    emailSetup->setEnabled(false);
+    connect(button(this, "Command8", "Emai&l Setup", 765, 3930, 1140),
+            &QPushButton::clicked,
+            this,
+            &frmPref::emailSetupRequested);
     QPushButton* ok = button(this, "Command5", "OK", 2220, 3930, 1140);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmPref::Command5_Click);

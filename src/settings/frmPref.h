@@ -34,6 +34,8 @@ public:
 Q_SIGNALS:
     /// "Tips": tipset.dat is to be written 1 and the tip window shown.
     void tipsRequested();
+    /// "Emai&l Setup": the mail setup window, modal.
+    void emailSetupRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

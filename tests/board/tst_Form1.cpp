@@ -12,6 +12,7 @@
 
 #include "BoardFixture.h"
 #include "FileSizeLimit.h"
+#include "email/MailController.h"
 #include "email/MailIndicator.h"
 
 using TrayCalls = QList<FakeTray::Call>;
@@ -247,7 +248,7 @@ void tst_Form1::mouseOnAControlDoesOnlyWhatTheControlDoes()
     board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
     board.dir.write(QStringLiteral("icons.dat"), kIcons);
     board.load();
-    board.form->mail().show();
+    board.form->mail().indicator().show();
     auto* widget = board.form->findChild<QWidget*>(control);
     QVERIFY(widget && widget->isVisible());
     const QPoint start = board.form->pos();

@@ -7,6 +7,8 @@ void FakePop3Client::open(const Pop3Account& account)
     close();
     --closes; // opening ends an earlier session, but the code under test did not call close
     opens << account;
+    if (openLog)
+        *openLog << account;
     m_pending << [this] {
         setError(openError, openErrorText);
         if (openError != Pop3Error::None) {

@@ -45,6 +45,8 @@ public:
 
     // What the code under test did.
     QList<Pop3Account> opens;
+    /// Also records the opens here, where they outlive the client.
+    QList<Pop3Account>* openLog = nullptr;
     QList<QPair<int, int>> retrievals;
     int closes = 0;
 

@@ -4,6 +4,8 @@
 
 #include <QPrinter>
 
+#include "FakePop3Client.h"
+
 std::optional<QString> FakeDialogs::openFile(const OpenFileRequest& request)
 {
     openRequests << request;
@@ -39,4 +41,24 @@ MessageAnswer FakeDialogs::message(const MessageRequest& request)
     default:
         return MessageAnswer::Ok;
     }
+}
+
+std::unique_ptr<Pop3Client> FakePop3Factory::create()
+{
+    if (real) {
+        auto client = real();
+        made << client.get();
+        return client;
+    }
+    auto client = std::make_unique<FakePop3Client>();
+    client->openLog = &opens;
+    if (script)
+        script(*client);
+    made << client.get();
+    return client;
+}
+
+FakePop3Client* FakePop3Factory::last() const
+{
+    return made.isEmpty() ? nullptr : qobject_cast<FakePop3Client*>(made.constLast().data());
 }

@@ -4,12 +4,14 @@
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QUrl>
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceGuard.h"
 #include "platform/Platform.h"
+#include "platform/Pop3Client.h"
 #include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -144,6 +146,23 @@ public:
     QPoint pointer() const override { return pointerAt; }
 };
 
+/// Hands each check a scripted mailbox (`script` fills it in), or with `real` set the program's own client, for
+/// tests against a real server. Every client made is kept in `made` while it lives.
+class FakePop3Client;
+class FakePop3Factory final : public Pop3Factory
+{
+public:
+    std::function<void(FakePop3Client&)> script;
+    std::function<std::unique_ptr<Pop3Client>()> real;
+    QList<QPointer<Pop3Client>> made;
+    /// The account of every scripted open, in order.
+    QList<Pop3Account> opens;
+
+    std::unique_ptr<Pop3Client> create() override;
+    /// The newest client made, if it is a scripted one and still lives.
+    FakePop3Client* last() const;
+};
+
 /// Every facility faked, ready to hand to a window.
 struct FakePlatform
 {
@@ -156,5 +175,6 @@ struct FakePlatform
     FakeInstanceGuard instanceGuard;
     FakeClock clock;
     FakeScreens screens;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens};
+    FakePop3Factory pop3;
+    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3};
 };

@@ -1,0 +1,257 @@
+#include "email/Esetup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/Flag.h"
+#include "core/Twips.h"
+#include "email/EmailSettings.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "platform/Sound.h"
+
+namespace
+{
+const auto kIncomplete = QStringLiteral("You have failed to enter all the needed information. Please try again.");
+const auto kPasswordInFile = QStringLiteral("The password is kept in email.dat, readable by you alone.");
+// "5" in the minutes list: the interval a save takes when no entry was chosen.
+constexpr int kDefaultMinutesIndex = 4;
+
+template <typename Control>
+Control* place(Control* control, const char* name, double left, double top, double width, double height)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(Twips::rectToPixels(left, top, width, height));
+    return control;
+}
+
+QLabel* label(QWidget* parent, const char* caption, double left, double top, double width, QWidget* buddy)
+{
+    auto* text = place(new QLabel(QString::fromLatin1(caption), parent), "", left, top, width, 255);
+    text->setBuddy(buddy);
+    return text;
+}
+
+/// The folder a path starts in: everything up to its last separator, or nothing.
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? QString() : path.left(slash + 1);
+}
+} // namespace
+
+Esetup::Esetup(Platform& platform, const DataDir& dataDir, QWidget* parent)
+    : QDialog(parent)
+    , m_platform(platform)
+    , m_dataDir(dataDir)
+{
+    setObjectName(QStringLiteral("Esetup"));
+    setWindowTitle(QStringLiteral("Zendra Email Check Setup"));
+    setFixedSize(Twips::sizeToPixels(5400, 4800));
+    QFont dialogFont = font();
+    dialogFont.setPointSizeF(8);
+    setFont(dialogFont);
+    buildControls();
+    Form_Load();
+}
+
+void Esetup::buildControls()
+{
+    // Built in reading order, so that Tab goes from the top left to the bottom right.
+    Check1 = place(new QCheckBox(QStringLiteral("Check for new email messages"), this), "Check1", 120, 120, 3600, 255);
+    Optauto = place(new QRadioButton(this), "Optauto", 360, 510, 255, 255);
+    Optauto->setAccessibleName(QStringLiteral("Check every"));
+    min = place(new QComboBox(this), "min", 660, 465, 735, 315);
+    for (const int minutes : EmailSettings::kMinutes)
+        min->addItem(QString::number(minutes));
+    min->setCurrentIndex(-1);
+    min->setAccessibleName(QStringLiteral("Minutes between checks"));
+    label(this, "minute(s)", 1455, 510, 900, min);
+    OptManual = place(new QRadioButton(QStringLiteral(" Manual Check Only"), this), "OptManual", 2700, 510, 2400, 255);
+
+    Frame1 = place(new QGroupBox(QStringLiteral("POP3 Email Server "), this), "Frame1", 120, 900, 5160, 2100);
+    txtServer = place(new QLineEdit(Frame1), "txtServer", 1800, 270, 3195, 285);
+    label(Frame1, "Mail Server Address:", 120, 300, 1650, txtServer);
+    txtPOP = place(new QLineEdit(Frame1), "txtPOP", 1800, 645, 3195, 285);
+    label(Frame1, "POP3 Account:", 120, 675, 1650, txtPOP);
+    txtPass = place(new QLineEdit(Frame1), "txtPass", 1800, 1020, 2200, 285);
+    txtPass->setEchoMode(QLineEdit::Password);
+    txtPass->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    label(Frame1, "Password:", 120, 1050, 1650, txtPass);
+    label(Frame1, "(Optional)", 4080, 1050, 960, nullptr);
+    txtEmail = place(new QLineEdit(Frame1), "txtEmail", 1800, 1395, 3195, 285);
+    label(Frame1, "Email Address:", 120, 1425, 1650, txtEmail);
+    passwordPlace = place(new QLabel(kPasswordInFile, Frame1), "passwordPlace", 120, 1755, 4920, 255);
+
+    Frame2 = place(
+        new QGroupBox(QStringLiteral("Sound-Alert When New Messages Arrive"), this), "Frame2", 120, 3120, 5160, 1050);
+    Check2 = place(new QCheckBox(QStringLiteral("Off"), Frame2), "Check2", 120, 315, 720, 255);
+    txtSound = place(new QLineEdit(Frame2), "txtSound", 900, 285, 4140, 285);
+    txtSound->setAccessibleName(QStringLiteral("Sound file"));
+    Command1 = place(new QPushButton(QStringLiteral("Browse"), Frame2), "Command1", 2700, 645, 1140, 315);
+    cmdtest = place(new QPushButton(QStringLiteral("Test"), Frame2), "cmdtest", 3900, 645, 1140, 315);
+
+    Command2 = place(new QPushButton(QStringLiteral("OK"), this), "Command2", 2880, 4290, 1140, 375);
+    Command3 = place(new QPushButton(QStringLiteral("Cancel"), this), "Command3", 4140, 4290, 1140, 375);
+    Command2->setEnabled(false);
+    cmdtest->setEnabled(false);
+    for (QPushButton* button : {Command1, cmdtest, Command2, Command3})
+        button->setAutoDefault(false);
+
+    // A disabled text box shows the button face, an enabled one the window background.
+    for (QLineEdit* box : {txtServer, txtPOP, txtPass, txtEmail, txtSound}) {
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::Disabled, QPalette::Base, colours.color(QPalette::Active, QPalette::Button));
+        box->setPalette(colours);
+        box->installEventFilter(this);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{Check1, Check2, min})
+        control->installEventFilter(this);
+
+    connect(Check1, &QCheckBox::toggled, this, &Esetup::Check1_Click);
+    connect(Check2, &QCheckBox::toggled, this, &Esetup::Check2_Click);
+    connect(Optauto, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optionChosen();
+    });
+    connect(OptManual, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optionChosen();
+    });
+    connect(Command1, &QPushButton::clicked, this, &Esetup::Command1_Click);
+    connect(cmdtest, &QPushButton::clicked, this, &Esetup::cmdtest_Click);
+    connect(Command2, &QPushButton::clicked, this, &Esetup::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Esetup::Form_Load()
+{
+    const EmailSettings settings = EmailSettings::readFrom(m_dataDir);
+    if (settings.checkingFlagIs(0)) {
+        for (QWidget* control : std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2})
+            control->setEnabled(false);
+        for (QLineEdit* box : {txtServer, txtPOP, txtPass, txtEmail, txtSound})
+            setBoxEnabled(box, false);
+    }
+    if (settings.manualOnly()) {
+        OptManual->setChecked(true);
+        min->setEnabled(false);
+    } else if (const auto minutes = EmailSettings::minutesOf(settings.interval)) {
+        min->setCurrentText(QString::number(*minutes));
+        Optauto->setChecked(true);
+    }
+    // Ticking the box here runs its rule: with the flag set every control ends up enabled.
+    Check1->setChecked(settings.checkingFlagIs(1));
+    txtPOP->setText(settings.account);
+    txtPass->setText(settings.password);
+    txtServer->setText(settings.server);
+    txtEmail->setText(settings.address);
+    if (!settings.alertSound.isEmpty()) {
+        Check2->setChecked(true);
+        txtSound->setText(settings.alertSound);
+    } else {
+        setBoxEnabled(txtSound, false);
+    }
+}
+
+void Esetup::Check1_Click()
+{
+    const bool on = Check1->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2})
+        control->setEnabled(on);
+    for (QLineEdit* box : {txtServer, txtPOP, txtPass, txtEmail, txtSound})
+        setBoxEnabled(box, on);
+}
+
+void Esetup::Check2_Click()
+{
+    const bool on = Check2->isChecked() && Check2->isEnabled();
+    Check2->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    setBoxEnabled(txtSound, on);
+}
+
+void Esetup::optionChosen()
+{
+    // The two options exclude each other by themselves; choosing either makes the window savable.
+    enableOk();
+}
+
+void Esetup::Command1_Click()
+{
+    const auto chosen = m_platform.dialogs.openFile(
+        {folderOf(txtSound->text()), QStringLiteral("Browse"), {QStringLiteral("Wav Files (*.wav)")}, 0});
+    if (!chosen)
+        return;
+    txtSound->setText(*chosen);
+    cmdtest->setEnabled(true);
+}
+
+void Esetup::cmdtest_Click()
+{
+    if (!txtSound->text().isEmpty())
+        m_platform.sound.play(txtSound->text());
+}
+
+void Esetup::Command2_Click()
+{
+    if (txtPOP->text().isEmpty() || txtServer->text().isEmpty() || txtEmail->text().isEmpty()) {
+        const MessageAnswer answer = m_platform.dialogs.message({kIncomplete,
+                                                                 QStringLiteral("Information Incomplete"),
+                                                                 MessageIcon::Critical,
+                                                                 MessageButtons::RetryCancel});
+        if (answer != MessageAnswer::Retry)
+            reject();
+        return;
+    }
+
+    qint32 interval = static_cast<qint32>(EmailSettings::kManualCheckInterval);
+    if (Optauto->isChecked()) {
+        if (min->currentIndex() < 0)
+            min->setCurrentIndex(kDefaultMinutesIndex);
+        // The list holds only its fourteen values; anything else still gives a whole record.
+        interval = min->currentText().toInt() * EmailSettings::kMillisecondsPerMinute;
+    }
+    EmailSettings settings;
+    settings.account = txtPOP->text();
+    settings.password = txtPass->text();
+    settings.server = txtServer->text();
+    settings.address = txtEmail->text();
+    settings.alertSound = Check2->isChecked() ? txtSound->text() : QString();
+    const qint32 flag = Check1->isChecked() ? 1 : 0;
+    if (!settings.write(m_dataDir, flag, interval)) {
+        m_platform.dialogs.message({QStringLiteral("The email settings could not be saved in ") +
+                                        m_dataDir.file(QString::fromLatin1(EmailSettings::kName)) + u'.',
+                                    QStringLiteral("Zendra Email Check Setup"),
+                                    MessageIcon::Critical,
+                                    MessageButtons::Ok});
+        return;
+    }
+    Q_EMIT saved(Check1->isChecked(), OptManual->isChecked());
+    accept();
+}
+
+void Esetup::enableOk()
+{
+    Command2->setEnabled(true);
+}
+
+void Esetup::setBoxEnabled(QLineEdit* box, bool enabled)
+{
+    box->setEnabled(enabled);
+}
+
+bool Esetup::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool checkBox = watched == Check1 || watched == Check2;
+    if (type == QEvent::KeyPress || (checkBox && type == QEvent::MouseButtonRelease) ||
+        (watched == min && type == QEvent::FocusIn))
+        enableOk();
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/DataDir.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct Platform;
+
+/// "Zendra Email Check Setup": the POP3 account, how often it is checked and the alert sound, kept in
+/// email.dat. Opened modally; every opening reloads the file.
+class Esetup final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Esetup(Platform& platform, const DataDir& dataDir, QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    /// email.dat was written: the board's mail items follow the new settings.
+    void saved(bool checkingEnabled, bool manualOnly);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Check1_Click();
+    void Check2_Click();
+    void optionChosen();
+    void Command1_Click();
+    void cmdtest_Click();
+    void Command2_Click();
+    void enableOk();
+    void setBoxEnabled(QLineEdit* box, bool enabled);
+
+    Platform& m_platform;
+    DataDir m_dataDir;
+
+    QCheckBox* Check1 = nullptr;
+    QRadioButton* Optauto = nullptr;
+    QComboBox* min = nullptr;
+    QRadioButton* OptManual = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* txtServer = nullptr;
+    QLineEdit* txtPOP = nullptr;
+    QLineEdit* txtPass = nullptr;
+    QLineEdit* txtEmail = nullptr;
+    QLabel* passwordPlace = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QLineEdit* txtSound = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* cmdtest = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+};

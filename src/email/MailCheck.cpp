@@ -1,0 +1,235 @@
+#include "email/MailCheck.h"
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QTimer>
+
+#include "email/MailIndicator.h"
+#include "email/frmChecking.h"
+#include "email/frmEmail.h"
+#include "email/frmPassword.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "platform/Sound.h"
+
+namespace
+{
+// Rows are added in slices of this many milliseconds, so a mailbox of thousands never stalls the board.
+constexpr qint64 kSliceMs = 4;
+
+const MailListModel::Row kHeading{QStringLiteral("From:"), QStringLiteral("Subject:"), QStringLiteral("Date:")};
+
+void showError(Dialogs& dialogs, const QString& text, const char* title)
+{
+    dialogs.message({text, QString::fromLatin1(title), MessageIcon::None, MessageButtons::Ok});
+}
+} // namespace
+
+MailCheck::MailCheck(Platform& platform, MailIndicator& indicator, std::function<frmEmail&()> mailList)
+    : m_platform(platform)
+    , m_indicator(indicator)
+    , m_mailList(std::move(mailList))
+{
+}
+
+MailCheck::~MailCheck()
+{
+    if (m_client)
+        m_client->close();
+    delete m_prompt;
+    delete m_checking;
+}
+
+frmChecking* MailCheck::checkingWindow() const
+{
+    return m_checking;
+}
+
+frmPassword* MailCheck::passwordPrompt() const
+{
+    return m_prompt;
+}
+
+bool MailCheck::start(Variant variant, const EmailSettings& settings, const QString& password)
+{
+    if (m_running)
+        return false;
+    m_running = true;
+    m_listing = false;
+    m_variant = variant;
+    m_settings = settings;
+    m_count = 0;
+    m_firstSubject.clear();
+    m_events.clear();
+    if (password.isEmpty())
+        askPassword();
+    else
+        connectWith(password);
+    return true;
+}
+
+void MailCheck::askPassword()
+{
+    m_prompt = new frmPassword;
+    connect(m_prompt, &frmPassword::answered, this, [this](const QString& answer) {
+        Q_EMIT passwordChosen(answer);
+        connectWith(answer);
+    });
+    m_prompt->show();
+    m_prompt->activateWindow();
+}
+
+void MailCheck::connectWith(const QString& password)
+{
+    if (password == QLatin1String(frmPassword::kCancelMarker)) {
+        finish();
+        return;
+    }
+    if (m_variant == Variant::Board) {
+        if (!m_checking)
+            m_checking = new frmChecking;
+        m_checking->setText(QStringLiteral("Checking for new mail on ") + m_settings.server + QStringLiteral(" for ") +
+                            m_settings.account + u'.');
+        m_checking->show();
+        m_mailList().list().clearCells();
+    } else {
+        m_mailList().setCheckButtonEnabled(false);
+    }
+
+    m_client = m_platform.pop3.create();
+    connect(m_client.get(), &Pop3Client::opened, this, [this](int count) { post(Opened{count}); });
+    connect(m_client.get(), &Pop3Client::failed, this, [this](Pop3Error error, const QString& text) {
+        post(Failed{error, text});
+    });
+    connect(m_client.get(), &Pop3Client::headersRetrieved, this, [this](int, const Pop3Headers& headers) {
+        post(Row{headers});
+    });
+    connect(m_client.get(), &Pop3Client::messageFailed, this, [this](int, Pop3Error, const QString& text) {
+        post(MessageFailed{text});
+    });
+    connect(m_client.get(), &Pop3Client::retrieved, this, [this] { post(Retrieved{}); });
+    m_client->open({m_settings.server, m_settings.account, password});
+}
+
+void MailCheck::post(Event event)
+{
+    m_events.push_back(std::move(event));
+    drain();
+}
+
+void MailCheck::drain()
+{
+    // A message box opened by one event lets the loop run: what arrives meanwhile waits here, in order, until the
+    // box is answered, as it would in a check that reads one message after the other.
+    if (m_draining)
+        return;
+    m_draining = true;
+    QElapsedTimer slice;
+    slice.start();
+    while (!m_events.empty() && m_running) {
+        if (slice.elapsed() >= kSliceMs) {
+            if (!m_drainScheduled) {
+                m_drainScheduled = true;
+                QTimer::singleShot(0, this, [this] {
+                    m_drainScheduled = false;
+                    drain();
+                });
+            }
+            break;
+        }
+        Event event = std::move(m_events.front());
+        m_events.pop_front();
+        std::visit([this](const auto& happened) { handle(happened); }, event);
+    }
+    m_draining = false;
+}
+
+void MailCheck::handle(const Opened& opened)
+{
+    m_count = opened.count;
+    if (m_count == 0) {
+        // Nothing waiting: the board says so, the list's check says nothing; neither plays the alert.
+        if (m_variant == Variant::Board) {
+            m_platform.dialogs.message({QStringLiteral("You have no new messages."),
+                                        QStringLiteral("Sorry"),
+                                        MessageIcon::Information,
+                                        MessageButtons::Ok});
+        }
+        finish();
+        return;
+    }
+    m_listing = true;
+    m_mailList().list().reset(kHeading);
+    m_client->retrieveHeaders(1, m_count);
+}
+
+void MailCheck::handle(const Failed& failed)
+{
+    if (!m_listing) {
+        connectFailed(failed.text);
+        return;
+    }
+    // The session broke off in the middle of the list: what was listed stays, the rest is reported once.
+    showError(m_platform.dialogs, failed.text, "Error during RetrieveCurrentMsg");
+    alert();
+    finish();
+}
+
+void MailCheck::connectFailed(const QString& text)
+{
+    // The list keeps only its heading row; the alert still sounds, as after a listing.
+    if (m_variant == Variant::List || m_mailList().list().rowCount() > 0)
+        m_mailList().list().reset(kHeading);
+    showError(m_platform.dialogs, text, "Error during Connect");
+    alert();
+    finish();
+}
+
+void MailCheck::handle(const Row& row)
+{
+    frmEmail& window = m_mailList();
+    window.setMessageCount(m_count);
+    window.list().addRow({row.headers.from, row.headers.subject, row.headers.date});
+    if (window.list().rowCount() == 2)
+        m_firstSubject = row.headers.subject;
+    window.setLastChecked(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    if (!m_indicator.isShown())
+        m_indicator.show();
+}
+
+void MailCheck::handle(const MessageFailed& failed)
+{
+    showError(m_platform.dialogs, failed.text, "Error during RetrieveCurrentMsg");
+}
+
+void MailCheck::handle(const Retrieved&)
+{
+    m_client->close();
+    Q_EMIT mailListed(m_count, m_firstSubject);
+    alert();
+    finish();
+}
+
+void MailCheck::alert()
+{
+    if (!m_settings.alertSound.isEmpty())
+        m_platform.sound.play(m_settings.alertSound);
+}
+
+void MailCheck::finish()
+{
+    if (m_client) {
+        m_client->close();
+        // Its signals may still be on their way up the stack: the client goes once they have returned.
+        m_client.release()->deleteLater();
+    }
+    m_events.clear();
+    m_listing = false;
+    if (m_variant == Variant::Board && m_checking)
+        m_checking->hide();
+    if (m_variant == Variant::List)
+        m_mailList().setCheckButtonEnabled(true);
+    m_running = false;
+    Q_EMIT finished();
+}

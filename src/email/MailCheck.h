@@ -1,0 +1,111 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <variant>
+
+#include <QObject>
+#include <QPointer>
+
+#include "email/EmailSettings.h"
+#include "platform/Pop3Client.h"
+
+class MailIndicator;
+class frmChecking;
+class frmEmail;
+class frmPassword;
+struct Platform;
+
+/// One mail check at a time: the password, the session with the mailbox, the listing in the mail list window,
+/// the board's light and the alert. Everything happens on the event loop, so the board repaints, drags and
+/// opens its menu while a check waits for the server or the user.
+///
+/// Two variants share the steps. The board's check shows the checking window and says when there is no mail.
+/// The mail list window's check (its button and its timer) is silent on an empty mailbox and disables that
+/// button while it runs.
+class MailCheck final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Variant
+    {
+        Board,
+        List,
+    };
+
+    /// `mailList` gives the mail list window, loading it hidden when it is not loaded yet.
+    MailCheck(Platform& platform, MailIndicator& indicator, std::function<frmEmail&()> mailList);
+    ~MailCheck() override;
+
+    bool running() const { return m_running; }
+    /// Starts a check of `settings`' mailbox with `password`; an empty one is asked for. Returns false, and
+    /// nothing happens, while another check runs.
+    bool start(Variant variant, const EmailSettings& settings, const QString& password);
+
+    /// The checking window, once a board check has shown it.
+    frmChecking* checkingWindow() const;
+    /// The password prompt while it is open.
+    frmPassword* passwordPrompt() const;
+
+Q_SIGNALS:
+    /// The password prompt answered: the typed password, or the cancel marker.
+    void passwordChosen(const QString& password);
+    /// A listing found `count` messages; `firstSubject` is the first one's subject.
+    void mailListed(int count, const QString& firstSubject);
+    void finished();
+
+private:
+    struct Opened
+    {
+        int count;
+    };
+    struct Failed
+    {
+        Pop3Error error;
+        QString text;
+    };
+    struct Row
+    {
+        Pop3Headers headers;
+    };
+    struct MessageFailed
+    {
+        QString text;
+    };
+    struct Retrieved
+    {
+    };
+    using Event = std::variant<Opened, Failed, Row, MessageFailed, Retrieved>;
+
+    void askPassword();
+    void connectWith(const QString& password);
+    void post(Event event);
+    void drain();
+    void handle(const Opened& opened);
+    void handle(const Failed& failed);
+    void handle(const Row& row);
+    void handle(const MessageFailed& failed);
+    void handle(const Retrieved&);
+    void connectFailed(const QString& text);
+    void alert();
+    void finish();
+
+    Platform& m_platform;
+    MailIndicator& m_indicator;
+    std::function<frmEmail&()> m_mailList;
+    QPointer<frmChecking> m_checking;
+    QPointer<frmPassword> m_prompt;
+
+    bool m_running = false;
+    bool m_listing = false;
+    Variant m_variant = Variant::Board;
+    EmailSettings m_settings;
+    int m_count = 0;
+    QString m_firstSubject;
+    std::unique_ptr<Pop3Client> m_client;
+    std::deque<Event> m_events;
+    bool m_draining = false;
+    bool m_drainScheduled = false;
+};

@@ -1,0 +1,138 @@
+#include "email/MailController.h"
+
+#include <QAction>
+
+#include "core/BoardSurface.h"
+#include "email/EmailSettings.h"
+#include "email/Esetup.h"
+#include "email/MailCheck.h"
+#include "email/MailIndicator.h"
+#include "email/frmEmail.h"
+
+MailController::MailController(Platform& platform, const DataDir& dataDir, BoardSurface& board)
+    : m_platform(platform)
+    , m_dataDir(dataDir)
+    , m_board(board)
+    , m_indicator(std::make_unique<MailIndicator>(platform, dataDir, board))
+    , m_check(std::make_unique<MailCheck>(platform, *m_indicator, [this]() -> frmEmail& { return loadMailList(); }))
+{
+    connect(m_indicator.get(), &MailIndicator::mailListRequested, this, &MailController::emailpic_Click);
+    connect(m_check.get(), &MailCheck::mailListed, this, &MailController::notifyIfUnseen);
+
+    // Until the start-up has read email.dat, the board cannot check and does not check by itself. The items
+    // belong to the board, whose menu shows them.
+    mnccheckemail = new QAction(QStringLiteral("Check &Email"), &board.surfaceWidget());
+    mnccheckemail->setObjectName(QStringLiteral("mnccheckemail"));
+    mnccheckemail->setEnabled(false);
+    connect(mnccheckemail, &QAction::triggered, this, &MailController::mnccheckemail_Click);
+    mnudisableauto = new QAction(QString::fromLatin1(kDisableCaption), &board.surfaceWidget());
+    mnudisableauto->setObjectName(QStringLiteral("mnudisableauto"));
+    mnudisableauto->setVisible(false);
+    connect(mnudisableauto, &QAction::triggered, this, &MailController::mnudisableauto_Click);
+}
+
+MailController::~MailController()
+{
+    // The check closes its session and its windows first; the mail list window goes after it.
+    m_check.reset();
+    delete m_mailList;
+}
+
+void MailController::loadPicture()
+{
+    m_indicator->loadPicture();
+}
+
+void MailController::startUp(const EmailSettings& settings)
+{
+    if (settings.automaticCheckConfigured()) {
+        loadMailList();
+        mnudisableauto->setVisible(true);
+    }
+    mnccheckemail->setEnabled(!settings.checkingFlagIs(0));
+}
+
+void MailController::mnccheckemail_Click()
+{
+    // A check already running (the board's or the list's) is left to finish; this click does nothing.
+    if (m_check->running())
+        return;
+    const EmailSettings settings = EmailSettings::readFrom(m_dataDir);
+    m_check->start(MailCheck::Variant::Board, settings, settings.password);
+}
+
+void MailController::mnudisableauto_Click()
+{
+    const bool wasOn = mnudisableauto->text() != QLatin1String(kEnableCaption);
+    mnudisableauto->setText(QString::fromLatin1(wasOn ? kEnableCaption : kDisableCaption));
+}
+
+void MailController::openSetup()
+{
+    Esetup setup(m_platform, m_dataDir, m_mailList && m_mailList->isVisible() ? m_mailList.data() : nullptr);
+    connect(&setup, &Esetup::saved, this, &MailController::applySavedSettings);
+    setup.exec();
+}
+
+void MailController::emailpic_Click()
+{
+    frmEmail& window = loadMailList();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+frmEmail* MailController::mailList() const
+{
+    return m_mailList;
+}
+
+frmEmail& MailController::loadMailList()
+{
+    if (!m_mailList) {
+        m_mailList = new frmEmail(m_platform, m_dataDir);
+        connect(m_mailList, &frmEmail::checkRequested, this, &MailController::listCheck);
+        connect(m_mailList, &frmEmail::setupRequested, this, &MailController::openSetup);
+        connect(m_mailList, &frmEmail::closed, m_indicator.get(), &MailIndicator::hide);
+    }
+    return *m_mailList;
+}
+
+void MailController::listCheck()
+{
+    frmEmail& window = loadMailList();
+    // The prompt's answer stays the window's password, the cancel marker included: no second prompt until the
+    // window is loaded again. Connected before the start, which may end the check at once.
+    const auto remember = connect(m_check.get(), &MailCheck::passwordChosen, &window, &frmEmail::setPassword);
+    const auto ended = std::make_shared<QMetaObject::Connection>();
+    const auto disconnectBoth = [remember, ended] {
+        QObject::disconnect(remember);
+        QObject::disconnect(*ended);
+    };
+    *ended = connect(m_check.get(), &MailCheck::finished, &window, [&window, disconnectBoth] {
+        disconnectBoth();
+        window.checkEnded();
+    });
+    // Automatic checking switched off on the board: neither the button nor the timer checks.
+    const bool automaticOff = mnudisableauto->text() == QLatin1String(kEnableCaption);
+    if (automaticOff || !m_check->start(MailCheck::Variant::List, window.settings(), window.password())) {
+        disconnectBoth();
+        window.checkEnded();
+    }
+}
+
+void MailController::applySavedSettings(bool checkingEnabled, bool manualOnly)
+{
+    mnccheckemail->setEnabled(checkingEnabled);
+    mnudisableauto->setText(QString::fromLatin1(checkingEnabled ? kDisableCaption : kEnableCaption));
+    mnudisableauto->setVisible(checkingEnabled);
+    if (manualOnly) {
+        mnudisableauto->setText(QString::fromLatin1(kEnableCaption));
+        mnudisableauto->setVisible(false);
+    }
+}
+
+void MailController::notifyIfUnseen(int, const QString&)
+{
+    // The desktop notification for a board that is covered or hidden comes with the notification facility.
+}

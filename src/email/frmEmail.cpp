@@ -1,0 +1,204 @@
+#include "email/frmEmail.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QUrl>
+
+#include "core/Twips.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
+
+namespace
+{
+const auto kFrameCaption = QStringLiteral("Email Messages");
+
+// The window as drawn, in twips; a larger window gives the grid the room it gains.
+constexpr double kWidth = 6510;
+constexpr double kHeight = 3180;
+constexpr double kGridLeft = 180;
+constexpr double kGridTop = 750;
+constexpr double kGridWidth = 6120;
+constexpr double kGridHeight = 1680;
+constexpr double kButtonTop = 2685;
+// Columns 1 to 3; the fourth, empty one fills what is left.
+constexpr double kColumnTwips[] = {2200, 2200, 2300};
+
+template <typename Control>
+Control* place(Control* control, const char* name, double left, double top, double width, double height)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(Twips::rectToPixels(left, top, width, height));
+    return control;
+}
+} // namespace
+
+frmEmail::frmEmail(Platform& platform, const DataDir& dataDir, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_platform(platform)
+    , m_dataDir(dataDir)
+{
+    setObjectName(QStringLiteral("frmEmail"));
+    setWindowTitle(QStringLiteral("Zendra Email Check"));
+    resize(Twips::sizeToPixels(kWidth, kHeight));
+    setMinimumSize(Twips::sizeToPixels(kWidth, kHeight));
+    QFont dialogFont = font();
+    dialogFont.setPointSizeF(8);
+    setFont(dialogFont);
+    buildControls();
+    Form_Load();
+}
+
+void frmEmail::buildControls()
+{
+    auto* Label1 = place(new QLabel(QStringLiteral("Email Address:"), this), "Label1", 60, 165, 1110, 255);
+    txtEmail = place(new QLineEdit(this), "txtEmail", 1200, 135, 2835, 285);
+    Label1->setBuddy(txtEmail);
+    auto* Label2 = place(new QLabel(QStringLiteral("Last Checked:"), this), "Label2", 4350, 165, 1110, 255);
+    txtLast = place(new QLineEdit(this), "txtLast", 5475, 135, 930, 285);
+    Label2->setBuddy(txtLast);
+    for (QLineEdit* box : {txtEmail, txtLast}) {
+        box->setReadOnly(true);
+        QPalette menuColour = box->palette();
+        menuColour.setColor(QPalette::Base, menuColour.color(QPalette::Window));
+        box->setPalette(menuColour);
+    }
+
+    Frame1 = place(new QGroupBox(kFrameCaption, this), "Frame1", 75, 540, 6345, 2010);
+    MSFlexGrid1 = new QTableView(this);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setModel(&m_list);
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Email messages"));
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(Twips::toPixels(240));
+    MSFlexGrid1->horizontalHeader()->setFixedHeight(Twips::toPixels(150));
+    MSFlexGrid1->horizontalHeader()->setStretchLastSection(true);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    MSFlexGrid1->setTextElideMode(Qt::ElideMiddle);
+    MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->installEventFilter(this);
+
+    Command3 = place(new QPushButton(QStringLiteral("Email &Setup"), this), "Command3", 75, kButtonTop, 1245, 375);
+    Command1 = place(new QPushButton(QStringLiteral("Check &Email"), this), "Command1", 1350, kButtonTop, 1245, 375);
+    Command2 = place(new QPushButton(QStringLiteral("&Launch Client"), this), "Command2", 2640, kButtonTop, 1245, 375);
+    cmdClose = place(new QPushButton(QStringLiteral("&Close"), this), "cmdClose", 5160, kButtonTop, 1245, 375);
+    connect(Command3, &QPushButton::clicked, this, &frmEmail::setupRequested);
+    connect(Command1, &QPushButton::clicked, this, &frmEmail::checkRequested);
+    connect(Command2, &QPushButton::clicked, this, &frmEmail::Command2_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmEmail::cmdClose_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &frmEmail::Timer1_Timer);
+}
+
+void frmEmail::Form_Load()
+{
+    m_settings.read(m_dataDir);
+    m_password = m_settings.password;
+    txtEmail->setText(m_settings.address);
+    if (!m_settings.manualOnly()) {
+        // The interval as the file holds it, a whole number of milliseconds; a negative or absurd one is
+        // treated as due at every tick rather than never.
+        m_period = static_cast<qint64>(std::max(0.0F, m_settings.interval));
+        m_due = m_platform.clock.milliseconds() + m_period;
+        Timer1->start(kTickMs);
+    }
+    m_list.reset({QStringLiteral("From:"), QStringLiteral("Subject:"), QStringLiteral("Date Sent:")});
+    resizeEvent(nullptr);
+}
+
+void frmEmail::setMessageCount(qint64 count)
+{
+    Frame1->setTitle(kFrameCaption + QStringLiteral(" - ") + QString::number(count) +
+                     QStringLiteral(" message(s) waiting"));
+}
+
+void frmEmail::setLastChecked(const QString& date)
+{
+    txtLast->setText(date);
+}
+
+QString frmEmail::lastChecked() const
+{
+    return txtLast->text();
+}
+
+QString frmEmail::frameCaption() const
+{
+    return Frame1->title();
+}
+
+void frmEmail::setCheckButtonEnabled(bool enabled)
+{
+    Command1->setEnabled(enabled);
+}
+
+std::optional<qint64> frmEmail::dueTime() const
+{
+    return Timer1->isActive() ? std::optional<qint64>(m_due) : std::nullopt;
+}
+
+void frmEmail::Timer1_Timer()
+{
+    // The clock is monotonic and 64 bits wide: no wrap after 49.7 days, no precision lost with the uptime.
+    if (m_timerCheckRunning || m_due >= m_platform.clock.milliseconds())
+        return;
+    m_timerCheckRunning = true;
+    Q_EMIT checkRequested();
+}
+
+void frmEmail::checkEnded()
+{
+    if (!m_timerCheckRunning)
+        return;
+    m_timerCheckRunning = false;
+    // The next check is due one interval after this one ended.
+    m_due = m_platform.clock.milliseconds() + m_period;
+}
+
+void frmEmail::cmdClose_Click()
+{
+    hide();
+    Q_EMIT closed();
+}
+
+void frmEmail::Command2_Click()
+{
+    // The desktop's mail program; when there is none, nothing opens and nothing is said.
+    m_platform.shell.open(QUrl(QStringLiteral("mailto:")));
+    cmdClose_Click();
+}
+
+bool frmEmail::eventFilter(QObject* watched, QEvent* event)
+{
+    // The grid is for reading: the focus it receives goes on to "&Close".
+    if (watched == MSFlexGrid1 && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, cmdClose, [this] { cmdClose->setFocus(Qt::OtherFocusReason); });
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmEmail::resizeEvent(QResizeEvent*)
+{
+    // What the window has grown by goes to the frame and the grid; the buttons keep to the bottom edge and
+    // "&Close" to the right one.
+    const int grownX = std::max(0, width() - Twips::toPixels(kWidth));
+    const int grownY = std::max(0, height() - Twips::toPixels(kHeight));
+    Frame1->setGeometry(Twips::rectToPixels(75, 540, 6345, 2010).adjusted(0, 0, grownX, grownY));
+    MSFlexGrid1->setGeometry(
+        Twips::rectToPixels(kGridLeft, kGridTop, kGridWidth, kGridHeight).adjusted(0, 0, grownX, grownY));
+    for (QPushButton* button : {Command3, Command1, Command2})
+        button->move(button->x(), Twips::toPixels(kButtonTop) + grownY);
+    cmdClose->move(Twips::toPixels(5160) + grownX, Twips::toPixels(kButtonTop) + grownY);
+    // The three columns keep their proportions as the grid widens.
+    const double scale = static_cast<double>(MSFlexGrid1->width()) / Twips::toPixels(kGridWidth);
+    for (int column = 0; column < 3; ++column)
+        MSFlexGrid1->setColumnWidth(column, static_cast<int>(Twips::toPixels(kColumnTwips[column]) * scale));
+}

@@ -1,0 +1,331 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "MailFixture.h"
+#include "email/MailIndicator.h"
+#include "email/frmChecking.h"
+#include "email/frmPassword.h"
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+constexpr qint64 kFiveMinutes = 300000;
+
+template <typename Control>
+Control* child(QWidget& window, const char* name)
+{
+    return window.findChild<Control*>(QString::fromLatin1(name));
+}
+
+QStringList titles(const FakeDialogs& dialogs)
+{
+    QStringList shown;
+    for (const MessageRequest& request : dialogs.messages)
+        shown << request.title + u": "_s + request.text;
+    return shown;
+}
+
+void threeMessages(FakePop3Client& pop)
+{
+    pop.messages = {FakePop3Client::message(u"Ann <ann@x.org>"_s, u"Lunch"_s, u"Mon, 1 Jan 2024"_s),
+                    FakePop3Client::message(u"Bob"_s, u"Re: Lunch"_s, u"Tue, 2 Jan 2024"_s),
+                    FakePop3Client::message(u"Cy"_s, u"Üben"_s, u"Wed, 3 Jan 2024"_s)};
+}
+} // namespace
+
+class tst_Mail final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void setupLoadsEachState();
+    void setupSaves();
+    void boardCheckListsEveryMessage();
+    void emptyMailboxAndConnectError_data();
+    void emptyMailboxAndConnectError();
+    void passwordPrompt();
+    void timerChecksOneIntervalAfterTheLastCheck();
+    void oneCheckAtATime();
+};
+
+void tst_Mail::setupLoadsEachState()
+{
+    // Checking off with a manual interval: everything but the box itself and the account is disabled.
+    MailBoard off(emailFile(0, 9999999, u"pw"_s, u"/s/ding.wav"_s));
+    QVERIFY(!off.action("mnccheckemail")->isEnabled());
+    QVERIFY(!off.action("mnudisableauto")->isVisible());
+    QVERIFY(!off.list());
+    off.withSetup([](Esetup& setup) {
+        for (const char* name :
+             {"Optauto", "OptManual", "min", "Check2", "txtServer", "txtPOP", "txtPass", "txtEmail", "txtSound"})
+            QVERIFY2(!child<QWidget>(setup, name)->isEnabled(), name);
+        QVERIFY(child<QRadioButton>(setup, "OptManual")->isChecked());
+        QCOMPARE(child<QLineEdit>(setup, "txtPOP")->text(), u"joe"_s);
+        QCOMPARE(child<QLineEdit>(setup, "txtSound")->text(), u"/s/ding.wav"_s);
+        QCOMPARE(child<QCheckBox>(setup, "Check2")->text(), u"Off"_s);
+        QVERIFY(child<QPushButton>(setup, "Command2")->isEnabled());
+    });
+
+    // Checking on every six minutes, no sound: all enabled, the sound box off.
+    MailBoard on(emailFile(1, 360000));
+    QVERIFY(on.action("mnudisableauto")->isVisible());
+    QVERIFY(on.list() && !on.list()->isVisible());
+    on.withSetup([](Esetup& setup) {
+        QCOMPARE(child<QComboBox>(setup, "min")->currentText(), u"6"_s);
+        QVERIFY(child<QRadioButton>(setup, "Optauto")->isChecked());
+        QVERIFY(child<QComboBox>(setup, "min")->isEnabled());
+        QVERIFY(child<QCheckBox>(setup, "Check2")->isEnabled());
+        QVERIFY(!child<QCheckBox>(setup, "Check2")->isChecked());
+        QVERIFY(!child<QLineEdit>(setup, "txtSound")->isEnabled());
+        QVERIFY(!child<QPushButton>(setup, "cmdtest")->isEnabled());
+    });
+
+    // A value the list does not hold selects nothing, and "OK" waits for a change.
+    MailBoard odd(emailFile(1, 12345));
+    odd.withSetup([](Esetup& setup) {
+        QVERIFY(!child<QRadioButton>(setup, "Optauto")->isChecked());
+        QCOMPARE(child<QComboBox>(setup, "min")->currentIndex(), -1);
+        QVERIFY(!child<QPushButton>(setup, "Command2")->isEnabled());
+        QTest::keyClick(child<QLineEdit>(setup, "txtEmail"), Qt::Key_End);
+        QVERIFY(child<QPushButton>(setup, "Command2")->isEnabled());
+    });
+}
+
+void tst_Mail::setupSaves()
+{
+    MailBoard board(emailFile(1, 12345, u"old"_s, u"/s/ding.wav"_s));
+    const QString file = board.dir.path() + u"/email.dat"_s;
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
+
+    // Incomplete: Retry keeps the window, Cancel closes it; neither writes.
+    board.withSetup([&](Esetup& setup) {
+        auto* server = child<QLineEdit>(setup, "txtServer");
+        QTest::keyClick(server, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(server, Qt::Key_Backspace);
+        board.fakes.dialogs.answers = {MessageAnswer::Retry, MessageAnswer::Cancel};
+        child<QPushButton>(setup, "Command2")->click();
+        QVERIFY(setup.isVisible());
+        child<QPushButton>(setup, "Command2")->click();
+        QVERIFY(!setup.isVisible());
+    });
+    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, 12345, u"old"_s, u"/s/ding.wav"_s));
+    QCOMPARE(board.fakes.dialogs.messages.size(), 2);
+    QCOMPARE(board.fakes.dialogs.messages[0].buttons, MessageButtons::RetryCancel);
+    QCOMPARE(titles(board.fakes.dialogs)[0],
+             u"Information Incomplete: You have failed to enter all the needed information. Please try again."_s);
+
+    // Automatic with no minutes chosen: "5"; the sound switched off writes no path; an empty password stays empty.
+    board.withSetup([](Esetup& setup) {
+        child<QRadioButton>(setup, "Optauto")->click();
+        child<QCheckBox>(setup, "Check2")->click();
+        child<QLineEdit>(setup, "txtPass")->clear();
+        child<QPushButton>(setup, "Command2")->click();
+        QCOMPARE(child<QComboBox>(setup, "min")->currentText(), u"5"_s);
+    });
+    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
+    QCOMPARE(QFileInfo(file).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+    QVERIFY(board.action("mnudisableauto")->isVisible());
+
+    // Manual only: the marker whatever the list shows, and the automatic item goes away.
+    board.action("mnudisableauto")->trigger();
+    board.withSetup([](Esetup& setup) {
+        child<QRadioButton>(setup, "OptManual")->click();
+        child<QPushButton>(setup, "Command2")->click();
+    });
+    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, 9999999));
+    QVERIFY(board.action("mnccheckemail")->isEnabled());
+    QVERIFY(!board.action("mnudisableauto")->isVisible());
+    QCOMPARE(board.action("mnudisableauto")->text(), u"Enable &Auto Check"_s);
+
+    // Checking off: the board's "Check &Email" goes grey. Browse cancelled changes nothing, confirmed enables Test.
+    board.withSetup([&](Esetup& setup) {
+        auto* test = child<QPushButton>(setup, "cmdtest");
+        child<QPushButton>(setup, "Command1")->click();
+        QVERIFY(!test->isEnabled());
+        board.fakes.dialogs.chosenFiles = {u"/home/joe/bell.wav"_s};
+        child<QPushButton>(setup, "Command1")->click();
+        QVERIFY(test->isEnabled());
+        test->click();
+        child<QCheckBox>(setup, "Check1")->click();
+        child<QPushButton>(setup, "Command2")->click();
+    });
+    QCOMPARE(board.fakes.sound.played, QStringList{u"/home/joe/bell.wav"_s});
+    QCOMPARE(board.fakes.dialogs.openRequests[0].title, u"Browse"_s);
+    QVERIFY(!board.action("mnccheckemail")->isEnabled());
+    QVERIFY(board.dir.read(u"email.dat"_s).startsWith("0\r\n9999999\r\n"));
+}
+
+void tst_Mail::boardCheckListsEveryMessage()
+{
+    MailBoard board(emailFile(1, 9999999, u"secret"_s, u"/s/ding.wav"_s));
+    board.fakes.pop3.script = threeMessages;
+    board.action("mnccheckemail")->trigger();
+    QVERIFY(board.checkEnds());
+
+    const Pop3Account account = board.fakes.pop3.opens.value(0);
+    QCOMPARE(QStringList({account.server, account.user, account.password}),
+             QStringList({u"mail.example.org"_s, u"joe"_s, u"secret"_s}));
+    QCOMPARE(board.list()->list().rowCount(), 4);
+    QCOMPARE(board.row(0), u"From:|Subject:|Date:"_s);
+    QCOMPARE(board.row(1), u"Ann <ann@x.org>|Lunch|Mon, 1 Jan 2024"_s);
+    QCOMPARE(board.row(3), u"Cy|Üben|Wed, 3 Jan 2024"_s);
+    QCOMPARE(board.list()->frameCaption(), u"Email Messages - 3 message(s) waiting"_s);
+    QVERIFY(!board.list()->lastChecked().isEmpty());
+    QVERIFY(board.mail().indicator().isShown());
+    QCOMPARE(board.fakes.sound.played, QStringList{u"/s/ding.wav"_s});
+    QVERIFY(board.fakes.dialogs.messages.isEmpty());
+    frmChecking* checking = board.mail().check().checkingWindow();
+    QCOMPARE(checking->text(), u"Checking for new mail on mail.example.org for joe."_s);
+    QVERIFY(!checking->isVisible());
+
+    // The light opens the list; "&Close" hides both and keeps the rows.
+    board.mail().emailpic_Click();
+    QVERIFY(board.list()->isVisible());
+    board.button("cmdClose")->click();
+    QVERIFY(!board.list()->isVisible());
+    QVERIFY(!board.mail().indicator().isShown());
+    QCOMPARE(board.list()->list().rowCount(), 4);
+}
+
+void tst_Mail::emptyMailboxAndConnectError_data()
+{
+    QTest::addColumn<bool>("fromBoard");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("alerts");
+    QTest::newRow("board, empty") << true << false << QStringList{u"Sorry: You have no new messages."_s} << 0;
+    QTest::newRow("list, empty") << false << false << QStringList() << 0;
+    const QStringList refusal{u"Error during Connect: [AUTH] Authentication failed."_s};
+    QTest::newRow("board, refused") << true << true << refusal << 1;
+    QTest::newRow("list, refused") << false << true << refusal << 1;
+}
+
+void tst_Mail::emptyMailboxAndConnectError()
+{
+    QFETCH(bool, fromBoard);
+    QFETCH(bool, refused);
+    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, u"/s/ding.wav"_s));
+    board.fakes.pop3.script = [refused](FakePop3Client& pop) {
+        if (refused) {
+            pop.openError = Pop3Error::Server;
+            pop.openErrorText = u"[AUTH] Authentication failed."_s;
+        }
+    };
+    board.list()->list().addRow({u"earlier"_s, u"row"_s, u""_s});
+    if (fromBoard)
+        board.action("mnccheckemail")->trigger();
+    else
+        board.button("Command1")->click();
+    QVERIFY(board.checkEnds());
+    QTEST(titles(board.fakes.dialogs), "shown");
+    QTEST(int(board.fakes.sound.played.size()), "alerts");
+    QVERIFY(board.button("Command1")->isEnabled());
+    QVERIFY(!board.mail().indicator().isShown());
+    // A refusal leaves the heading alone; an empty mailbox leaves the list's rows, which the board's check
+    // has emptied.
+    QCOMPARE(board.list()->list().rowCount(), refused ? 1 : 2);
+    QCOMPARE(board.row(1), refused ? u"||"_s : fromBoard ? u"||"_s : u"earlier|row|"_s);
+}
+
+void tst_Mail::passwordPrompt()
+{
+    MailBoard board(emailFile(1, kFiveMinutes));
+    board.fakes.pop3.script = threeMessages;
+    const auto prompt = [&] {
+        frmPassword* shown = board.mail().check().passwordPrompt();
+        return shown && shown->isVisible() ? shown : nullptr;
+    };
+
+    // The board asks at every check: Enter with nothing typed keeps asking, a typed password is used.
+    for (const QString& typed : {u"first"_s, u"second"_s}) {
+        board.action("mnccheckemail")->trigger();
+        QVERIFY(prompt());
+        QCOMPARE(prompt()->windowTitle(), u"Enter Email Password"_s);
+        auto* box = child<QLineEdit>(*prompt(), "txtPassword");
+        QVERIFY(!child<QPushButton>(*prompt(), "cmdOK")->isEnabled());
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(prompt());
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(board.checkEnds());
+        QCOMPARE(board.fakes.pop3.opens.constLast().password, typed);
+    }
+
+    // Cancelled in the list: nothing happens, and that window never asks again.
+    const qsizetype made = board.fakes.pop3.made.size();
+    board.button("Command1")->click();
+    child<QPushButton>(*prompt(), "cmdCancel")->click();
+    QVERIFY(board.checkEnds());
+    board.button("Command1")->click();
+    QVERIFY(!prompt());
+    QCOMPARE(board.fakes.pop3.made.size(), made);
+    QVERIFY(board.fakes.dialogs.messages.isEmpty());
+    QVERIFY(board.button("Command1")->isEnabled());
+}
+
+void tst_Mail::timerChecksOneIntervalAfterTheLastCheck()
+{
+    // Started just below 2^32 ms of uptime: the schedule runs on past it.
+    const qint64 start = (qint64(1) << 32) - 1000;
+    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s), start);
+    frmEmail& list = *board.list();
+    const auto tickAt = [&](qint64 now) {
+        board.fakes.clock.now = now;
+        list.Timer1_Timer();
+        board.checkEnds();
+        return board.fakes.pop3.made.size();
+    };
+    QCOMPARE(list.dueTime(), start + kFiveMinutes);
+    QCOMPARE(tickAt(start + kFiveMinutes), 0);
+    QCOMPARE(tickAt(start + kFiveMinutes + 1), 1);
+    const qint64 ended = start + kFiveMinutes + 1;
+    QCOMPARE(list.dueTime(), ended + kFiveMinutes);
+    QCOMPARE(tickAt(ended + kFiveMinutes + 1), 2);
+
+    // Switched off on the board: ticks do nothing, and each renews the due time.
+    board.action("mnudisableauto")->trigger();
+    QCOMPARE(board.action("mnudisableauto")->text(), u"Enable &Auto Check"_s);
+    QCOMPARE(tickAt(ended + 3 * kFiveMinutes), 2);
+    board.button("Command1")->click();
+    QCOMPARE(board.fakes.pop3.made.size(), 2);
+
+    // Manual only: the window has no schedule at all.
+    MailBoard manual(emailFile(1, 9999999));
+    manual.mail().emailpic_Click();
+    QVERIFY(!manual.list()->dueTime());
+}
+
+void tst_Mail::oneCheckAtATime()
+{
+    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s));
+    board.fakes.pop3.script = [](FakePop3Client& pop) {
+        threeMessages(pop);
+        pop.paused = true;
+    };
+    board.action("mnccheckemail")->trigger();
+    QTest::qWait(20);
+    board.action("mnccheckemail")->trigger();
+    board.button("Command1")->click();
+    board.fakes.clock.now = 10 * kFiveMinutes;
+    board.list()->Timer1_Timer();
+    QCOMPARE(board.fakes.pop3.made.size(), 1);
+    board.fakes.pop3.last()->resume();
+    QVERIFY(board.checkEnds());
+    QCOMPARE(board.list()->list().rowCount(), 4);
+    // The tick that found a check running counts as a check: the next one is due an interval after it.
+    board.list()->Timer1_Timer();
+    QCOMPARE(board.fakes.pop3.made.size(), 1);
+    board.fakes.clock.now = 11 * kFiveMinutes + 1;
+    board.fakes.pop3.script = threeMessages;
+    board.list()->Timer1_Timer();
+    QVERIFY(board.checkEnds());
+    QCOMPARE(board.fakes.pop3.made.size(), 2);
+}
+
+QTEST_MAIN(tst_Mail)
+#include "tst_Mail.moc"
