@@ -179,8 +179,7 @@ void MailCheck::handle(const Failed& failed)
 void MailCheck::connectFailed(const QString& text)
 {
     // The list keeps only its heading row; the alert still sounds, as after a listing.
-    if (m_variant == Variant::List || m_mailList().list().rowCount() > 0)
-        m_mailList().list().reset(kHeading);
+    m_mailList().list().reset(kHeading);
     showError(m_platform.dialogs, text, "Error during Connect");
     alert();
     finish();

@@ -105,9 +105,9 @@ void frmEmail::Form_Load()
     m_password = m_settings.password;
     txtEmail->setText(m_settings.address);
     if (!m_settings.manualOnly()) {
-        // The interval as the file holds it, a whole number of milliseconds; a negative or absurd one is
-        // treated as due at every tick rather than never.
-        m_period = static_cast<qint64>(std::max(0.0F, m_settings.interval));
+        // The interval as the file holds it. One that is not a number reads as 0: a check every second would
+        // hammer the server, so nothing runs more often than the shortest interval the setup window offers.
+        m_period = std::max(qint64(EmailSettings::kMillisecondsPerMinute), qint64(m_settings.interval));
         m_due = m_platform.clock.milliseconds() + m_period;
         Timer1->start(kTickMs);
     }
