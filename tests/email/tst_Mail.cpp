@@ -51,6 +51,7 @@ private Q_SLOTS:
     void passwordPrompt();
     void timerChecksOneIntervalAfterTheLastCheck();
     void oneCheckAtATime();
+    void badFilesAndBrokenSessions();
 };
 
 void tst_Mail::setupLoadsEachState()
@@ -325,6 +326,44 @@ void tst_Mail::oneCheckAtATime()
     board.list()->Timer1_Timer();
     QVERIFY(board.checkEnds());
     QCOMPARE(board.fakes.pop3.made.size(), 2);
+}
+
+void tst_Mail::badFilesAndBrokenSessions()
+{
+    // A missing, short, binary or huge email.dat: the board starts and the setup window opens on what was read.
+    const QByteArray huge(10 * 1024 * 1024, 'x');
+    for (const QByteArray& email : {QByteArray(),
+                                    QByteArray("1\r\n"),
+                                    QByteArray("\0\xff\x01\"\r\n", 6),
+                                    huge,
+                                    QByteArray("1\r\nabc\r\n\"joe\"\r\n")}) {
+        MailBoard board(email);
+        board.withSetup([](Esetup& setup) { QVERIFY(child<QLineEdit>(setup, "txtServer")->text().isEmpty()); });
+    }
+
+    // The connection lost after the first message: that row stays, the loss is said once, the alert sounds.
+    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, u"/s/ding.wav"_s));
+    board.fakes.pop3.script = [](FakePop3Client& pop) {
+        threeMessages(pop);
+        pop.messages[1] = FakePop3Client::failure(Pop3Error::ConnectionLost, u"The server closed the connection."_s);
+    };
+    board.action("mnccheckemail")->trigger();
+    QVERIFY(board.checkEnds());
+    QCOMPARE(titles(board.fakes.dialogs),
+             QStringList{u"Error during RetrieveCurrentMsg: The server closed the connection."_s});
+    QCOMPARE(board.list()->list().rowCount(), 2);
+    QCOMPARE(board.fakes.sound.played.size(), 1);
+
+    // The program ends in the middle of a check: the board goes with the session open and nothing is left behind.
+    board.fakes.pop3.script = [](FakePop3Client& pop) {
+        threeMessages(pop);
+        pop.paused = true;
+    };
+    board.action("mnccheckemail")->trigger();
+    QTRY_VERIFY(board.fakes.pop3.last());
+    QPointer<Pop3Client> session = board.fakes.pop3.last();
+    board.form.reset();
+    QVERIFY(!session);
 }
 
 QTEST_MAIN(tst_Mail)

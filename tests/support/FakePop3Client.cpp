@@ -33,6 +33,12 @@ void FakePop3Client::retrieveHeaders(int first, int last)
         m_pending << [this, number] {
             const Message m = messages.value(number - 1, failure(Pop3Error::Server, QStringLiteral("no such message")));
             setError(m.error, m.errorText);
+            // A lost connection ends the session, as the real client reports it.
+            if (m.error == Pop3Error::ConnectionLost) {
+                m_pending.clear();
+                Q_EMIT failed(m.error, m.errorText);
+                return;
+            }
             if (m.error == Pop3Error::None)
                 Q_EMIT headersRetrieved(number, m.headers);
             else

@@ -17,7 +17,8 @@
 ///     // or: pop.openError = Pop3Error::Server; pop.openErrorText = u"[AUTH] Authentication failed."_s;
 ///
 /// `reportedCount` makes the server claim another count than it holds (numbers beyond `messages` fail as a
-/// server would). With `paused` set the answers wait until `resume()`, to act in the middle of a check.
+/// server would). A message failing with `ConnectionLost` ends the session there. With `paused` set the answers wait
+/// until `resume()`, to act in the middle of a check.
 class FakePop3Client final : public Pop3Client
 {
     Q_OBJECT
