@@ -7,12 +7,10 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "platform/WaveInfo.h"
+#include "platform/WaveFile.h"
 
 namespace
 {
-// Enough of the file to find the format and data chunks behind the usual LIST and fact chunks.
-constexpr qint64 kHeaderBytes = 4096;
 // Time for the device to open and drain after the last sample.
 constexpr qint64 kGraceMs = 1500;
 
@@ -21,7 +19,8 @@ std::optional<qint64> durationOf(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return WaveInfo::durationMs(file.read(kHeaderBytes));
+    const auto format = WaveFile::read(file);
+    return format ? std::optional(format->durationMs()) : std::nullopt;
 }
 } // namespace
 
