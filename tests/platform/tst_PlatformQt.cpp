@@ -47,41 +47,34 @@ private:
 void tst_PlatformQt::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // A sound server of the test's own with a null sink: a device that plays in real time into nothing. The
-    // second run of this test (ZENDRA_TEST_SOUND=none) has no server at all.
+    // A sound server of the test's own whose null sink plays in real time into nothing; the second run of this
+    // test (ZENDRA_TEST_SOUND=none) has none.
     if (qEnvironmentVariable("ZENDRA_TEST_SOUND") == u"none")
         return;
-    const QString home = m_dir.filePath(QStringLiteral("pulse"));
-    const QString socket = home + QStringLiteral("/socket");
-    QVERIFY(QDir().mkpath(home));
+    const QString socket = m_dir.filePath(QStringLiteral("pulse-socket"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+    environment.insert(QStringLiteral("HOME"), m_dir.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
     m_soundServer.setProcessEnvironment(environment);
-    m_soundServer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_soundServer.start(QStringLiteral("pulseaudio"),
-                        {QStringLiteral("-n"),
-                         QStringLiteral("--daemonize=no"),
-                         QStringLiteral("--exit-idle-time=-1"),
-                         QStringLiteral("--use-pid-file=no"),
-                         QStringLiteral("--log-level=error"),
-                         QStringLiteral("-Lmodule-null-sink"),
-                         QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket});
+                        QStringLiteral("-n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-level=error "
+                                       "-Lmodule-null-sink")
+                                .split(u' ')
+                            << QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket);
     QVERIFY2(m_soundServer.waitForStarted(), "pulseaudio is missing: run scripts/install-deps.sh");
     QTRY_VERIFY(QFile::exists(socket));
     qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket));
-    // An idle null sink renders seconds ahead and makes a new stream wait behind them; a steady low-latency
-    // stream of silence keeps it at the pace of a sound card.
+    // An idle null sink renders seconds ahead and a new stream waits behind them; a steady low-latency stream
+    // of silence keeps it at a sound card's pace.
     m_silence.setStandardInputFile(QStringLiteral("/dev/zero"));
     m_silence.start(QStringLiteral("pacat"), {QStringLiteral("--raw"), QStringLiteral("--latency-msec=20")});
-    QVERIFY(m_silence.waitForStarted());
     const auto sinkKeepsPace = [] {
         QProcess pactl;
         pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sinks")});
         pactl.waitForFinished();
         const QByteArray out = pactl.readAllStandardOutput();
-        const qsizetype at = out.indexOf("\tLatency: ");
-        return at >= 0 && out.mid(at + 10, out.indexOf(' ', at + 10) - at - 10).toLongLong() < 50000;
+        const qsizetype at = out.indexOf("\tLatency: ") + 10;
+        return at >= 10 && out.mid(at, out.indexOf(' ', at) - at).toLongLong() < 50000;
     };
     QTRY_VERIFY_WITH_TIMEOUT(sinkKeepsPace(), 10000);
 }
