@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DZENDRA_WERROR=ON \
     -DZENDRA_BUILD_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
-cmake --build build-fuzz --target RecordReaderFuzz WaveInfoFuzz Pop3ReplyFuzz
-for pair in RecordReaderFuzz:record WaveInfoFuzz:wave Pop3ReplyFuzz:pop3; do
+cmake --build build-fuzz --target RecordReaderFuzz WaveFileFuzz Pop3ReplyFuzz
+for pair in RecordReaderFuzz:record WaveFileFuzz:wave Pop3ReplyFuzz:pop3; do
     target="${pair%%:*}"
     corpus="build-fuzz/corpus-${pair##*:}"
     mkdir -p "$corpus"

@@ -8,10 +8,10 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libasound2-dev)
 if [ "${1:-}" != "--run-only" ]; then
     # The end-to-end tests: a virtual display, window manager, tray host and X tools; the cursor theme and the
-    # X libraries they read the pointer's cursor name with; a POP3 server, test media and a PDF reader for printed notes. Then the sanitizer and
+    # X libraries they read the pointer's cursor name with; a POP3 server, test media, a sound server with a null sink for the player and a PDF reader for printed notes. Then the sanitizer and
     # fuzzer runtimes, the formatter and git, which lists the files to format.
     packages+=(xvfb xauth x11-utils xdotool openbox imagemagick trayer adwaita-icon-theme libx11-6 libxfixes3
-               dovecot-pop3d openssl sox poppler-utils python3 clang libclang-rt-14-dev clang-format git)
+               dovecot-pop3d openssl sox pulseaudio poppler-utils python3 clang libclang-rt-14-dev clang-format git)
 fi
 
 missing=()

@@ -5,7 +5,6 @@
 #include "board/WebLinks.h"
 #include "launch/IconDrag.h"
 #include "platform/LaunchCommands.h"
-#include "platform/WaveInfo.h"
 
 using BoardGeometry::Corner;
 
@@ -20,7 +19,6 @@ private Q_SLOTS:
     void boardOffEveryScreenComesBackWhole();
     void launchCommandsFindTheDesktopsTools_data();
     void launchCommandsFindTheDesktopsTools();
-    void waveHeaderGivesThePlayingTime();
     void rightButtonMovesIconsByTheDisplacement();
     void updatesPageNamesTheVersion();
 };
@@ -110,18 +108,6 @@ void tst_BoardLogic::launchCommandsFindTheDesktopsTools()
         return name.startsWith(u'/') ? name : QStringLiteral("/usr/bin/") + name;
     };
     QCOMPARE(LaunchCommands::resolve(command, find, QStringLiteral("/home/user")), expected);
-}
-
-void tst_BoardLogic::waveHeaderGivesThePlayingTime()
-{
-    // 16-bit stereo at 44100 Hz: 176400 bytes a second; a LIST chunk stands before the data.
-    QByteArray wave("RIFF\0\0\0\0WAVE", 12);
-    wave += QByteArray("fmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0", 24);
-    wave += QByteArray("LIST\x03\0\0\0abc\0", 12);
-    wave += QByteArray("data\x20\x62\x05\0", 8); // 352800 bytes: two seconds
-    QCOMPARE(WaveInfo::durationMs(wave), std::optional<qint64>(2000));
-    QVERIFY(!WaveInfo::durationMs(QByteArray("RIFF\0\0\0\0AVI ", 12)));
-    QVERIFY(!WaveInfo::durationMs(wave.left(30)));
 }
 
 void tst_BoardLogic::rightButtonMovesIconsByTheDisplacement()

@@ -3,17 +3,21 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QMediaDevices>
+#include <QProcess>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "TestWave.h"
 #include "platform/qt/InstanceGuardQt.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/SoundOnDemand.h"
@@ -25,19 +29,62 @@ class tst_PlatformQt final : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    void cleanupTestCase();
     void secondInstanceOfTheSameProgramIsRefused();
     void lockOfACrashedInstanceIsTakenOver();
-    void soundWaitsOnlyForAPlayableFile();
+    void soundPlaysEachFormatToItsEndWhileEventsRun_data();
+    void soundPlaysEachFormatToItsEndWhileEventsRun();
+    void soundBeepsAtOnceForAFileItCannotPlay();
     void soundModuleLoadsOnTheFirstPlay();
     void aSettingReachesTheDiskOnceTheEventLoopRuns();
 
 private:
     QTemporaryDir m_dir;
+    QProcess m_soundServer;
+    QProcess m_silence;
 };
 
 void tst_PlatformQt::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // A sound server of the test's own whose null sink plays in real time into nothing; the second run of this
+    // test (ZENDRA_TEST_SOUND=none) has none.
+    if (qEnvironmentVariable("ZENDRA_TEST_SOUND") == u"none")
+        return;
+    const QString socket = m_dir.filePath(QStringLiteral("pulse-socket"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), m_dir.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+    m_soundServer.setProcessEnvironment(environment);
+    m_soundServer.start(QStringLiteral("pulseaudio"),
+                        QStringLiteral("-n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-level=error "
+                                       "-Lmodule-null-sink")
+                                .split(u' ')
+                            << QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket);
+    QVERIFY2(m_soundServer.waitForStarted(), "pulseaudio is missing: run scripts/install-deps.sh");
+    QTRY_VERIFY(QFile::exists(socket));
+    qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket));
+    // An idle null sink renders seconds ahead and a new stream waits behind them; a steady low-latency stream
+    // of silence keeps it at a sound card's pace.
+    m_silence.setStandardInputFile(QStringLiteral("/dev/zero"));
+    m_silence.start(QStringLiteral("pacat"), {QStringLiteral("--raw"), QStringLiteral("--latency-msec=20")});
+    const auto sinkKeepsPace = [] {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sinks")});
+        pactl.waitForFinished();
+        const QByteArray out = pactl.readAllStandardOutput();
+        const qsizetype at = out.indexOf("\tLatency: ") + 10;
+        return at >= 10 && out.mid(at, out.indexOf(' ', at) - at).toLongLong() < 50000;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(sinkKeepsPace(), 10000);
+}
+
+void tst_PlatformQt::cleanupTestCase()
+{
+    for (QProcess* process : {&m_silence, &m_soundServer}) {
+        process->terminate();
+        process->waitForFinished();
+    }
 }
 
 void tst_PlatformQt::secondInstanceOfTheSameProgramIsRefused()
@@ -84,17 +131,60 @@ void tst_PlatformQt::lockOfACrashedInstanceIsTakenOver()
     QVERIFY(guard.tryAcquire());
 }
 
-void tst_PlatformQt::soundWaitsOnlyForAPlayableFile()
+void tst_PlatformQt::soundPlaysEachFormatToItsEndWhileEventsRun_data()
 {
-    bool timerRan = false;
-    QTimer::singleShot(50, this, [&] { timerRan = true; });
+    QTest::addColumn<QByteArray>("wave");
+    // 300 ms of silence in each.
+    QTest::newRow("8-bit mono at 8000 Hz") << testWave(1, 1, 8000, 8, QByteArray(2400, '\x80'));
+    QTest::newRow("24-bit stereo at 96000 Hz, extensible") << testWave(1, 2, 96000, 24, QByteArray(172800, 0), true);
+    QTest::newRow("float in six channels at 48000 Hz") << testWave(3, 6, 48000, 32, QByteArray(345600, 0));
+    QTest::newRow("double stereo at 192000 Hz") << testWave(3, 2, 192000, 64, QByteArray(921600, 0));
+}
+
+void tst_PlatformQt::soundPlaysEachFormatToItsEndWhileEventsRun()
+{
+    QFETCH(QByteArray, wave);
+    const QString path = m_dir.filePath(QStringLiteral("alert.wav"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(wave) == wave.size());
+    file.close();
+    const bool hasDevice = !QMediaDevices::defaultAudioOutput().isNull();
+    QCOMPARE(hasDevice, qEnvironmentVariable("ZENDRA_TEST_SOUND") != u"none");
+
+    SoundQt sound;
+    int ticks = 0;
+    qint64 nestedPlayMs = -1;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, this, [&] {
+        // An alert asked for while one plays is dropped, not stacked on the first one's wait.
+        if (++ticks == 2) {
+            QElapsedTimer nested;
+            nested.start();
+            sound.play(path);
+            nestedPlayMs = nested.elapsed();
+        }
+    });
+    timer.start();
     QElapsedTimer elapsed;
     elapsed.start();
-    SoundQt().play(QStringLiteral(TEST_DATA_DIR "/silence-300ms.wav"));
-    QVERIFY(timerRan);
-    QVERIFY(elapsed.elapsed() < 300 + 3000);
+    sound.play(path);
+    if (hasDevice) {
+        QVERIFY2(elapsed.elapsed() >= 290, qPrintable(QString::number(elapsed.elapsed())));
+        // Before the bound of length and grace (1800 ms): the end of the sound ended the wait.
+        QVERIFY2(elapsed.elapsed() < 1400, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY(ticks >= 5);
+        QVERIFY(nestedPlayMs >= 0 && nestedPlayMs < 50);
+    } else {
+        // Without a sound server the play beeps and returns at once.
+        QVERIFY(elapsed.elapsed() < 500);
+    }
+}
 
-    elapsed.restart();
+void tst_PlatformQt::soundBeepsAtOnceForAFileItCannotPlay()
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
     SoundQt().play(QStringLiteral(PICTURES_DIR "/email.gif"));
     SoundQt().play(m_dir.filePath(QStringLiteral("missing.wav")));
     QVERIFY(elapsed.elapsed() < 1000);

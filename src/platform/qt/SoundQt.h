@@ -2,10 +2,13 @@
 
 #include "platform/Sound.h"
 
-/// QSoundEffect, created when the first sound plays so that a board that never plays one does not load the
-/// multimedia back end.
+/// Streams a wave file to the default output device through QAudioSink, converting its samples on the way
+/// (see WaveFile for the formats). A play asked for while one is playing is dropped: the alert already sounds.
 class SoundQt final : public Sound
 {
 public:
     void play(const QString& wavePath) override;
+
+private:
+    bool m_playing = false;
 };
