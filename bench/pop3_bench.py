@@ -5,6 +5,8 @@ POP3) on free loopback ports in a temporary folder, and measures
   pop3-1000-loopback   headers of 1,000 messages, Pop3ClientQt against bench_pop3's minimal pipelined floor
   pop3-1000-delayed    the same through a proxy that holds every chunk 10 ms in each direction
   pop3-10000-loopback  10,000 messages: total time, peak memory growth, worst lateness of a 1 ms timer
+  mail-10000-board     the board's "Check Email" of the same mailbox in a real window (xvfb-run): the board's
+                       worst stall against its idle stall, and the mail list's memory against its texts' size
 Each run of the client alternates with one of the floor; the figures are medians.
 """
 
@@ -24,6 +26,8 @@ SERVER_SCRIPT = os.path.join(SOURCE_DIR, "tests", "servers", "pop3-server.sh")
 DELAY_S = 0.010
 RATIO_TARGET = 1.5
 STALL_TARGET_MS = 10.0
+BOARD_STALL_TARGET_MS = 16.0
+LIST_MEMORY_TARGET = 3.0
 USER, PASSWORD = "testuser", "testpass"
 
 
@@ -149,6 +153,23 @@ def series(program, port, runs, count):
     return {key: median(client, key) for key in client[0]}, {key: median(floor, key) for key in floor[0]}
 
 
+def board_check(build_dir, port):
+    """The board's check of the mailbox in a window on a private X display; the median of three runs."""
+    program = os.path.join(build_dir, "bench", "bench_mail")
+    runs = []
+    for run in range(3):
+        result = subprocess.run(["xvfb-run", "-a", program, "127.0.0.1:%d" % port, USER, PASSWORD],
+                                capture_output=True, timeout=600)
+        if result.returncode != 0:
+            raise RuntimeError("bench_mail failed: %s" % result.stderr.decode(errors="replace").strip())
+        values = dict((key, float(value)) for key, value in (line.split() for line in result.stdout.decode().splitlines()))
+        if values["messages"] != 10000:
+            raise RuntimeError("the board listed %d messages of 10000" % values["messages"])
+        log("  board check %d/3: %.1f ms, worst stall %.1f ms" % (run + 1, values["time-ms"], values["stall-ms"]))
+        runs.append(values)
+    return {key: statistics.median(values[key] for values in runs) for key in runs[0]}
+
+
 def figure(name, value, reference, unit):
     ratio = value / reference if reference > 0 else float("inf")
     return "figure %s: %.1f %s, reference %.1f %s, ratio %.2f" % (name, value, unit, reference, unit, ratio), ratio
@@ -181,7 +202,18 @@ def main(build_dir, runs):
         lines.append(figure("pop3-10000-memory-growth", client["hwm-growth-kib"] / 1024.0,
                             floor["hwm-growth-kib"] / 1024.0, "MiB")[0])
         lines.append(figure("pop3-10000-stall", client["stall-ms"], client["idle-stall-ms"], "ms")[0])
+        board = board_check(build_dir, server.port)
+        lines.append(figure("mail-10000-board-stall", board["stall-ms"], board["idle-stall-ms"], "ms")[0])
+        line, list_ratio = figure("mail-10000-list-memory", board["rss-growth-kib"] / 1024.0,
+                                  board["text-kib"] / 1024.0, "MiB")
+        lines.append(line)
         verdict = lambda met: "met" if met else "NOT met"
+        lines += [
+            "target mail-10000-board-stall: worst 1 ms timer lateness <= %.0f ms: %s"
+            % (BOARD_STALL_TARGET_MS, verdict(board["stall-ms"] <= BOARD_STALL_TARGET_MS)),
+            "target mail-10000-list-memory: <= %.0fx the texts: %s"
+            % (LIST_MEMORY_TARGET, verdict(list_ratio <= LIST_MEMORY_TARGET)),
+        ]
         lines += [
             "target pop3-1000-loopback: <= %.1fx the floor: %s" % (RATIO_TARGET, verdict(ratio_loop <= RATIO_TARGET)),
             "target pop3-1000-delayed: <= %.1fx the floor: %s" % (RATIO_TARGET, verdict(ratio_delay <= RATIO_TARGET)),
