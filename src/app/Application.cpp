@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include <future>
 #include <memory>
 
 #include <QApplication>
@@ -34,11 +35,17 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     if (afterCreate)
         afterCreate(app);
 
-    RealPlatform facilities;
-    Platform& platform = facilities.platform();
     const DataDir dataDir = DataDir::ofApplication();
+    RealPlatform facilities(dataDir);
+    Platform& platform = facilities.platform();
     std::unique_ptr<Form1> board;
+    // An installed program's first start fills the user's data folder. The copies wait for the disk, so they run
+    // beside the splash's pause rather than on this thread. Only the one instance of this data directory gets
+    // this far, so no other process copies into the folder meanwhile.
+    std::future<QStringList> seeding;
     const auto prepareBoard = [&] {
+        if (!seeding.valid())
+            seeding = std::async(std::launch::async, [dataDir] { return dataDir.seed(); });
         // Built once: a late first paint of the splash may come while the board already loads.
         if (board)
             return;
@@ -51,6 +58,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     const bool started = splash->Form_Load(
         [&] {
             prepareBoard();
+            seeding.wait();
             loadBoard(*board, dataDir);
             board->show();
         },

@@ -113,18 +113,44 @@ def test_start_without_data_files_reports_only_the_mail_picture(session, stage):
         assert program.read("icons.dat") == b"0,0\r\n" * 6
 
 
-def test_read_only_data_directory_keeps_its_files_and_says_so(session, stage):
+def test_read_only_program_folder_keeps_the_data_in_the_users_folder(session, stage):
     if os.geteuid() != 0:
         raise Skip("needs root to switch users")
-    with StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"}) as program:
-        listing = sorted(os.listdir(program.folder))
-        before = {name: program.read(name) for name in listing if os.path.isfile(os.path.join(program.folder, name))}
-        # The files belong to root and the program runs as nobody: it may read but not write.
+    with StagedProgram(session, stage) as program:
+        # The files belong to root and the program runs as nobody: it may read the folder but not write to it.
         for root, dirs, files in os.walk(program.folder):
             os.chmod(root, 0o755)
             for name in files:
                 os.chmod(os.path.join(root, name), 0o755 if name == "zendra98" else 0o644)
-        proc = program.start(as_user=65534)
+        listing = sorted(os.listdir(program.folder))
+        before = {name: program.read(name) for name in listing if os.path.isfile(os.path.join(program.folder, name))}
+        home = os.path.join(program.dir, "share")
+        os.mkdir(home)
+        os.chown(home, 65534, 65534)
+        data = os.path.join(home, "zendra98")
+
+        # The first start seeds the user's folder with the shipped files; Exit stores the board's place there.
+        proc = program.start(as_user=65534, XDG_DATA_HOME=home)
+        board = program.board(proc)
+        board_menu(session, board, "x")
+        wait_exit(proc)
+        for name in ("options.dat", "default.dat", "TIPOFDAY.TXT", "email.gif"):
+            with open(os.path.join(data, name), "rb") as f:
+                assert f.read() == before[name], f"{name} was not seeded whole"
+        with open(os.path.join(data, "position.dat"), "rb") as f:
+            assert f.read() == b"0,0,0\r\n"
+        assert os.stat(data).st_mode & 0o077 == 0, "the user's data folder is open to others"
+
+        # A data folder the user may not write: the board starts from it and says what it could not save.
+        with open(os.path.join(data, "position.dat"), "wb") as f:
+            f.write(b"0,3000,3000\r\n")
+        for root, dirs, files in os.walk(home):
+            os.chown(root, 0, 0)
+            os.chmod(root, 0o755)
+            for name in files:
+                os.chown(os.path.join(root, name), 0, 0)
+        kept = {name: open(os.path.join(data, name), "rb").read() for name in os.listdir(data)}
+        proc = program.start(as_user=65534, XDG_DATA_HOME=home)
         board = program.board(proc)
         assert session.geometry(board)["x"] == session.geometry(board)["y"] == 200, session.geometry(board)
         board_menu(session, board, "t")
@@ -133,6 +159,7 @@ def test_read_only_data_directory_keeps_its_files_and_says_so(session, stage):
                            10, "no message about the files that were not saved")
         answer_message(session, message[0])
         wait_exit(proc)
+        assert {name: open(os.path.join(data, name), "rb").read() for name in os.listdir(data)} == kept
         assert {name: program.read(name) for name in before} == before, "a file of the read-only folder changed"
         assert sorted(os.listdir(program.folder)) == listing, "a file was left behind"
 
