@@ -25,8 +25,11 @@ struct Preferences
     explicit Preferences(const QByteArray& options)
     {
         dir.write(QStringLiteral("options.dat"), options);
-        window = new frmPref(fakes.platform, dir.dataDir(), board);
+        window = new frmPref(fakes.platform, dir.dataDir(), board, autostart());
     }
+    /// The user's autostart entry, kept inside the test's folder; the program's path needs quoting.
+    Autostart autostart() const { return Autostart(dir.path() + QStringLiteral("/config"), kProgram); }
+    static inline const QString kProgram = QStringLiteral("/opt/Zendra \"98\"/zendra98");
     ~Preferences() { delete window; }
     template <typename Control>
     Control* control(const char* name) const
@@ -53,6 +56,7 @@ private Q_SLOTS:
     void editRetriesAnInvalidFileAndTakesADesktopEntrysName();
     void badFilesAndPicturesOpenAndApplyWithoutHarm_data();
     void badFilesAndPicturesOpenAndApplyWithoutHarm();
+    void startAtLoginWritesOrRemovesTheAutostartEntryOnApply();
 };
 
 void tst_frmPref::okAtOnceRewritesTheFileWithFlagsNormalised()
@@ -158,7 +162,8 @@ void tst_frmPref::badFilesAndPicturesOpenAndApplyWithoutHarm()
     if (options.isEmpty())
         QFile::remove(preferences.dir.path() + QStringLiteral("/options.dat"));
     preferences.window->deleteLater();
-    preferences.window = new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board);
+    preferences.window =
+        new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
     const QString path = preferences.dir.path() + QStringLiteral("/picture.png");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -175,6 +180,51 @@ void tst_frmPref::badFilesAndPicturesOpenAndApplyWithoutHarm()
     QCOMPARE(preferences.board.background.cacheKey(), shown.cacheKey());
     QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")).count("\r\n"), 12);
     QCOMPARE(preferences.stored().backgroundPath, path);
+}
+
+void tst_frmPref::startAtLoginWritesOrRemovesTheAutostartEntryOnApply()
+{
+    Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
+    const QString entry = preferences.dir.path() + QStringLiteral("/config/autostart/zendra98.desktop");
+    auto* box = preferences.control<QCheckBox>("chkAutostart");
+    QVERIFY(!box->isChecked());
+    box->click();
+    QVERIFY(preferences.applyEnabled());
+    QVERIFY(!QFile::exists(entry));
+    preferences.control<QPushButton>("Command4")->click();
+    QFile written(entry);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    QVERIFY2(text.contains("\nExec=\"/opt/Zendra \\\\\"98\\\\\"/zendra98\"\n"), text.constData());
+    QVERIFY(text.contains("\nX-GNOME-Autostart-enabled=true\n"));
+
+    // The box shows the entry as the desktop reads it: an entry switched off counts as none.
+    for (const QByteArray& off : {QByteArray("Hidden=true"), QByteArray("X-GNOME-Autostart-enabled=false")}) {
+        preferences.dir.write(QStringLiteral("config/autostart/zendra98.desktop"),
+                              "[Desktop Entry]\nExec=zendra98\n" + off + "\n");
+        QVERIFY2(!preferences.autostart().enabled(), off.constData());
+    }
+    preferences.window->deleteLater();
+    preferences.dir.write(QStringLiteral("config/autostart/zendra98.desktop"), "[Desktop Entry]\nExec=zendra98\n");
+    preferences.window =
+        new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
+    box = preferences.control<QCheckBox>("chkAutostart");
+    QVERIFY(box->isChecked());
+    box->click();
+    preferences.control<QPushButton>("Command5")->click();
+    QVERIFY(!QFile::exists(entry));
+    QVERIFY(preferences.fakes.dialogs.messages.isEmpty());
+
+    // A configuration folder that cannot be made: the user hears of it and the box shows the truth.
+    preferences.dir.write(QStringLiteral("blocked"), "a file, not a folder");
+    const Autostart blocked(preferences.dir.path() + QStringLiteral("/blocked"), Preferences::kProgram);
+    QPointer<frmPref> window =
+        new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, blocked);
+    window->findChild<QCheckBox*>(QStringLiteral("chkAutostart"))->click();
+    window->Command4_Click();
+    QCOMPARE(preferences.fakes.dialogs.messages.size(), 1);
+    QVERIFY(!window->findChild<QCheckBox*>(QStringLiteral("chkAutostart"))->isChecked());
+    delete window;
 }
 
 QTEST_MAIN(tst_frmPref)
