@@ -1,6 +1,7 @@
 """End-to-end tests: the staged program under Xvfb with openbox and a tray host, driven by xdotool."""
 
 import os
+import shutil
 import subprocess
 import sys
 
@@ -113,44 +114,27 @@ def test_start_without_data_files_reports_only_the_mail_picture(session, stage):
         assert program.read("icons.dat") == b"0,0\r\n" * 6
 
 
-def test_read_only_program_folder_keeps_the_data_in_the_users_folder(session, stage):
+def test_read_only_folders_keep_their_files_and_say_so(session, stage):
     if os.geteuid() != 0:
         raise Skip("needs root to switch users")
     with StagedProgram(session, stage) as program:
-        # The files belong to root and the program runs as nobody: it may read the folder but not write to it.
-        for root, dirs, files in os.walk(program.folder):
-            os.chmod(root, 0o755)
-            for name in files:
-                os.chmod(os.path.join(root, name), 0o755 if name == "zendra98" else 0o644)
-        listing = sorted(os.listdir(program.folder))
-        before = {name: program.read(name) for name in listing if os.path.isfile(os.path.join(program.folder, name))}
-        home = os.path.join(program.dir, "share")
-        os.mkdir(home)
-        os.chown(home, 65534, 65534)
-        data = os.path.join(home, "zendra98")
-
-        # The first start seeds the user's folder with the shipped files; Exit stores the board's place there.
-        proc = program.start(as_user=65534, XDG_DATA_HOME=home)
-        board = program.board(proc)
-        board_menu(session, board, "x")
-        wait_exit(proc)
-        for name in ("options.dat", "default.dat", "TIPOFDAY.TXT", "email.gif"):
-            with open(os.path.join(data, name), "rb") as f:
-                assert f.read() == before[name], f"{name} was not seeded whole"
-        with open(os.path.join(data, "position.dat"), "rb") as f:
-            assert f.read() == b"0,0,0\r\n"
-        assert os.stat(data).st_mode & 0o077 == 0, "the user's data folder is open to others"
-
-        # A data folder the user may not write: the board starts from it and says what it could not save.
+        # The files belong to root and the program runs as nobody: it may read but not write. A program folder
+        # it may not write sends it to its data folder in XDG_DATA_HOME, which it may not write either.
+        data = os.path.join(program.dir, "share", "zendra98")
+        os.makedirs(data)
+        for name in ("options.dat", "icons.dat", "email.gif"):
+            shutil.copy(os.path.join(program.folder, name), data)
         with open(os.path.join(data, "position.dat"), "wb") as f:
             f.write(b"0,3000,3000\r\n")
-        for root, dirs, files in os.walk(home):
-            os.chown(root, 0, 0)
-            os.chmod(root, 0o755)
-            for name in files:
-                os.chown(os.path.join(root, name), 0, 0)
+        for folder in (program.folder, os.path.dirname(data)):
+            for root, dirs, files in os.walk(folder):
+                os.chmod(root, 0o755)
+                for name in files:
+                    os.chmod(os.path.join(root, name), 0o755 if name == "zendra98" else 0o644)
+        listing = sorted(os.listdir(program.folder))
+        before = {name: program.read(name) for name in listing if os.path.isfile(os.path.join(program.folder, name))}
         kept = {name: open(os.path.join(data, name), "rb").read() for name in os.listdir(data)}
-        proc = program.start(as_user=65534, XDG_DATA_HOME=home)
+        proc = program.start(as_user=65534, XDG_DATA_HOME=os.path.dirname(data))
         board = program.board(proc)
         assert session.geometry(board)["x"] == session.geometry(board)["y"] == 200, session.geometry(board)
         board_menu(session, board, "t")
