@@ -25,9 +25,9 @@ set(CPACK_PACKAGE_NAME "zendra98")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "Ray Tovane <ray@tovane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small desktop board for programs, notes, mail and web search")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "small desktop board for programs, notes, mail and web search
- Zendra 98 is one compact window that stays on the desktop. From it you start
- programs, keep notes and a scratch pad, check a POP3 mailbox and search the web.")
+# The Debian generator makes the summary the description's first line and indents the rest.
+set(CPACK_PACKAGE_DESCRIPTION "Zendra 98 is one compact window that stays on the desktop. From it you start
+programs, keep notes and a scratch pad, check a POP3 mailbox and search the web.")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tovane.example/zendra/")
