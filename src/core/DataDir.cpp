@@ -6,10 +6,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace
 {
 QString withSeparator(const QString& directory)
@@ -37,9 +33,7 @@ bool copyWhole(const QString& source, const QString& target)
         if (got == 0)
             break;
     }
-#ifdef Q_OS_UNIX
-    ::fsync(out.handle());
-#endif
+    // The commit waits for the disk before the rename.
     return out.commit();
 }
 } // namespace

@@ -67,7 +67,7 @@ frmPref::frmPref(Platform& platform,
     , m_platform(platform)
     , m_dataDir(dataDir)
     , m_board(board)
-    , m_autostart(autostart.value_or(Autostart::ofUser()))
+    , m_autostart(autostart ? *autostart : Autostart::ofUser())
 {
     setObjectName(QStringLiteral("frmPref"));
     setWindowTitle(QStringLiteral("Zendra Preferences"));
