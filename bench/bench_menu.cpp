@@ -63,8 +63,8 @@ int main(int argc, char** argv)
     }
     const int openings = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 100;
 
-    RealPlatform facilities;
     const DataDir dataDir(QString::fromLocal8Bit(argv[1]));
+    RealPlatform facilities(dataDir);
     Form1 board(facilities.platform(), dataDir);
     loadBoard(board, dataDir);
     board.show();

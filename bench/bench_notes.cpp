@@ -671,7 +671,7 @@ int main(int argc, char** argv)
     const DataDir dataDir(QString::fromLocal8Bit(argv[1]));
 
     // The real facilities, except that message boxes are answered at once instead of waiting for a user.
-    RealPlatform real;
+    RealPlatform real(dataDir);
     Platform& facilities = real.platform();
     AnsweringDialogs dialogs;
     Platform platform{dialogs,

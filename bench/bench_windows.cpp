@@ -741,7 +741,7 @@ int main(int argc, char** argv)
     const DataDir dataDir(QString::fromLocal8Bit(argv[1]));
 
     // The real facilities, except that a message box fails the run instead of waiting for a user.
-    RealPlatform real;
+    RealPlatform real(dataDir);
     Platform& facilities = real.platform();
     NoDialogs dialogs;
     Platform platform{dialogs,

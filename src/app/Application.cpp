@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include <future>
 #include <memory>
 
 #include <QApplication>
@@ -29,16 +30,24 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     QApplication::setApplicationName(QStringLiteral("Zendra 98"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
+    // The desktop matches the windows with the installed zendra98.desktop: its name and icon, startup notification.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zendra98"));
     // Only the board's "Exit" ends the program; a closed splash must not.
     QApplication::setQuitOnLastWindowClosed(false);
     if (afterCreate)
         afterCreate(app);
 
-    RealPlatform facilities;
-    Platform& platform = facilities.platform();
     const DataDir dataDir = DataDir::ofApplication();
+    RealPlatform facilities(dataDir);
+    Platform& platform = facilities.platform();
     std::unique_ptr<Form1> board;
+    // An installed program's first start fills the user's data folder. The copies wait for the disk, so they run
+    // beside the splash's pause rather than on this thread. Only the one instance of this data directory gets
+    // this far, so no other process copies into the folder meanwhile.
+    std::future<QStringList> seeding;
     const auto prepareBoard = [&] {
+        if (!seeding.valid())
+            seeding = std::async(std::launch::async, [dataDir] { return dataDir.seed(); });
         // Built once: a late first paint of the splash may come while the board already loads.
         if (board)
             return;
@@ -51,6 +60,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     const bool started = splash->Form_Load(
         [&] {
             prepareBoard();
+            seeding.wait();
             loadBoard(*board, dataDir);
             board->show();
         },

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "core/DataDir.h"
 #include "platform/Platform.h"
 #include "platform/qt/ClockSteady.h"
 #include "platform/qt/DialogsQt.h"
@@ -29,21 +30,26 @@ using VolumeReal = VolumeNone;
 
 struct RealPlatform::Facilities
 {
+    explicit Facilities(const QString& dataDirectory)
+        : instanceGuard(dataDirectory)
+    {
+    }
+
     DialogsQt dialogs;
     ShellXdg shell;
     SoundOnDemand sound{QApplication::applicationDirPath() + QStringLiteral("/zendra98sound")};
     VolumeReal volume;
     TrayQt tray;
     SettingsStoreQt settings;
-    InstanceGuardQt instanceGuard{QApplication::applicationFilePath()};
+    InstanceGuardQt instanceGuard;
     ClockSteady clock;
     ScreensQt screens;
     Pop3FactoryQt pop3;
     Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3};
 };
 
-RealPlatform::RealPlatform()
-    : m_facilities(std::make_unique<Facilities>())
+RealPlatform::RealPlatform(const DataDir& dataDir)
+    : m_facilities(std::make_unique<Facilities>(dataDir.directory()))
 {
 }
 

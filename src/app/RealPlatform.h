@@ -2,13 +2,15 @@
 
 #include <memory>
 
+class DataDir;
 struct Platform;
 
 /// Every outside facility with the implementation the program really uses. Build it after the QApplication.
 class RealPlatform
 {
 public:
-    RealPlatform();
+    /// One board runs per data directory and user.
+    explicit RealPlatform(const DataDir& dataDir);
     ~RealPlatform();
     RealPlatform(const RealPlatform&) = delete;
     RealPlatform& operator=(const RealPlatform&) = delete;

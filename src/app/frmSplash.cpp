@@ -35,7 +35,7 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_dataDir(dataDir)
-    , m_picture(m_dataDir.file(QStringLiteral("pictures/splash.png")))
+    , m_picture(m_dataDir.shippedFile(QStringLiteral("pictures/splash.png")))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Twips::sizeToPixels(kWidth, kHeight));
@@ -96,7 +96,7 @@ void frmSplash::showLoading()
     AniGIF1 = new QLabel(this);
     AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
     AniGIF1->setGeometry(Twips::rectToPixels(4350, 300, 720, 720));
-    m_movie = new QMovie(m_dataDir.file(QStringLiteral("pictures/splash-anim.gif")), QByteArray(), this);
+    m_movie = new QMovie(m_dataDir.shippedFile(QStringLiteral("pictures/splash-anim.gif")), QByteArray(), this);
     AniGIF1->setMovie(m_movie);
 
     lblLoading = new QLabel(QStringLiteral("Loading..."), this);

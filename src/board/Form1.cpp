@@ -79,7 +79,7 @@ Form1::~Form1()
 
 QPixmap Form1::picture(const char* name) const
 {
-    return QPixmap(m_dataDir.file(QStringLiteral("pictures/") + QString::fromLatin1(name)));
+    return QPixmap(m_dataDir.shippedFile(QStringLiteral("pictures/") + QString::fromLatin1(name)));
 }
 
 void Form1::buildControls()

@@ -28,7 +28,7 @@ QUrl WebLinks::productPage()
 
 QUrl WebLinks::helpPage(const DataDir& dir)
 {
-    return QUrl::fromLocalFile(QDir::fromNativeSeparators(dir.file(QStringLiteral("help/index.html"))));
+    return QUrl::fromLocalFile(QDir::fromNativeSeparators(dir.shippedFile(QStringLiteral("help/index.html"))));
 }
 
 QUrl WebLinks::updatesPage(int major, int minor, int revision)

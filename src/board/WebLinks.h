@@ -10,7 +10,7 @@ namespace WebLinks
 QUrl feedback();
 QUrl makerHome();
 QUrl productPage();
-/// The help pages shipped in the data directory, as a file URL.
+/// The help pages shipped with the program, as a file URL.
 QUrl helpPage(const DataDir& dir);
 /// The page that tells whether a version newer than `major`.`minor``revision` exists.
 QUrl updatesPage(int major, int minor, int revision);

@@ -17,7 +17,7 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
     , m_board(board)
 {
     QWidget& surface = board.surfaceWidget();
-    const QString pictures = dataDir.file(QStringLiteral("pictures/"));
+    const QString pictures = dataDir.shippedFile(QStringLiteral("pictures/"));
     for (const LaunchIconInfo& info : LaunchIconTable::all()) {
         auto* icon = new PictureControl(QString::fromLatin1(info.objectName), &surface);
         icon->setToolTip(QString::fromLatin1(info.tooltip));

@@ -59,16 +59,21 @@ float flagOf(const QCheckBox* box)
 }
 } // namespace
 
-frmPref::frmPref(Platform& platform, const DataDir& dataDir, BoardSurface& board)
+frmPref::frmPref(Platform& platform,
+                 const DataDir& dataDir,
+                 BoardSurface& board,
+                 const std::optional<Autostart>& autostart)
     : QWidget(nullptr, Qt::Window)
     , m_platform(platform)
     , m_dataDir(dataDir)
     , m_board(board)
+    , m_autostart(autostart ? *autostart : Autostart::ofUser())
 {
     setObjectName(QStringLiteral("frmPref"));
     setWindowTitle(QStringLiteral("Zendra Preferences"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(Twips::sizeToPixels(5910, 4365));
+    // A row below the buttons holds the start-at-login box.
+    setFixedSize(Twips::sizeToPixels(5910, 4665));
     // The layout is drawn in twips for an 8-point dialog font; a larger desktop font would cut the captions.
     QFont dialogFont = font();
     dialogFont.setPointSizeF(8);
@@ -144,6 +149,9 @@ void frmPref::buildControls()
     Command4 = button(this, "Command4", "&Apply", 3450, 3930, 1140);
     connect(Command4, &QPushButton::clicked, this, &frmPref::Command4_Click);
     connect(button(this, "Command3", "Cancel", 4680, 3930, 1140), &QPushButton::clicked, this, &QWidget::close);
+
+    chkAutostart = checkBox(this, "chkAutostart", "Start Zendra 98 when I lo&g in", 75, 4380, 3390);
+    connect(chkAutostart, &QAbstractButton::clicked, this, &frmPref::enableApply);
 }
 
 void frmPref::Form_Load()
@@ -162,6 +170,7 @@ void frmPref::Form_Load()
     Check6->setChecked(isFlagSet(m_options.calculatorFlag));
     Check7->setChecked(isFlagSet(m_options.notepadFlag));
     showColour(colourFromStored(m_options.colour));
+    chkAutostart->setChecked(m_autostart.enabled());
     Combo1->setCurrentIndex(0);
     Combo1_Click(0);
     Command4->setEnabled(false);
@@ -287,15 +296,30 @@ bool frmPref::writeOptions()
     return stored;
 }
 
+void frmPref::writeAutostart()
+{
+    if (chkAutostart->isChecked() == m_autostart.enabled() || m_autostart.setEnabled(chkAutostart->isChecked()))
+        return;
+    m_platform.dialogs.message(
+        {QStringLiteral("Zendra 98 could not change %1, so it does not change whether it starts when you log in.")
+             .arg(m_autostart.path()),
+         QString(),
+         MessageIcon::Critical,
+         MessageButtons::Ok});
+    chkAutostart->setChecked(m_autostart.enabled());
+}
+
 void frmPref::Command4_Click()
 {
     writeOptions();
+    writeAutostart();
     Command4->setEnabled(false);
 }
 
 void frmPref::Command5_Click()
 {
     writeOptions();
+    writeAutostart();
     close();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
+
 #include <QColor>
 #include <QWidget>
 
 #include "core/DataDir.h"
+#include "platform/Autostart.h"
 #include "settings/Options.h"
 
 class BoardSurface;
@@ -15,14 +18,18 @@ class QRadioButton;
 struct Platform;
 
 /// "Zendra Preferences": the background picture and colour, the program list, the launch icons shown and the
-/// tray-icon mode. It reads options.dat when it opens and writes and applies it on Apply or OK; it is deleted
-/// when it closes.
+/// tray-icon mode, and whether the board starts at login. It reads options.dat and the autostart entry when it
+/// opens and writes and applies them on Apply or OK; it is deleted when it closes.
 class frmPref final : public QWidget
 {
     Q_OBJECT
 
 public:
-    frmPref(Platform& platform, const DataDir& dataDir, BoardSurface& board);
+    /// `autostart` empty: the entry of the user who runs the program.
+    frmPref(Platform& platform,
+            const DataDir& dataDir,
+            BoardSurface& board,
+            const std::optional<Autostart>& autostart = std::nullopt);
 
     void Command1_Click();
     void Command2_Click();
@@ -45,12 +52,14 @@ private:
     void buildControls();
     void enableApply() const;
     bool writeOptions();
+    void writeAutostart();
     void showColour(const QColor& colour);
 
     Platform& m_platform;
     DataDir m_dataDir;
     BoardSurface& m_board;
     Options m_options;
+    Autostart m_autostart;
     QColor m_colour;
     /// The name the open-file dialog held last, which a cancelled dialog reports again.
     QString m_lastChosen;
@@ -71,4 +80,5 @@ private:
     QRadioButton* Option2 = nullptr;
     QRadioButton* Option3 = nullptr;
     QPushButton* Command4 = nullptr;
+    QCheckBox* chkAutostart = nullptr;
 };

@@ -1,6 +1,7 @@
 """End-to-end tests: the staged program under Xvfb with openbox and a tray host, driven by xdotool."""
 
 import os
+import shutil
 import subprocess
 import sys
 
@@ -113,18 +114,27 @@ def test_start_without_data_files_reports_only_the_mail_picture(session, stage):
         assert program.read("icons.dat") == b"0,0\r\n" * 6
 
 
-def test_read_only_data_directory_keeps_its_files_and_says_so(session, stage):
+def test_read_only_folders_keep_their_files_and_say_so(session, stage):
     if os.geteuid() != 0:
         raise Skip("needs root to switch users")
-    with StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"}) as program:
+    with StagedProgram(session, stage) as program:
+        # The files belong to root and the program runs as nobody: it may read but not write. A program folder
+        # it may not write sends it to its data folder in XDG_DATA_HOME, which it may not write either.
+        data = os.path.join(program.dir, "share", "zendra98")
+        os.makedirs(data)
+        for name in ("options.dat", "icons.dat", "email.gif"):
+            shutil.copy(os.path.join(program.folder, name), data)
+        with open(os.path.join(data, "position.dat"), "wb") as f:
+            f.write(b"0,3000,3000\r\n")
+        for folder in (program.folder, os.path.dirname(data)):
+            for root, dirs, files in os.walk(folder):
+                os.chmod(root, 0o755)
+                for name in files:
+                    os.chmod(os.path.join(root, name), 0o755 if name == "zendra98" else 0o644)
         listing = sorted(os.listdir(program.folder))
         before = {name: program.read(name) for name in listing if os.path.isfile(os.path.join(program.folder, name))}
-        # The files belong to root and the program runs as nobody: it may read but not write.
-        for root, dirs, files in os.walk(program.folder):
-            os.chmod(root, 0o755)
-            for name in files:
-                os.chmod(os.path.join(root, name), 0o755 if name == "zendra98" else 0o644)
-        proc = program.start(as_user=65534)
+        kept = {name: open(os.path.join(data, name), "rb").read() for name in os.listdir(data)}
+        proc = program.start(as_user=65534, XDG_DATA_HOME=os.path.dirname(data))
         board = program.board(proc)
         assert session.geometry(board)["x"] == session.geometry(board)["y"] == 200, session.geometry(board)
         board_menu(session, board, "t")
@@ -133,6 +143,7 @@ def test_read_only_data_directory_keeps_its_files_and_says_so(session, stage):
                            10, "no message about the files that were not saved")
         answer_message(session, message[0])
         wait_exit(proc)
+        assert {name: open(os.path.join(data, name), "rb").read() for name in os.listdir(data)} == kept
         assert {name: program.read(name) for name in before} == before, "a file of the read-only folder changed"
         assert sorted(os.listdir(program.folder)) == listing, "a file was left behind"
 

@@ -30,8 +30,8 @@ class tst_PlatformQt final : public QObject
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
-    void secondInstanceOfTheSameProgramIsRefused();
-    void lockOfACrashedInstanceIsTakenOver();
+    void secondInstanceOfTheSameDataDirectoryIsRefused();
+    void aLockLeftOrUnmakeableNeverStopsTheStart();
     void soundPlaysEachFormatToItsEndWhileEventsRun_data();
     void soundPlaysEachFormatToItsEndWhileEventsRun();
     void soundBeepsAtOnceForAFileItCannotPlay();
@@ -87,17 +87,17 @@ void tst_PlatformQt::cleanupTestCase()
     }
 }
 
-void tst_PlatformQt::secondInstanceOfTheSameProgramIsRefused()
+void tst_PlatformQt::secondInstanceOfTheSameDataDirectoryIsRefused()
 {
     // Without a folder of its own the lock goes to the user's runtime folder.
     const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     const QString runtime = m_dir.filePath(QStringLiteral("runtime"));
     QVERIFY(QDir().mkpath(runtime));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    const QString program = m_dir.filePath(QStringLiteral("zendra98"));
-    auto first = std::make_unique<InstanceGuardQt>(program);
-    InstanceGuardQt second(program);
-    InstanceGuardQt elsewhere(m_dir.filePath(QStringLiteral("copy/zendra98")));
+    const QString data = m_dir.filePath(QStringLiteral("data"));
+    auto first = std::make_unique<InstanceGuardQt>(data);
+    InstanceGuardQt second(data + QStringLiteral("/"));
+    InstanceGuardQt elsewhere(m_dir.filePath(QStringLiteral("other-data")));
     QVERIFY(first->tryAcquire());
     QVERIFY(first->tryAcquire());
     QVERIFY(!second.tryAcquire());
@@ -111,14 +111,14 @@ void tst_PlatformQt::secondInstanceOfTheSameProgramIsRefused()
     QVERIFY(second.tryAcquire());
 
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("gone"))));
-    QCOMPARE(QFileInfo(InstanceGuardQt(program).lockPath()).path(), QDir::tempPath());
+    QCOMPARE(QFileInfo(InstanceGuardQt(data).lockPath()).path(), QDir::tempPath());
     savedRuntime.isEmpty() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", savedRuntime);
 }
 
-void tst_PlatformQt::lockOfACrashedInstanceIsTakenOver()
+void tst_PlatformQt::aLockLeftOrUnmakeableNeverStopsTheStart()
 {
-    const QString program = m_dir.filePath(QStringLiteral("crashed/zendra98"));
-    InstanceGuardQt guard(program, m_dir.path());
+    const QString data = m_dir.filePath(QStringLiteral("crashed"));
+    InstanceGuardQt guard(data, m_dir.path());
     // A child that has ended and been reaped leaves a process number nobody owns.
     const pid_t pid = ::fork();
     if (pid == 0)
@@ -129,6 +129,9 @@ void tst_PlatformQt::lockOfACrashedInstanceIsTakenOver()
     lock.write(QByteArray::number(pid) + "\nzendra98\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();
     QVERIFY(guard.tryAcquire());
+
+    // A lock folder that is not there: the board starts unguarded rather than not at all.
+    QVERIFY(InstanceGuardQt(data, m_dir.filePath(QStringLiteral("no/such/folder"))).tryAcquire());
 }
 
 void tst_PlatformQt::soundPlaysEachFormatToItsEndWhileEventsRun_data()

@@ -25,8 +25,11 @@ struct Preferences
     explicit Preferences(const QByteArray& options)
     {
         dir.write(QStringLiteral("options.dat"), options);
-        window = new frmPref(fakes.platform, dir.dataDir(), board);
+        window = new frmPref(fakes.platform, dir.dataDir(), board, autostart());
     }
+    /// The user's autostart entry, kept inside the test's folder; the program's path needs quoting.
+    Autostart autostart() const { return Autostart(dir.path() + QStringLiteral("/config"), kProgram); }
+    static inline const QString kProgram = QStringLiteral("/opt/Zendra \"98\"/zendra98");
     ~Preferences() { delete window; }
     template <typename Control>
     Control* control(const char* name) const
@@ -53,6 +56,7 @@ private Q_SLOTS:
     void editRetriesAnInvalidFileAndTakesADesktopEntrysName();
     void badFilesAndPicturesOpenAndApplyWithoutHarm_data();
     void badFilesAndPicturesOpenAndApplyWithoutHarm();
+    void startAtLoginWritesOrRemovesTheAutostartEntryOnApply();
 };
 
 void tst_frmPref::okAtOnceRewritesTheFileWithFlagsNormalised()
@@ -158,7 +162,8 @@ void tst_frmPref::badFilesAndPicturesOpenAndApplyWithoutHarm()
     if (options.isEmpty())
         QFile::remove(preferences.dir.path() + QStringLiteral("/options.dat"));
     preferences.window->deleteLater();
-    preferences.window = new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board);
+    preferences.window =
+        new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
     const QString path = preferences.dir.path() + QStringLiteral("/picture.png");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -175,6 +180,31 @@ void tst_frmPref::badFilesAndPicturesOpenAndApplyWithoutHarm()
     QCOMPARE(preferences.board.background.cacheKey(), shown.cacheKey());
     QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")).count("\r\n"), 12);
     QCOMPARE(preferences.stored().backgroundPath, path);
+}
+
+void tst_frmPref::startAtLoginWritesOrRemovesTheAutostartEntryOnApply()
+{
+    Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
+    const QString name = QStringLiteral("config/autostart/zendra98.desktop");
+    preferences.control<QCheckBox>("chkAutostart")->click();
+    QVERIFY(!preferences.dir.exists(name));
+    preferences.control<QPushButton>("Command4")->click();
+    const QByteArray text = preferences.dir.read(name);
+    QVERIFY2(text.contains("\nExec=\"/opt/Zendra \\\\\"98\\\\\"/zendra98\"\n"), text.constData());
+
+    // An entry switched off counts as none; a box cleared and confirmed removes the entry.
+    preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\nHidden=true\n");
+    QVERIFY(!preferences.autostart().enabled());
+    preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\nX-GNOME-Autostart-enabled=false\n");
+    QVERIFY(!preferences.autostart().enabled());
+    preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\n");
+    delete preferences.window;
+    preferences.window =
+        new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
+    QVERIFY(preferences.control<QCheckBox>("chkAutostart")->isChecked());
+    preferences.control<QCheckBox>("chkAutostart")->click();
+    preferences.control<QPushButton>("Command5")->click();
+    QVERIFY(!preferences.dir.exists(name));
 }
 
 QTEST_MAIN(tst_frmPref)

@@ -30,11 +30,13 @@ QString defaultLockDirectory()
 }
 } // namespace
 
-InstanceGuardQt::InstanceGuardQt(const QString& executablePath, const QString& lockDirectory)
+InstanceGuardQt::InstanceGuardQt(const QString& dataDirectory, const QString& lockDirectory)
 {
-    const QString canonical = QFileInfo(executablePath).canonicalFilePath();
+    // The plain absolute path, not the canonical one: a data directory made at the first start has no canonical
+    // path yet, and the key must not change once it exists.
     const QByteArray key =
-        QCryptographicHash::hash((canonical.isEmpty() ? executablePath : canonical).toUtf8(), QCryptographicHash::Sha1)
+        QCryptographicHash::hash(QDir::cleanPath(QFileInfo(dataDirectory).absoluteFilePath()).toUtf8(),
+                                 QCryptographicHash::Sha1)
             .toHex()
             .left(16);
     const QString folder = lockDirectory.isEmpty() ? defaultLockDirectory() : lockDirectory;
@@ -52,7 +54,7 @@ bool InstanceGuardQt::tryAcquire()
     if (m_lock->isLocked())
         return true;
     if (!m_lock->tryLock(0))
-        return false;
+        return m_lock->error() != QLockFile::LockFailedError;
 #ifdef Q_OS_UNIX
     // Clean-up of the runtime and temporary folders passes over files with the sticky bit, so the lock of a
     // board that runs for weeks is not aged out under it.
