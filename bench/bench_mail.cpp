@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/../zendra98/email.gif"),
                 dataDir.file(QStringLiteral("email.gif")));
 
-    RealPlatform platform;
+    RealPlatform platform(dataDir);
     Form1 board(platform.platform(), dataDir);
     loadBoard(board, dataDir);
     board.show();
