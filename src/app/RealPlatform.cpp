@@ -6,6 +6,8 @@
 #include "platform/qt/ClockSteady.h"
 #include "platform/qt/DialogsQt.h"
 #include "platform/qt/InstanceGuardQt.h"
+#include "platform/qt/KeyringOnDemand.h"
+#include "platform/qt/NotifierDBus.h"
 #include "platform/qt/ScreensQt.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/ShellXdg.h"
@@ -37,7 +39,9 @@ struct RealPlatform::Facilities
     InstanceGuardQt instanceGuard{QApplication::applicationFilePath()};
     ClockSteady clock;
     ScreensQt screens;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens};
+    KeyringOnDemand keyring{QApplication::applicationDirPath() + QStringLiteral("/zendra98keyring")};
+    NotifierDBus notifier;
+    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, keyring, notifier};
 };
 
 RealPlatform::RealPlatform()

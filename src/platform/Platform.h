@@ -3,6 +3,8 @@
 class Clock;
 class Dialogs;
 class InstanceGuard;
+class Keyring;
+class Notifier;
 class Screens;
 class SettingsStore;
 class Shell;
@@ -22,4 +24,6 @@ struct Platform
     InstanceGuard& instanceGuard;
     Clock& clock;
     Screens& screens;
+    Keyring& keyring;
+    Notifier& notifier;
 };

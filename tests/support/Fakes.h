@@ -9,6 +9,8 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceGuard.h"
+#include "platform/Keyring.h"
+#include "platform/Notifier.h"
 #include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "platform/SettingsStore.h"
@@ -144,6 +146,36 @@ public:
     QPoint pointer() const override { return pointerAt; }
 };
 
+/// Passwords in memory, answered from the event loop as the real keyring answers. `available` false answers every
+/// request Unavailable, `refuse` answers Refused as a locked keyring does. `requests` reads "read <key>",
+/// "write <key>", "remove <key>" and "check".
+class FakeKeyring final : public Keyring
+{
+public:
+    QHash<QString, QString> passwords;
+    bool available = true;
+    bool refuse = false;
+    QStringList requests;
+
+    void read(const QString& key, Callback done) override;
+    void write(const QString& key, const QString& password, Callback done) override;
+    void remove(const QString& key, Callback done) override;
+    void checkAvailable(Callback done) override;
+
+private:
+    /// Answers `done` from the event loop with `result`, or with Unavailable or Refused when so set by then.
+    void answerLater(Callback done, std::function<KeyringAnswer()> result);
+    QObject m_context;
+};
+
+class FakeNotifier final : public Notifier
+{
+public:
+    /// Title and body of every notification.
+    QList<std::pair<QString, QString>> notifications;
+    void notify(const QString& title, const QString& body) override { notifications.append({title, body}); }
+};
+
 /// Every facility faked, ready to hand to a window.
 struct FakePlatform
 {
@@ -156,5 +188,7 @@ struct FakePlatform
     FakeInstanceGuard instanceGuard;
     FakeClock clock;
     FakeScreens screens;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens};
+    FakeKeyring keyring;
+    FakeNotifier notifier;
+    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, keyring, notifier};
 };
