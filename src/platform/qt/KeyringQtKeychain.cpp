@@ -108,7 +108,8 @@ public:
             auto* job = new QKeychain::DeletePasswordJob(kService, &m_context);
             start(job, key, done, [this, done](QKeychain::Job& finished) {
                 const KeyringAnswer result = answerOf(finished);
-                // Nothing to remove is what the caller wanted, unless the keyring was too locked to look.
+                // Nothing to remove is what the caller wanted, unless the keyring was too locked to look; QtKeychain
+                // answers Ok for both.
                 if (result.status == KeyringAnswer::NotFound || result.status == KeyringAnswer::Ok)
                     unlessLocked(answer(KeyringAnswer::Ok), done);
                 else
