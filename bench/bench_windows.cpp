@@ -752,7 +752,9 @@ int main(int argc, char** argv)
                       facilities.settings,
                       facilities.instanceGuard,
                       facilities.clock,
-                      facilities.screens};
+                      facilities.screens,
+                      facilities.keyring,
+                      facilities.notifier};
 
     // No tip window at start-up: the tip window's first opening is to be the one its item makes.
     if (!TipsetFile::write(dataDir, 0)) {
