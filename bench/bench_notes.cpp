@@ -682,7 +682,10 @@ int main(int argc, char** argv)
                       facilities.settings,
                       facilities.instanceGuard,
                       facilities.clock,
-                      facilities.screens};
+                      facilities.screens,
+                      facilities.pop3,
+                      facilities.keyring,
+                      facilities.notifier};
 
     // The board with its pad open on a 60 KB text and automatic save on, as a restart after a long session
     // finds it.

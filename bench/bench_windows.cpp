@@ -752,7 +752,10 @@ int main(int argc, char** argv)
                       facilities.settings,
                       facilities.instanceGuard,
                       facilities.clock,
-                      facilities.screens};
+                      facilities.screens,
+                      facilities.pop3,
+                      facilities.keyring,
+                      facilities.notifier};
 
     // No tip window at start-up: the tip window's first opening is to be the one its item makes.
     if (!TipsetFile::write(dataDir, 0)) {

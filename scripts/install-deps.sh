@@ -6,17 +6,22 @@
 #   (default)   that and every tool the test suite uses (scripts/test.sh)
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libasound2-dev)
+# QtKeychain reaches the desktop's keyring through libsecret, which it loads when first asked for a password.
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libasound2-dev
+          qtkeychain-qt6-dev libsecret-1-0)
 # CPack's Debian generator finds the package's dependencies with dpkg-shlibdeps and tells programs by `file`.
 packaging=(dpkg-dev file)
 if [ "${1:-}" = "--package" ]; then
     packages+=("${packaging[@]}")
 elif [ "${1:-}" != "--run-only" ]; then
     # The end-to-end tests: a virtual display, window manager, tray host and X tools; the cursor theme and the
-    # X libraries they read the pointer's cursor name with; a POP3 server, test media, a sound server with a null sink for the player and a PDF reader for printed notes. Then the sanitizer and
-    # fuzzer runtimes, the formatter and git, which lists the files to format.
+    # X libraries they read the pointer's cursor name with; a POP3 server, test media, a sound server with a null
+    # sink for the player and a PDF reader for printed notes. Then the sanitizer and fuzzer runtimes, the formatter
+    # and git, which lists the files to format. The keyring and notification tests start a D-Bus session bus of
+    # their own with a GNOME Keyring on it, and cross-check with secret-tool.
     packages+=(xvfb xauth x11-utils xdotool openbox imagemagick trayer adwaita-icon-theme libx11-6 libxfixes3
-               dovecot-pop3d openssl sox pulseaudio poppler-utils python3 clang libclang-rt-14-dev clang-format git)
+               dovecot-pop3d openssl sox pulseaudio poppler-utils python3 clang libclang-rt-14-dev clang-format git
+               dbus-daemon gnome-keyring libsecret-tools)
     # The package test, and the desktop's validators for the desktop entry and the AppStream description.
     packages+=("${packaging[@]}" desktop-file-utils appstream)
 fi

@@ -7,6 +7,8 @@
 #include "platform/qt/ClockSteady.h"
 #include "platform/qt/DialogsQt.h"
 #include "platform/qt/InstanceGuardQt.h"
+#include "platform/qt/KeyringOnDemand.h"
+#include "platform/qt/NotifierDBus.h"
 #include "platform/qt/Pop3ClientQt.h"
 #include "platform/qt/ScreensQt.h"
 #include "platform/qt/SettingsStoreQt.h"
@@ -45,7 +47,10 @@ struct RealPlatform::Facilities
     ClockSteady clock;
     ScreensQt screens;
     Pop3FactoryQt pop3;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3};
+    KeyringOnDemand keyring{QApplication::applicationDirPath() + QStringLiteral("/zendra98keyring")};
+    NotifierDBus notifier;
+    Platform platform{
+        dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3, keyring, notifier};
 };
 
 RealPlatform::RealPlatform(const DataDir& dataDir)

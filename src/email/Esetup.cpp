@@ -3,9 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -13,13 +15,14 @@
 #include "core/Twips.h"
 #include "email/EmailSettings.h"
 #include "platform/Dialogs.h"
+#include "platform/Keyring.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
 
 namespace
 {
 const auto kIncomplete = QStringLiteral("You have failed to enter all the needed information. Please try again.");
-const auto kPasswordInFile = QStringLiteral("The password is kept in email.dat, readable by you alone.");
+const auto kPasswordInFile = QStringLiteral("A password is kept in email.dat, readable by you alone.");
 // "5" in the minutes list: the interval a save takes when no entry was chosen.
 constexpr int kDefaultMinutesIndex = 4;
 
@@ -158,6 +161,22 @@ void Esetup::Form_Load()
     } else {
         setBoxEnabled(txtSound, false);
     }
+
+    // Where a keyring is there, the password lives in it: the box shows it once the keyring has answered,
+    // unless the user has typed in the box by then.
+    m_keyringKey = settings.keyringKey();
+    m_platform.keyring.checkAvailable([self = QPointer<Esetup>(this)](const KeyringAnswer& answer) {
+        if (!self || answer.status != KeyringAnswer::Ok)
+            return;
+        self->m_keyringName = answer.message;
+        self->passwordPlace->setText(QStringLiteral("A password is kept in ") + answer.message + u'.');
+        if (!self->txtPass->text().isEmpty())
+            return;
+        self->m_platform.keyring.read(self->m_keyringKey, [self](const KeyringAnswer& stored) {
+            if (self && stored.status == KeyringAnswer::Ok && !self->txtPass->isModified())
+                self->txtPass->setText(stored.password);
+        });
+    });
 }
 
 void Esetup::Check1_Click()
@@ -224,6 +243,8 @@ void Esetup::Command2_Click()
     settings.address = txtEmail->text();
     settings.alertSound = Check2->isChecked() ? txtSound->text() : QString();
     const qint32 flag = Check1->isChecked() ? 1 : 0;
+    if (!m_keyringName.isEmpty())
+        settings.password = keepInKeyring(settings);
     if (!settings.write(m_dataDir, flag, interval)) {
         m_platform.dialogs.message({QStringLiteral("The email settings could not be saved in ") +
                                         m_dataDir.file(QString::fromLatin1(EmailSettings::kName)) + u'.',
@@ -234,6 +255,46 @@ void Esetup::Command2_Click()
     }
     Q_EMIT saved(Check1->isChecked(), OptManual->isChecked());
     accept();
+}
+
+QString Esetup::keepInKeyring(const EmailSettings& settings)
+{
+    // The keyring answers on the event loop; the window waits for it with "OK" disabled, repainting meanwhile.
+    struct Wait
+    {
+        QEventLoop loop;
+        KeyringAnswer answer;
+        bool answered = false;
+    };
+    const auto wait = std::make_shared<Wait>();
+    const auto done = [wait](const KeyringAnswer& answer) {
+        wait->answer = answer;
+        wait->answered = true;
+        wait->loop.quit();
+    };
+    Command2->setEnabled(false);
+    // An empty password is asked for at every check, so nothing may stay in the keyring under the account.
+    if (settings.password.isEmpty())
+        m_platform.keyring.remove(settings.keyringKey(), done);
+    else
+        m_platform.keyring.write(settings.keyringKey(), settings.password, done);
+    if (!wait->answered)
+        wait->loop.exec();
+    Command2->setEnabled(true);
+    if (wait->answer.status == KeyringAnswer::Ok) {
+        // An account or server changed: the password kept under the old name goes.
+        if (m_keyringKey != settings.keyringKey())
+            m_platform.keyring.remove(m_keyringKey, [](const KeyringAnswer&) {});
+        return {};
+    }
+    if (settings.password.isEmpty())
+        return {};
+    m_platform.dialogs.message({QStringLiteral("The keyring did not take the password: ") + wait->answer.message
+                                    + QStringLiteral("\nIt is kept in email.dat, readable by you alone."),
+                                QStringLiteral("Zendra Email Check Setup"),
+                                MessageIcon::Warning,
+                                MessageButtons::Ok});
+    return settings.password;
 }
 
 void Esetup::enableOk()

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+struct EmailSettings;
 struct Platform;
 
 /// "Zendra Email Check Setup": the POP3 account, how often it is checked and the alert sound, kept in
@@ -38,11 +39,17 @@ private:
     void Command1_Click();
     void cmdtest_Click();
     void Command2_Click();
+    /// Puts the password into the keyring, or takes an empty one out of it; returns what email.dat keeps.
+    QString keepInKeyring(const EmailSettings& settings);
     void enableOk();
     void setBoxEnabled(QLineEdit* box, bool enabled);
 
     Platform& m_platform;
     DataDir m_dataDir;
+    /// The keyring's name once it has said it is there; empty without a keyring.
+    QString m_keyringName;
+    /// The password's name in the keyring for the account as loaded.
+    QString m_keyringKey;
 
     QCheckBox* Check1 = nullptr;
     QRadioButton* Optauto = nullptr;

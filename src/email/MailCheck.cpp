@@ -10,6 +10,7 @@
 #include "email/frmEmail.h"
 #include "email/frmPassword.h"
 #include "platform/Dialogs.h"
+#include "platform/Keyring.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
 
@@ -63,10 +64,24 @@ bool MailCheck::start(Variant variant, const EmailSettings& settings, const QStr
     m_firstSubject.clear();
     m_events.clear();
     if (password.isEmpty())
-        askPassword();
+        passwordFromKeyring();
     else
         connectWith(password);
     return true;
+}
+
+void MailCheck::passwordFromKeyring()
+{
+    // The setup window keeps the password in the desktop's keyring where there is one; without one, or with
+    // nothing kept there, the user is asked.
+    m_platform.keyring.read(m_settings.keyringKey(), [self = QPointer<MailCheck>(this)](const KeyringAnswer& answer) {
+        if (!self || !self->m_running)
+            return;
+        if (answer.status == KeyringAnswer::Ok && !answer.password.isEmpty())
+            self->connectWith(answer.password);
+        else
+            self->askPassword();
+    });
 }
 
 void MailCheck::askPassword()

@@ -79,6 +79,7 @@ private:
     };
     using Event = std::variant<Opened, Failed, Row, MessageFailed, Retrieved>;
 
+    void passwordFromKeyring();
     void askPassword();
     void connectWith(const QString& password);
     void post(Event event);

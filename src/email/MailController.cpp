@@ -1,6 +1,7 @@
 #include "email/MailController.h"
 
 #include <QAction>
+#include <QWidget>
 
 #include "core/BoardSurface.h"
 #include "email/EmailSettings.h"
@@ -8,6 +9,8 @@
 #include "email/MailCheck.h"
 #include "email/MailIndicator.h"
 #include "email/frmEmail.h"
+#include "platform/Notifier.h"
+#include "platform/Platform.h"
 
 MailController::MailController(Platform& platform, const DataDir& dataDir, BoardSurface& board)
     : m_platform(platform)
@@ -132,7 +135,16 @@ void MailController::applySavedSettings(bool checkingEnabled, bool manualOnly)
     }
 }
 
-void MailController::notifyIfUnseen(int, const QString&)
+void MailController::notifyIfUnseen(int count, const QString& firstSubject)
 {
-    // The desktop notification for a board that is covered or hidden comes with the notification facility.
+    // The light on the board says it all when the board can be seen. Hidden, minimised, or neither on top nor
+    // in the active window (so probably covered), the desktop's notification says it instead.
+    const QWidget& board = m_board.surfaceWidget();
+    const bool seen = board.isVisible() && !board.isMinimized() && (m_board.isOnTop() || board.isActiveWindow());
+    if (seen)
+        return;
+    QString body = QString::number(count) + QStringLiteral(" message(s) waiting");
+    if (!firstSubject.isEmpty())
+        body += QStringLiteral("\n") + firstSubject;
+    m_platform.notifier.notify(QStringLiteral("Zendra Email Check"), body);
 }

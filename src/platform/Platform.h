@@ -3,6 +3,8 @@
 class Clock;
 class Dialogs;
 class InstanceGuard;
+class Keyring;
+class Notifier;
 class Pop3Factory;
 class Screens;
 class SettingsStore;
@@ -24,4 +26,6 @@ struct Platform
     Clock& clock;
     Screens& screens;
     Pop3Factory& pop3;
+    Keyring& keyring;
+    Notifier& notifier;
 };

@@ -245,7 +245,7 @@ void tst_Mail::passwordPrompt()
     // The board asks at every check: Enter with nothing typed keeps asking, a typed password is used.
     for (const QString& typed : {u"first"_s, u"second"_s}) {
         board.action("mnccheckemail")->trigger();
-        QVERIFY(prompt());
+        QTRY_VERIFY(prompt());
         QCOMPARE(prompt()->windowTitle(), u"Enter Email Password"_s);
         auto* box = child<QLineEdit>(*prompt(), "txtPassword");
         QVERIFY(!child<QPushButton>(*prompt(), "cmdOK")->isEnabled());
@@ -260,6 +260,7 @@ void tst_Mail::passwordPrompt()
     // Cancelled in the list: nothing happens, and that window never asks again.
     const qsizetype made = board.fakes.pop3.made.size();
     board.button("Command1")->click();
+    QTRY_VERIFY(prompt());
     child<QPushButton>(*prompt(), "cmdCancel")->click();
     QVERIFY(board.checkEnds());
     board.button("Command1")->click();

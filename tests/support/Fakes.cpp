@@ -3,6 +3,9 @@
 #include <utility>
 
 #include <QPrinter>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 #include "FakePop3Client.h"
 
@@ -61,4 +64,49 @@ std::unique_ptr<Pop3Client> FakePop3Factory::create()
 FakePop3Client* FakePop3Factory::last() const
 {
     return made.isEmpty() ? nullptr : qobject_cast<FakePop3Client*>(made.constLast().data());
+}
+
+void FakeKeyring::read(const QString& key, Callback done)
+{
+    requests << u"read "_s + key;
+    answerLater(std::move(done), [this, key] {
+        return passwords.contains(key) ? KeyringAnswer{KeyringAnswer::Ok, passwords.value(key), {}}
+                                       : KeyringAnswer{KeyringAnswer::NotFound, {}, {}};
+    });
+}
+
+void FakeKeyring::write(const QString& key, const QString& password, Callback done)
+{
+    requests << u"write "_s + key;
+    answerLater(std::move(done), [this, key, password] {
+        passwords.insert(key, password);
+        return KeyringAnswer{KeyringAnswer::Ok, {}, {}};
+    });
+}
+
+void FakeKeyring::remove(const QString& key, Callback done)
+{
+    requests << u"remove "_s + key;
+    answerLater(std::move(done), [this, key] {
+        passwords.remove(key);
+        return KeyringAnswer{KeyringAnswer::Ok, {}, {}};
+    });
+}
+
+void FakeKeyring::checkAvailable(Callback done)
+{
+    requests << u"check"_s;
+    answerLater(std::move(done), [] { return KeyringAnswer{KeyringAnswer::Ok, {}, u"GNOME Keyring"_s}; });
+}
+
+void FakeKeyring::answerLater(Callback done, std::function<KeyringAnswer()> result)
+{
+    QTimer::singleShot(0, &m_context, [this, done = std::move(done), result = std::move(result)] {
+        if (!available)
+            done({KeyringAnswer::Unavailable, {}, u"No keyring is running on this desktop."_s});
+        else if (refuse)
+            done({KeyringAnswer::Refused, {}, u"The keyring is locked."_s});
+        else
+            done(result());
+    });
 }

@@ -10,6 +10,8 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceGuard.h"
+#include "platform/Keyring.h"
+#include "platform/Notifier.h"
 #include "platform/Platform.h"
 #include "platform/Pop3Client.h"
 #include "platform/Screens.h"
@@ -163,6 +165,36 @@ public:
     FakePop3Client* last() const;
 };
 
+/// Passwords in memory, answered from the event loop as the real keyring answers. `available` false answers every
+/// request Unavailable, `refuse` answers Refused as a locked keyring does. `requests` reads "read <key>",
+/// "write <key>", "remove <key>" and "check".
+class FakeKeyring final : public Keyring
+{
+public:
+    QHash<QString, QString> passwords;
+    bool available = true;
+    bool refuse = false;
+    QStringList requests;
+
+    void read(const QString& key, Callback done) override;
+    void write(const QString& key, const QString& password, Callback done) override;
+    void remove(const QString& key, Callback done) override;
+    void checkAvailable(Callback done) override;
+
+private:
+    /// Answers `done` from the event loop with `result`, or with Unavailable or Refused when so set by then.
+    void answerLater(Callback done, std::function<KeyringAnswer()> result);
+    QObject m_context;
+};
+
+class FakeNotifier final : public Notifier
+{
+public:
+    /// Title and body of every notification.
+    QList<std::pair<QString, QString>> notifications;
+    void notify(const QString& title, const QString& body) override { notifications.append({title, body}); }
+};
+
 /// Every facility faked, ready to hand to a window.
 struct FakePlatform
 {
@@ -176,5 +208,8 @@ struct FakePlatform
     FakeClock clock;
     FakeScreens screens;
     FakePop3Factory pop3;
-    Platform platform{dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3};
+    FakeKeyring keyring;
+    FakeNotifier notifier;
+    Platform platform{
+        dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3, keyring, notifier};
 };
