@@ -289,8 +289,8 @@ QString Esetup::keepInKeyring(const EmailSettings& settings)
     }
     if (settings.password.isEmpty())
         return {};
-    m_platform.dialogs.message({QStringLiteral("The keyring did not take the password: ") + wait->answer.message
-                                    + QStringLiteral("\nIt is kept in email.dat, readable by you alone."),
+    m_platform.dialogs.message({QStringLiteral("The keyring did not take the password: ") + wait->answer.message +
+                                    QStringLiteral("\nIt is kept in email.dat, readable by you alone."),
                                 QStringLiteral("Zendra Email Check Setup"),
                                 MessageIcon::Warning,
                                 MessageButtons::Ok});

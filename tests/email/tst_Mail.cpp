@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void timerChecksOneIntervalAfterTheLastCheck();
     void oneCheckAtATime();
     void badFilesAndBrokenSessions();
+    void passwordInTheKeyringAndNotifications();
 };
 
 void tst_Mail::setupLoadsEachState()
@@ -365,6 +367,42 @@ void tst_Mail::badFilesAndBrokenSessions()
     QPointer<Pop3Client> session = board.fakes.pop3.last();
     board.form.reset();
     QVERIFY(!session);
+}
+
+void tst_Mail::passwordInTheKeyringAndNotifications()
+{
+    // A password carried over in email.dat moves into the keyring at the next save; the checks find it there.
+    MailBoard board(emailFile(1, kFiveMinutes, u"old"_s));
+    board.fakes.pop3.script = threeMessages;
+    board.withSetup([](Esetup& setup) {
+        QTRY_COMPARE(child<QLabel>(setup, "passwordPlace")->text(), u"A password is kept in GNOME Keyring."_s);
+        child<QLineEdit>(setup, "txtEmail")->setFocus();
+        QTest::keyClick(child<QLineEdit>(setup, "txtEmail"), Qt::Key_End);
+        child<QPushButton>(setup, "Command2")->click();
+    });
+    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
+    QCOMPARE(board.fakes.keyring.passwords, (QHash<QString, QString>{{u"joe@mail.example.org"_s, u"old"_s}}));
+    board.withSetup([](Esetup& setup) { QTRY_COMPARE(child<QLineEdit>(setup, "txtPass")->text(), u"old"_s); });
+
+    // The board is hidden: the desktop's notification tells of the mail.
+    board.form->hide();
+    board.action("mnccheckemail")->trigger();
+    QVERIFY(board.checkEnds());
+    QCOMPARE(board.fakes.pop3.opens.value(0).password, u"old"_s);
+    QCOMPARE(board.fakes.notifier.notifications.value(0).second, u"3 message(s) waiting\nLunch"_s);
+
+    // A locked keyring: the password stays in the file, and the user is told.
+    board.withSetup([&](Esetup& setup) {
+        QTRY_COMPARE(child<QLineEdit>(setup, "txtPass")->text(), u"old"_s);
+        board.fakes.keyring.refuse = true;
+        child<QLineEdit>(setup, "txtPass")->clear();
+        QTest::keyClicks(child<QLineEdit>(setup, "txtPass"), u"new"_s);
+        child<QPushButton>(setup, "Command2")->click();
+    });
+    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes, u"new"_s));
+    QCOMPARE(titles(board.fakes.dialogs).value(0),
+             u"Zendra Email Check Setup: The keyring did not take the password: The keyring is locked.\nIt is kept in "
+             u"email.dat, readable by you alone."_s);
 }
 
 QTEST_MAIN(tst_Mail)
