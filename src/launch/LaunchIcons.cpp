@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "core/AccessibleRole.h"
 #include "core/BoardSurface.h"
 #include "core/PictureControl.h"
 #include "core/Twips.h"
@@ -21,6 +22,8 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
     for (const LaunchIconInfo& info : LaunchIconTable::all()) {
         auto* icon = new PictureControl(QString::fromLatin1(info.objectName), &surface);
         icon->setToolTip(QString::fromLatin1(info.tooltip));
+        icon->setAccessibleName(QString::fromLatin1(info.tooltip));
+        AccessibleRole::set(*icon, QAccessible::Button);
         icon->setPixmap(QPixmap(pictures + QString::fromLatin1(info.picture)));
         icon->setGeometry(Twips::rectToPixels(info.left, info.top, info.width, info.height));
         icon->hide();

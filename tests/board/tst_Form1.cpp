@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include "BoardFixture.h"
 #include "FileSizeLimit.h"
 #include "email/MailIndicator.h"
+#include "notes/NoteSlots.h"
 
 using TrayCalls = QList<FakeTray::Call>;
 
@@ -42,6 +44,9 @@ private Q_SLOTS:
     void mouseOnAControlDoesOnlyWhatTheControlDoes();
     void cornersDockOnThePrimaryScreen();
     void boardStoredOnNoScreenComesUpOnThePrimary();
+    void screenReaderReadsEveryControl_data();
+    void screenReaderReadsEveryControl();
+    void screenReaderPressClicksTheControl();
 };
 
 void tst_Form1::startWithoutAnyFile()
@@ -295,5 +300,69 @@ void tst_Form1::boardStoredOnNoScreenComesUpOnThePrimary()
     board.load();
     QCOMPARE(board.form->pos(), QPoint(1100, 100));
 }
+void tst_Form1::screenReaderReadsEveryControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    const auto row = [](const char* control, QAccessible::Role role, const char* name) {
+        QTest::addRow("%s", control) << QString::fromLatin1(control) << role << QString::fromLatin1(name);
+    };
+    row("Form1", QAccessible::Window, "Zendra 98");
+    row("Image1", QAccessible::Button, "My Programs");
+    row("dialup", QAccessible::Button, "Dial Up Networking");
+    row("controlp", QAccessible::Button, "Control Panel");
+    row("picture4", QAccessible::Button, "Explorer");
+    row("cal", QAccessible::Button, "Calculator");
+    row("np", QAccessible::Button, "Notepad");
+    row("up", QAccessible::Button, "Volume up");
+    row("down", QAccessible::Button, "Volume down");
+    row("note3", QAccessible::Button, "Note 3");
+    row("emailpic", QAccessible::Button, "New mail");
+    row("Image2", QAccessible::Button, "Icon strip arrow");
+    row("Picture1", QAccessible::Graphic, "Background picture");
+}
+
+void tst_Form1::screenReaderReadsEveryControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    Board board;
+    board.load();
+    auto* widget = control == u"Form1" ? board.form.get() : board.form->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), role);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+}
+
+void tst_Form1::screenReaderPressClicksTheControl()
+{
+    Board board;
+    board.dir.write(QStringLiteral("3.zrn"), "\"Buy milk\r\nCall Bob\"\r\n");
+    board.load();
+    const auto press = [&](const char* control) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(board.icon(control));
+        QVERIFY(accessible && accessible->actionInterface());
+        QVERIFY(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    // A right-button drag of an icon leaves the drag flag set; a press still starts the program, as a click does.
+    sendMouse(board.icon("np"), QEvent::MouseButtonPress, {2, 2}, Qt::RightButton, Qt::RightButton);
+    sendMouse(board.icon("np"), QEvent::MouseButtonRelease, {2, 2}, Qt::RightButton, Qt::NoButton);
+    press("cal");
+    QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("calc.exe")});
+    board.fakes.volume.level = 0;
+    press("up");
+    QCOMPARE(board.fakes.volume.level, (4095U << 16) | 4095U);
+    press("note3");
+    QVERIFY(board.form->notes().isHighlighted(3));
+    // The note's first line is what a screen reader reads after its name.
+    QCOMPARE(QAccessible::queryAccessibleInterface(board.icon("note3"))->text(QAccessible::Description),
+             QStringLiteral("Buy milk"));
+}
+
 QTEST_MAIN(tst_Form1)
 #include "tst_Form1.moc"
