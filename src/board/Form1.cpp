@@ -10,6 +10,7 @@
 #include "board/PositionFile.h"
 #include "core/AccessibleRole.h"
 #include "core/PictureControl.h"
+#include "core/ShippedPicture.h"
 #include "core/Twips.h"
 #include "email/MailIndicator.h"
 #include "info/InfoWindows.h"
@@ -85,7 +86,8 @@ Form1::~Form1()
 
 QPixmap Form1::picture(const char* name) const
 {
-    return QPixmap(m_dataDir.file(QStringLiteral("pictures/") + QString::fromLatin1(name)));
+    return ShippedPicture::load(m_dataDir.file(QStringLiteral("pictures/") + QString::fromLatin1(name)),
+                                devicePixelRatioF());
 }
 
 void Form1::buildControls()

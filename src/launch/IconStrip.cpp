@@ -5,6 +5,7 @@
 
 #include "core/AccessibleRole.h"
 #include "core/PictureControl.h"
+#include "core/ShippedPicture.h"
 #include "core/Twips.h"
 
 namespace
@@ -36,7 +37,7 @@ IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
     const auto hiddenPicture = [&](const char* name, const char* file) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
-        label->setPixmap(QPixmap(picturesDir + QString::fromLatin1(file)));
+        label->setPixmap(ShippedPicture::load(picturesDir + QString::fromLatin1(file), board->devicePixelRatioF()));
         label->hide();
         return label;
     };

@@ -6,6 +6,7 @@
 #include "core/AccessibleRole.h"
 #include "core/BoardSurface.h"
 #include "core/PictureControl.h"
+#include "core/ShippedPicture.h"
 #include "core/Twips.h"
 #include "launch/IconStrip.h"
 #include "launch/LaunchIconTable.h"
@@ -24,7 +25,8 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
         icon->setToolTip(QString::fromLatin1(info.tooltip));
         icon->setAccessibleName(QString::fromLatin1(info.tooltip));
         AccessibleRole::set(*icon, QAccessible::Button);
-        icon->setPixmap(QPixmap(pictures + QString::fromLatin1(info.picture)));
+        icon->setPixmap(
+            ShippedPicture::load(pictures + QString::fromLatin1(info.picture), surface.devicePixelRatioF()));
         icon->setGeometry(Twips::rectToPixels(info.left, info.top, info.width, info.height));
         icon->hide();
         const LaunchIconId id = info.id;

@@ -13,6 +13,7 @@
 
 #include "BoardFixture.h"
 #include "FileSizeLimit.h"
+#include "core/ShippedPicture.h"
 #include "email/MailIndicator.h"
 #include "notes/NoteSlots.h"
 
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void screenReaderReadsEveryControl_data();
     void screenReaderReadsEveryControl();
     void screenReaderPressClicksTheControl();
+    void picturesFollowTheScreenDensity_data();
+    void picturesFollowTheScreenDensity();
 };
 
 void tst_Form1::startWithoutAnyFile()
@@ -362,6 +365,33 @@ void tst_Form1::screenReaderPressClicksTheControl()
     // The note's first line is what a screen reader reads after its name.
     QCOMPARE(QAccessible::queryAccessibleInterface(board.icon("note3"))->text(QAccessible::Description),
              QStringLiteral("Buy milk"));
+}
+
+void tst_Form1::picturesFollowTheScreenDensity_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<qreal>("pictureRatio");
+    QTest::newRow("one device pixel a pixel: the plain drawing")
+        << QStringLiteral("calculator.png") << 1.0 << QSize(16, 12) << 1.0;
+    QTest::newRow("two: the drawing at twice the size")
+        << QStringLiteral("calculator.png") << 2.0 << QSize(32, 24) << 2.0;
+    QTest::newRow("one and a half: the doubled drawing, scaled down")
+        << QStringLiteral("up.png") << 1.5 << QSize(36, 44) << 2.0;
+    QTest::newRow("a picture drawn once stays as it is")
+        << QStringLiteral("splash.png") << 2.0 << QSize(360, 200) << 1.0;
+}
+
+void tst_Form1::picturesFollowTheScreenDensity()
+{
+    QFETCH(QString, file);
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, pixels);
+    QFETCH(qreal, pictureRatio);
+    const QPixmap picture = ShippedPicture::load(QStringLiteral(PICTURES_DIR "/") + file, ratio);
+    QCOMPARE(picture.size(), pixels);
+    QCOMPARE(picture.devicePixelRatio(), pictureRatio);
 }
 
 QTEST_MAIN(tst_Form1)
