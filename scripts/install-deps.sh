@@ -9,9 +9,11 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-m
 if [ "${1:-}" != "--run-only" ]; then
     # The end-to-end tests: a virtual display, window manager, tray host and X tools; the cursor theme and the
     # X libraries they read the pointer's cursor name with; a POP3 server, test media and a PDF reader for printed notes. Then the sanitizer and
-    # fuzzer runtimes, the formatter and git, which lists the files to format.
+    # fuzzer runtimes, the formatter and git, which lists the files to format. Last, a private session bus with a
+    # tray watcher and a screen reader's view for the desktop tests: D-Bus, its Python binding and AT-SPI.
     packages+=(xvfb xauth x11-utils xdotool openbox imagemagick trayer adwaita-icon-theme libx11-6 libxfixes3
-               dovecot-pop3d openssl sox poppler-utils python3 clang libclang-rt-14-dev clang-format git)
+               dovecot-pop3d openssl sox poppler-utils python3 clang libclang-rt-14-dev clang-format git
+               dbus-daemon python3-dbus python3-gi at-spi2-core python3-pyatspi gir1.2-atspi-2.0)
 fi
 
 missing=()

@@ -69,8 +69,15 @@ Form1::Form1(Platform& platform, const DataDir& dataDir, QWidget* parent)
     setAutoFillBackground(true);
     setBoardColour(Qt::black);
 
+    // Every size is drawn: a panel or a task bar picks the one that fits and never blurs a smaller one up.
     QIcon icon;
-    for (const char* name : {"zendra98-16.png", "zendra98-22.png", "zendra98.png", "zendra98-48.png"})
+    for (const char* name : {"zendra98-16.png",
+                             "zendra98-22.png",
+                             "zendra98-24.png",
+                             "zendra98.png",
+                             "zendra98-48.png",
+                             "zendra98-64.png",
+                             "zendra98-128.png"})
         icon.addPixmap(picture(name));
     setWindowIcon(icon);
 
