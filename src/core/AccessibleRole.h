@@ -8,7 +8,7 @@ class QWidget;
 /// that acts when clicked is a button, the board itself a window. A button's "Press" action is a left click.
 namespace AccessibleRole
 {
-/// Set before anything else of the widget, so that the first question of a screen reader, which may come while
-/// the widget is being built, already finds the role; it may be changed later.
+/// First in the widget's constructor (PictureControl sets Graphic there), so that a screen reader, which may ask
+/// while the widget is being built, already meets this interface; the role itself may change later.
 void set(QWidget& widget, QAccessible::Role role);
 } // namespace AccessibleRole

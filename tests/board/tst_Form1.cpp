@@ -13,7 +13,6 @@
 
 #include "BoardFixture.h"
 #include "FileSizeLimit.h"
-#include "core/ShippedPicture.h"
 #include "email/MailIndicator.h"
 #include "notes/NoteSlots.h"
 
@@ -45,11 +44,7 @@ private Q_SLOTS:
     void mouseOnAControlDoesOnlyWhatTheControlDoes();
     void cornersDockOnThePrimaryScreen();
     void boardStoredOnNoScreenComesUpOnThePrimary();
-    void screenReaderReadsEveryControl_data();
-    void screenReaderReadsEveryControl();
     void screenReaderPressClicksTheControl();
-    void picturesFollowTheScreenDensity_data();
-    void picturesFollowTheScreenDensity();
 };
 
 void tst_Form1::startWithoutAnyFile()
@@ -303,44 +298,6 @@ void tst_Form1::boardStoredOnNoScreenComesUpOnThePrimary()
     board.load();
     QCOMPARE(board.form->pos(), QPoint(1100, 100));
 }
-void tst_Form1::screenReaderReadsEveryControl_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QAccessible::Role>("role");
-    QTest::addColumn<QString>("name");
-    const auto row = [](const char* control, QAccessible::Role role, const char* name) {
-        QTest::addRow("%s", control) << QString::fromLatin1(control) << role << QString::fromLatin1(name);
-    };
-    row("Form1", QAccessible::Window, "Zendra 98");
-    row("Image1", QAccessible::Button, "My Programs");
-    row("dialup", QAccessible::Button, "Dial Up Networking");
-    row("controlp", QAccessible::Button, "Control Panel");
-    row("picture4", QAccessible::Button, "Explorer");
-    row("cal", QAccessible::Button, "Calculator");
-    row("np", QAccessible::Button, "Notepad");
-    row("up", QAccessible::Button, "Volume up");
-    row("down", QAccessible::Button, "Volume down");
-    row("note3", QAccessible::Button, "Note 3");
-    row("emailpic", QAccessible::Button, "New mail");
-    row("Image2", QAccessible::Button, "Icon strip arrow");
-    row("Picture1", QAccessible::Graphic, "Background picture");
-}
-
-void tst_Form1::screenReaderReadsEveryControl()
-{
-    QFETCH(QString, control);
-    QFETCH(QAccessible::Role, role);
-    QFETCH(QString, name);
-    Board board;
-    board.load();
-    auto* widget = control == u"Form1" ? board.form.get() : board.form->findChild<QWidget*>(control);
-    QVERIFY(widget);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    QVERIFY(accessible);
-    QCOMPARE(accessible->role(), role);
-    QCOMPARE(accessible->text(QAccessible::Name), name);
-}
-
 void tst_Form1::screenReaderPressClicksTheControl()
 {
     Board board;
@@ -365,33 +322,6 @@ void tst_Form1::screenReaderPressClicksTheControl()
     // The note's first line is what a screen reader reads after its name.
     QCOMPARE(QAccessible::queryAccessibleInterface(board.icon("note3"))->text(QAccessible::Description),
              QStringLiteral("Buy milk"));
-}
-
-void tst_Form1::picturesFollowTheScreenDensity_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<QSize>("pixels");
-    QTest::addColumn<qreal>("pictureRatio");
-    QTest::newRow("one device pixel a pixel: the plain drawing")
-        << QStringLiteral("calculator.png") << 1.0 << QSize(16, 12) << 1.0;
-    QTest::newRow("two: the drawing at twice the size")
-        << QStringLiteral("calculator.png") << 2.0 << QSize(32, 24) << 2.0;
-    QTest::newRow("one and a half: the doubled drawing, scaled down")
-        << QStringLiteral("up.png") << 1.5 << QSize(36, 44) << 2.0;
-    QTest::newRow("a picture drawn once stays as it is")
-        << QStringLiteral("splash.png") << 2.0 << QSize(360, 200) << 1.0;
-}
-
-void tst_Form1::picturesFollowTheScreenDensity()
-{
-    QFETCH(QString, file);
-    QFETCH(qreal, ratio);
-    QFETCH(QSize, pixels);
-    QFETCH(qreal, pictureRatio);
-    const QPixmap picture = ShippedPicture::load(QStringLiteral(PICTURES_DIR "/") + file, ratio);
-    QCOMPARE(picture.size(), pixels);
-    QCOMPARE(picture.devicePixelRatio(), pictureRatio);
 }
 
 QTEST_MAIN(tst_Form1)
