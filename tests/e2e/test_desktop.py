@@ -8,6 +8,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi  # noqa: E402
+import dbus  # noqa: E402
 from test_board import active_window, board_menu, tray_icon, wait_exit  # noqa: E402
 from xsession import SessionBus, StagedProgram, run_cases, size, wait_for  # noqa: E402
 
@@ -43,7 +44,6 @@ class Watcher:
 
 
 def test_status_notifier_item_activates_and_opens_the_board_menu(session, stage):
-    import dbus
     files = {"options.dat": tray_always(stage), "position.dat": b"0,3000,3000\r\n"}
     with SessionBus(session) as bus, StagedProgram(session, stage, files) as program:
         watcher = Watcher(session)
