@@ -20,7 +20,8 @@
 #   up.png, down.png     18x22   volume buttons
 #   arrow-left.png        7x23   icon strip arrow while the strip is parked at the right
 #   arrow-right.png       7x23   icon strip arrow while the strip is open
-#   zendra98.png         32x32   program and tray icon, with zendra98-16/-22/-48.png
+#   NAME@2x.png                  the launch icons, volume buttons and arrows at twice the size
+#   zendra98.png         32x32   program and tray icon, with zendra98-16/-22/-24/-48/-64/-128.png
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -326,6 +327,13 @@ wgggggk
 kkkkkkk
 ROWS
 
+# The board's pictures for a screen of two device pixels to a logical one (scale 2): each drawing
+# doubled with Scale2x, which keeps every edge hard and rounds the steps of a diagonal, where a
+# plain resize would blur them or leave blocks. The program takes NAME@2x.png at scale 2.
+for name in myprograms dialup controlp explorer calculator notepad up down arrow-left arrow-right; do
+    convert "$out/$name.png" -define magnify:method=scale2x -magnify "${png_opts[@]}" "PNG32:$out/$name@2x.png"
+done
+
 # ---------------------------------------------------------------------------------------------
 # Program and tray icon: the board, seen from the front, with a Z across it and three launch
 # icons along its lower edge. The two small sizes are drawn pixel by pixel, the larger ones
@@ -425,7 +433,11 @@ draw_board_icon() {
 }
 
 draw_board_icon 32 "$out/zendra98.png"
-draw_board_icon 48 "$out/zendra98-48.png"
+# Panels ask for the tray icon at their own height (16 to 64 pixels, doubled at scale 2): each size
+# is drawn, so that none is a blurred copy of another.
+for size in 24 48 64 128; do
+    draw_board_icon "$size" "$out/zendra98-$size.png"
+done
 
 # ---------------------------------------------------------------------------------------------
 # Splash window background, 360x200. The program lays its own things over it: the animation at

@@ -17,11 +17,13 @@ elif [ "${1:-}" != "--run-only" ]; then
     # The end-to-end tests: a virtual display, window manager, tray host and X tools; the cursor theme and the
     # X libraries they read the pointer's cursor name with; a POP3 server, test media, a sound server with a null
     # sink for the player and a PDF reader for printed notes. Then the sanitizer and fuzzer runtimes, the formatter
-    # and git, which lists the files to format. The keyring and notification tests start a D-Bus session bus of
-    # their own with a GNOME Keyring on it, and cross-check with secret-tool.
+    # and git, which lists the files to format. The keyring, notification and desktop tests start a D-Bus session
+    # bus of their own with a GNOME Keyring, a tray watcher and a screen reader's view on it (secret-tool, D-Bus's
+    # Python binding and AT-SPI).
     packages+=(xvfb xauth x11-utils xdotool openbox imagemagick trayer adwaita-icon-theme libx11-6 libxfixes3
                dovecot-pop3d openssl sox pulseaudio poppler-utils python3 clang libclang-rt-14-dev clang-format git
-               dbus-daemon gnome-keyring libsecret-tools)
+               dbus-daemon gnome-keyring libsecret-tools python3-dbus python3-gi at-spi2-core python3-pyatspi
+               gir1.2-atspi-2.0)
     # The package test, and the desktop's validators for the desktop entry and the AppStream description.
     packages+=("${packaging[@]}" desktop-file-utils appstream)
 fi

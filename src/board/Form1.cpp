@@ -1,13 +1,16 @@
 #include "board/Form1.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
 #include "board/PositionFile.h"
+#include "core/AccessibleRole.h"
 #include "core/PictureControl.h"
+#include "core/ShippedPicture.h"
 #include "core/Twips.h"
 #include "email/MailController.h"
 #include "info/InfoWindows.h"
@@ -55,15 +58,26 @@ Form1::Form1(Platform& platform, const DataDir& dataDir, QWidget* parent)
     , m_platform(platform)
     , m_dataDir(dataDir)
 {
+    AccessibleRole::set(*this, QAccessible::Window);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zendra 98"));
+    setAccessibleName(QStringLiteral("Zendra 98"));
+    // The board takes the focus, so that the Menu key and Shift+F10 reach it.
+    setFocusPolicy(Qt::StrongFocus);
     setFixedSize(Twips::sizeToPixels(BoardGeometry::kWidthTwips, BoardGeometry::kHeightTwips));
     setMouseTracking(true);
     setAutoFillBackground(true);
     setBoardColour(Qt::black);
 
+    // Every size is drawn: a panel or a task bar picks the one that fits and never blurs a smaller one up.
     QIcon icon;
-    for (const char* name : {"zendra98-16.png", "zendra98-22.png", "zendra98.png", "zendra98-48.png"})
+    for (const char* name : {"zendra98-16.png",
+                             "zendra98-22.png",
+                             "zendra98-24.png",
+                             "zendra98.png",
+                             "zendra98-48.png",
+                             "zendra98-64.png",
+                             "zendra98-128.png"})
         icon.addPixmap(picture(name));
     setWindowIcon(icon);
 
@@ -79,13 +93,16 @@ Form1::~Form1()
 
 QPixmap Form1::picture(const char* name) const
 {
-    return QPixmap(m_dataDir.shippedFile(QStringLiteral("pictures/") + QString::fromLatin1(name)));
+    return ShippedPicture::load(m_dataDir.shippedFile(QStringLiteral("pictures/") + QString::fromLatin1(name)),
+                                devicePixelRatioF());
 }
 
 void Form1::buildControls()
 {
     // Built first, so that every control lies above the background picture.
     Picture1 = new PictureControl(QStringLiteral("Picture1"), this);
+    Picture1->setAccessibleName(QStringLiteral("Background picture"));
+    AccessibleRole::set(*Picture1, QAccessible::Graphic);
     Picture1->hide();
     connect(Picture1, &PictureControl::pressed, this, [this](Qt::MouseButton button, QPointF, QPoint global) {
         Picture1_MouseDown(button, global);
@@ -103,8 +120,14 @@ void Form1::buildControls()
 
     m_launch = std::make_unique<LaunchIcons>(m_platform, m_dataDir, *this);
 
-    const auto volumeButton = [this](const char* name, const char* pictureName, double top, void (Form1::*click)()) {
+    const auto volumeButton = [this](const char* name,
+                                     const QString& accessibleName,
+                                     const char* pictureName,
+                                     double top,
+                                     void (Form1::*click)()) {
         auto* button = new PictureControl(QString::fromLatin1(name), this);
+        button->setAccessibleName(accessibleName);
+        AccessibleRole::set(*button, QAccessible::Button);
         button->setPixmap(picture(pictureName));
         button->setGeometry(Twips::rectToPixels(kVolumeLeft, top, kVolumeWidth, kVolumeHeight));
         connect(button, &PictureControl::clicked, this, [this, click](Qt::MouseButton pressed) {
@@ -113,8 +136,8 @@ void Form1::buildControls()
         });
         return button;
     };
-    up = volumeButton("up", "up.png", kUpTop, &Form1::up_Click);
-    down = volumeButton("down", "down.png", kDownTop, &Form1::down_Click);
+    up = volumeButton("up", QStringLiteral("Volume up"), "up.png", kUpTop, &Form1::up_Click);
+    down = volumeButton("down", QStringLiteral("Volume down"), "down.png", kDownTop, &Form1::down_Click);
 
     m_mail = std::make_unique<MailController>(m_platform, m_dataDir, *this);
     // Last, so that the open scratch pad lies above the volume buttons it overlaps.
@@ -369,6 +392,18 @@ void Form1::mouseDoubleClickEvent(QMouseEvent* event)
     mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
         Form_DblClick();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    // The keyboard's way to the board menu, as on every desktop: the Menu key, or Shift+F10.
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (!menuKey && !shiftF10) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    openBoardMenu(mapToGlobal(rect().center()));
 }
 
 void Form1::paintEvent(QPaintEvent* event)

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 
+#include "core/AccessibleRole.h"
 #include "core/Twips.h"
 
 namespace
@@ -17,8 +18,18 @@ QPointF twipsOf(const QMouseEvent* event)
 PictureControl::PictureControl(const QString& objectName, QWidget* parent)
     : QLabel(parent)
 {
+    AccessibleRole::set(*this, QAccessible::Graphic);
     setObjectName(objectName);
     setMouseTracking(true);
+}
+
+void PictureControl::click()
+{
+    const QPointF middle = QRectF(rect()).center();
+    const QPointF twips(Twips::fromPixels(middle.x()), Twips::fromPixels(middle.y()));
+    Q_EMIT pressed(Qt::LeftButton, twips, mapToGlobal(middle.toPoint()));
+    Q_EMIT released(Qt::LeftButton, twips);
+    Q_EMIT clicked(Qt::LeftButton);
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event)

@@ -13,6 +13,9 @@ class PictureControl final : public QLabel
 public:
     explicit PictureControl(const QString& objectName, QWidget* parent);
 
+    /// A left click in the control's middle, as a screen reader's "Press" gives it: press, release and click.
+    void click();
+
 Q_SIGNALS:
     /// A press; also the second press of a double click, which arrives as a double click as well. `global` is
     /// the pointer's place on the screen, for a popup menu.

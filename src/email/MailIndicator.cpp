@@ -5,6 +5,7 @@
 #include <QMovie>
 #include <QWidget>
 
+#include "core/AccessibleRole.h"
 #include "core/BoardSurface.h"
 #include "core/PictureControl.h"
 #include "core/Twips.h"
@@ -31,6 +32,9 @@ MailIndicator::MailIndicator(Platform& platform, const DataDir& dataDir, BoardSu
     , m_dataDir(dataDir)
 {
     emailpic = new PictureControl(QStringLiteral("emailpic"), &board.surfaceWidget());
+    emailpic->setAccessibleName(QStringLiteral("New mail"));
+    emailpic->setAccessibleDescription(kTooltip);
+    AccessibleRole::set(*emailpic, QAccessible::Button);
     emailpic->setGeometry(Twips::rectToPixels(kLeft, kTop, kWidth, kHeight));
     emailpic->setAutoFillBackground(true);
     QPalette black = emailpic->palette();
@@ -41,6 +45,7 @@ MailIndicator::MailIndicator(Platform& platform, const DataDir& dataDir, BoardSu
     // The animation and the frame let the mouse through to the box, which is the clickable area.
     emailgif = new QLabel(emailpic);
     emailgif->setObjectName(QStringLiteral("emailgif"));
+    emailgif->setAccessibleName(QStringLiteral("New mail animation"));
     emailgif->setToolTip(kTooltip);
     emailgif->resize(Twips::sizeToPixels(kPictureSize, kPictureSize));
     Shape1 = new QFrame(emailpic);

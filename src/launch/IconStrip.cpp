@@ -3,7 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/AccessibleRole.h"
 #include "core/PictureControl.h"
+#include "core/ShippedPicture.h"
 #include "core/Twips.h"
 
 namespace
@@ -24,6 +26,7 @@ IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
     : QFrame(board)
 {
     setObjectName(QStringLiteral("picIcons"));
+    setAccessibleName(QStringLiteral("Icon strip"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -34,7 +37,7 @@ IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
     const auto hiddenPicture = [&](const char* name, const char* file) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
-        label->setPixmap(QPixmap(picturesDir + QString::fromLatin1(file)));
+        label->setPixmap(ShippedPicture::load(picturesDir + QString::fromLatin1(file), board->devicePixelRatioF()));
         label->hide();
         return label;
     };
@@ -42,6 +45,8 @@ IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
     Image4 = hiddenPicture("Image4", "arrow-right.png");
 
     Image2 = new PictureControl(QStringLiteral("Image2"), this);
+    Image2->setAccessibleName(QStringLiteral("Icon strip arrow"));
+    AccessibleRole::set(*Image2, QAccessible::Button);
     Image2->setPixmap(Image3->pixmap());
     Image2->setGeometry(Twips::rectToPixels(kArrowLeft, kArrowTop, kArrowWidth, kArrowHeight));
     connect(Image2, &PictureControl::clicked, this, [this](Qt::MouseButton button) {
@@ -55,6 +60,7 @@ IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
     for (int i = 0; i < kButtonCount; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("stripButton%1").arg(i + 1));
+        button->setAccessibleName(QStringLiteral("Empty button %1").arg(i + 1));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(Twips::rectToPixels(first + i * (width + kButtonGap), kArrowTop, width, kArrowHeight));
     }

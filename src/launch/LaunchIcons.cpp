@@ -3,8 +3,10 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "core/AccessibleRole.h"
 #include "core/BoardSurface.h"
 #include "core/PictureControl.h"
+#include "core/ShippedPicture.h"
 #include "core/Twips.h"
 #include "launch/IconStrip.h"
 #include "launch/LaunchIconTable.h"
@@ -21,7 +23,10 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
     for (const LaunchIconInfo& info : LaunchIconTable::all()) {
         auto* icon = new PictureControl(QString::fromLatin1(info.objectName), &surface);
         icon->setToolTip(QString::fromLatin1(info.tooltip));
-        icon->setPixmap(QPixmap(pictures + QString::fromLatin1(info.picture)));
+        icon->setAccessibleName(QString::fromLatin1(info.tooltip));
+        AccessibleRole::set(*icon, QAccessible::Button);
+        icon->setPixmap(
+            ShippedPicture::load(pictures + QString::fromLatin1(info.picture), surface.devicePixelRatioF()));
         icon->setGeometry(Twips::rectToPixels(info.left, info.top, info.width, info.height));
         icon->hide();
         const LaunchIconId id = info.id;

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "core/AccessibleRole.h"
 #include "core/BoardSurface.h"
 #include "core/PictureControl.h"
 #include "core/Twips.h"
@@ -37,6 +38,7 @@ NoteSlots::NoteSlots(Platform& platform, const DataDir& dataDir, BoardSurface& b
     for (int slot = 1; slot <= kNoteSlotCount; ++slot) {
         auto* icon = new PictureControl(QStringLiteral("note%1").arg(slot), &surface);
         icon->setAccessibleName(QStringLiteral("Note %1").arg(slot));
+        AccessibleRole::set(*icon, QAccessible::Button);
         icon->setPixmap(picture3);
         icon->setGeometry(Twips::rectToPixels(kIconLeft[indexOf(slot)], kIconTop, kIconWidth, kIconHeight));
         icon->hide();

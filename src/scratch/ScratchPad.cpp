@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "core/AccessibleRole.h"
 #include "core/BoardSurface.h"
 #include "core/PictureControl.h"
 #include "core/Twips.h"
@@ -47,6 +48,7 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
 
     soption2 = new PictureControl(QStringLiteral("soption2"), soption1);
     soption2->setAccessibleName(QStringLiteral("Scratch Pad options"));
+    AccessibleRole::set(*soption2, QAccessible::Button);
     soption2->setGeometry(Twips::rectToPixels(30, 60, 105, 60));
     soption2->setAutoFillBackground(true);
     QPalette button = soption2->palette();
@@ -59,6 +61,7 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     sclose = new PictureControl(QStringLiteral("sclose"), soption1);
     sclose->setText(QStringLiteral("x"));
     sclose->setAccessibleName(QStringLiteral("Close the Scratch Pad"));
+    AccessibleRole::set(*sclose, QAccessible::Button);
     QFont bold(QStringLiteral("MS Sans Serif"));
     bold.setStyleHint(QFont::SansSerif);
     bold.setPointSizeF(8.25);

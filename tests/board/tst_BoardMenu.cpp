@@ -59,6 +59,8 @@ private Q_SLOTS:
     void titlesShowLiterallyAndFit();
     void trayClicksReachTheBoard();
     void linksOpenTheirTargets();
+    void keysOpenTheBoardMenuFromTheFocusedBoard_data();
+    void keysOpenTheBoardMenuFromTheFocusedBoard();
 };
 
 void tst_BoardMenu::boardMenuHoldsEveryItemInOrder()
@@ -179,6 +181,39 @@ void tst_BoardMenu::linksOpenTheirTargets()
         QUrl(QStringLiteral("https://www.tovane.example/zendra/updates/1.50.html")),
     };
     QCOMPARE(board.fakes.shell.opened, expected);
+}
+
+void tst_BoardMenu::keysOpenTheBoardMenuFromTheFocusedBoard_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("the Menu key") << Qt::Key_Menu << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Shift+F10") << Qt::Key_F10 << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
+    QTest::newRow("F10 alone") << Qt::Key_F10 << Qt::KeyboardModifiers() << false;
+    QTest::newRow("Ctrl+Shift+F10") << Qt::Key_F10 << (Qt::ShiftModifier | Qt::ControlModifier) << false;
+    QTest::newRow("Shift+F9") << Qt::Key_F9 << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+}
+
+void tst_BoardMenu::keysOpenTheBoardMenuFromTheFocusedBoard()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, opens);
+    Board board;
+    board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Key")));
+    board.load();
+    QVERIFY(QTest::qWaitForWindowActive(board.form.get()));
+    QCOMPARE(QApplication::focusWidget(), board.form.get());
+    // Sent to the window, the key reaches whichever widget has the focus.
+    QTest::keyClick(board.form->windowHandle(), key, modifiers);
+    QCOMPARE(board.form->boardMenu()->isVisible(), opens);
+    QCOMPARE(board.form->drag().suppressed(), opens);
+    if (opens) {
+        QCOMPARE(captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"))),
+                 titles(QStringLiteral("Key")));
+        QVERIFY(board.form->geometry().contains(board.form->boardMenu()->pos()));
+    }
 }
 
 QTEST_MAIN(tst_BoardMenu)

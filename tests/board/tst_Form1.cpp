@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "FileSizeLimit.h"
 #include "email/MailController.h"
 #include "email/MailIndicator.h"
+#include "notes/NoteSlots.h"
 
 using TrayCalls = QList<FakeTray::Call>;
 
@@ -43,6 +45,7 @@ private Q_SLOTS:
     void mouseOnAControlDoesOnlyWhatTheControlDoes();
     void cornersDockOnThePrimaryScreen();
     void boardStoredOnNoScreenComesUpOnThePrimary();
+    void screenReaderPressClicksTheControl();
 };
 
 void tst_Form1::startWithoutAnyFile()
@@ -296,5 +299,31 @@ void tst_Form1::boardStoredOnNoScreenComesUpOnThePrimary()
     board.load();
     QCOMPARE(board.form->pos(), QPoint(1100, 100));
 }
+void tst_Form1::screenReaderPressClicksTheControl()
+{
+    Board board;
+    board.dir.write(QStringLiteral("3.zrn"), "\"Buy milk\r\nCall Bob\"\r\n");
+    board.load();
+    const auto press = [&](const char* control) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(board.icon(control));
+        QVERIFY(accessible && accessible->actionInterface());
+        QVERIFY(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    // A right-button drag of an icon leaves the drag flag set; a press still starts the program, as a click does.
+    sendMouse(board.icon("np"), QEvent::MouseButtonPress, {2, 2}, Qt::RightButton, Qt::RightButton);
+    sendMouse(board.icon("np"), QEvent::MouseButtonRelease, {2, 2}, Qt::RightButton, Qt::NoButton);
+    press("cal");
+    QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("calc.exe")});
+    board.fakes.volume.level = 0;
+    press("up");
+    QCOMPARE(board.fakes.volume.level, (4095U << 16) | 4095U);
+    press("note3");
+    QVERIFY(board.form->notes().isHighlighted(3));
+    // The note's first line is what a screen reader reads after its name.
+    QCOMPARE(QAccessible::queryAccessibleInterface(board.icon("note3"))->text(QAccessible::Description),
+             QStringLiteral("Buy milk"));
+}
+
 QTEST_MAIN(tst_Form1)
 #include "tst_Form1.moc"

@@ -59,7 +59,7 @@ class XSession:
         self.log = tempfile.TemporaryFile(dir=self.dir)
         # Nothing of the session lands in a fixed place that another run beside this one would share.
         self.env = dict(os.environ, XDG_RUNTIME_DIR=self.dir)
-        for key in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
+        for key in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
             self.env.pop(key, None)
 
     def __enter__(self):
@@ -135,6 +135,35 @@ class XSession:
     def cursor(self):
         """The name of the cursor the pointer shows now, as the theme calls it ("left_ptr" is the arrow)."""
         return (self.xfixes.XFixesGetCursorImage(self.display).contents.name or b"").decode()
+
+
+class SessionBus:
+    """A private D-Bus session bus for one case, so that a tray watcher or an accessibility bus of another run
+    never meets this one. Its address goes into the session's environment while it runs."""
+
+    def __init__(self, session):
+        self.session = session
+
+    def __enter__(self):
+        self.proc = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                     env=self.session.env, stdout=subprocess.PIPE, stderr=self.session.log, text=True)
+        ready = select.select([self.proc.stdout], [], [], 10)[0]
+        self.address = self.proc.stdout.readline().strip() if ready else ""
+        if not self.address:
+            self.proc.kill()
+            raise AssertionError(f"dbus-daemon did not start: {text(self.session.log)}")
+        self.session.env["DBUS_SESSION_BUS_ADDRESS"] = self.address
+        return self
+
+    def __exit__(self, *exc):
+        self.session.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        self.proc.terminate()
+        try:
+            self.proc.wait(5)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+        self.proc.stdout.close()
 
 
 class StagedProgram:

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+/// The pictures shipped in the pictures folder, at the screen's density.
+namespace ShippedPicture
+{
+/// `path` names the picture drawn at one device pixel to a logical one ("up.png"). On a denser screen
+/// (`devicePixelRatio` above 1) its drawing at twice the size, "up@2x.png", is taken where it exists, so the
+/// picture keeps the same logical size and stays sharp; else the plain one, scaled by the window system.
+QPixmap load(const QString& path, qreal devicePixelRatio);
+} // namespace ShippedPicture

@@ -1,0 +1,172 @@
+"""End-to-end tests of the board on today's desktops: the tray icon in a StatusNotifierItem panel, the board read by
+a screen reader over AT-SPI, and the board at scale 2."""
+
+import os
+import select
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import atspi  # noqa: E402
+import dbus  # noqa: E402
+from test_board import active_window, board_menu, tray_icon, wait_exit  # noqa: E402
+from xsession import SessionBus, StagedProgram, run_cases, size, wait_for  # noqa: E402
+
+ITEM = "org.kde.StatusNotifierItem"
+
+
+def tray_always(stage):
+    with open(os.path.join(stage, "options.dat"), "rb") as f:
+        options = f.read()
+    return options[:options.rindex(b",")] + b",1\r\n"
+
+
+class Watcher:
+    """The test's StatusNotifierWatcher, in a process of its own on the private bus."""
+
+    def __init__(self, session):
+        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "sni_watcher.py")
+        self.proc = subprocess.Popen([sys.executable, script], env=session.env, stdout=subprocess.PIPE,
+                                     stderr=session.log, text=True)
+        assert self.line() == "ready", "the watcher did not start"
+
+    def line(self, seconds=10):
+        return self.proc.stdout.readline().strip() if select.select([self.proc.stdout], [], [], seconds)[0] else ""
+
+    def item(self):
+        """The bus name of the first item that registers."""
+        return wait_for(self.line, 1, "no item registered with the watcher")
+
+    def close(self):
+        self.proc.kill()
+        self.proc.wait()
+        self.proc.stdout.close()
+
+
+def test_status_notifier_item_activates_and_opens_the_board_menu(session, stage):
+    files = {"options.dat": tray_always(stage), "position.dat": b"0,3000,3000\r\n"}
+    with SessionBus(session) as bus, StagedProgram(session, stage, files) as program:
+        watcher = Watcher(session)
+        try:
+            proc = program.start()
+            board = program.board(proc)
+            name = watcher.item()
+            connection = dbus.bus.BusConnection(bus.address)
+            item = connection.get_object(name, "/StatusNotifierItem")
+            props = item.GetAll(ITEM, dbus_interface=dbus.PROPERTIES_IFACE)
+            assert "Zendra 98" in str(props["ToolTip"]), props["ToolTip"]
+            sizes = {(int(width), int(height)) for width, height, _ in props["IconPixmap"]}
+            assert {(16, 16), (22, 22), (24, 24), (32, 32), (48, 48), (64, 64)} <= sizes, sizes
+            # The XEmbed tray host beside it gets no icon: the panel that speaks StatusNotifierItem has it.
+            assert tray_icon(session) is None, "the icon is in the XEmbed tray as well"
+
+            # A right click in the panel: the board menu at the pointer.
+            session.xdotool("mousemove", 700, 600)
+            before = session.visible()
+            item.ContextMenu(700, 600, dbus_interface=ITEM)
+            wait_for(lambda: session.menus(session.visible() - before), 5, "ContextMenu opened no board menu")
+            session.xdotool("key", "Escape")
+            wait_for(lambda: not session.menus(session.visible() - before), 5, "the menu stayed open")
+
+            # A left click in the panel brings the board back with the focus.
+            other = subprocess.Popen(["xmessage", "-geometry", "+600+50", "another window"], env=session.env,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                wait_for(lambda: active_window(session) not in (0, board), 5, "the other window took no focus")
+                item.Activate(10, 10, dbus_interface=ITEM)
+                wait_for(lambda: active_window(session) == board, 5, "Activate did not bring the board back")
+            finally:
+                other.kill()
+                other.wait()
+            board_menu(session, board, "x")
+            wait_exit(proc)
+        finally:
+            watcher.close()
+
+
+def test_a_screen_reader_reads_every_control_and_the_keyboard_opens_the_menu(session, stage):
+    files = {"position.dat": b"0,3000,3000\r\n", "2.zrn": b'"Buy milk\r\nCall Bob"\r\n'}
+    with SessionBus(session), StagedProgram(session, stage, files) as program:
+        # A calculator of our own comes first on PATH and tells when it starts.
+        marker = os.path.join(program.dir, "calculator started")
+        program.write("bin/gnome-calculator", f"#!/bin/sh\ntouch '{marker}'\n".encode(), 0o755)
+        proc = program.start(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                             PATH=os.path.join(program.folder, "bin") + os.pathsep + os.environ["PATH"])
+        board = program.board(proc)
+
+        def board_controls():
+            found, inside = [], False
+            for item in atspi.accessibles(session.env, proc.pid):
+                if item.depth == 1:
+                    inside = (item.role, item.name) == ("frame", "Zendra 98")
+                elif inside:
+                    found.append(item)
+            return found if any(item.name == "Volume up" for item in found) else None
+        controls = wait_for(board_controls, 20, "the board's controls did not reach the accessibility bus")
+        showing = {(item.role, item.name) for item in controls if item.showing}
+        expected = {("push button", name) for name in ("My Programs", "Dial Up Networking", "Control Panel",
+                                                       "Explorer", "Calculator", "Notepad", "Volume up",
+                                                       "Volume down", "Note 2", "Icon strip arrow")}
+        assert expected <= showing, expected - showing
+        assert ("Note 2", "Buy milk") in {(item.name, item.description) for item in controls}, controls
+        assert ("push button", "New mail") in {(item.role, item.name) for item in controls}, controls
+        nameless = [item for item in controls if item.showing and not item.name]
+        assert not nameless, f"controls without a name: {nameless}"
+
+        # A screen reader's "Press" on the Calculator icon starts the calculator, as a click does.
+        assert atspi.press(session.env, proc.pid, "Calculator"), "the Calculator icon cannot be pressed"
+        wait_for(lambda: os.path.exists(marker), 5, "Press on the Calculator icon started no calculator")
+
+        # The board takes the focus with a click on a bare spot, and then opens its menu from the keyboard.
+        place = session.geometry(board)
+        session.xdotool("mousemove", place["x"] + 80, place["y"] + 20, "click", 1)
+        wait_for(lambda: active_window(session) == board, 5, "the board took no focus")
+        for keys in ("shift+F10", "Menu"):
+            before = session.visible()
+            session.xdotool("key", keys)
+            wait_for(lambda: session.menus(session.visible() - before), 5, f"{keys} opened no board menu")
+            session.xdotool("key", "Escape")
+            wait_for(lambda: not session.menus(session.visible() - before), 5, "the menu stayed open")
+        # And "E&xit" by the keyboard alone.
+        session.xdotool("key", "shift+F10")
+        wait_for(lambda: session.menus(session.visible() - before), 5, "shift+F10 opened no board menu")
+        session.xdotool("key", "x")
+        wait_exit(proc)
+
+
+def test_at_scale_2_the_board_is_twice_as_big_sharp_and_stores_the_same_twips(session, stage):
+    icons = b"1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1440,1710\r\n1440,2055\r\n"
+    with StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n", "icons.dat": icons}) as program:
+        proc = program.start(QT_SCALE_FACTOR="2")
+
+        def board():
+            windows = session.windows("Zendra 98", proc.pid).items()
+            return next((window for window, geometry in windows if size(geometry) == (320, 240)), None)
+        window = wait_for(board, 10, lambda: f"no 320x240 board: {session.windows('Zendra 98', proc.pid)}")
+        assert session.geometry(window) == {"x": 400, "y": 400, "width": 320, "height": 240}
+
+        def screen(x, y, width, height):
+            return run_bytes("import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8", "rgb:-",
+                             env=session.env)
+        # The calculator icon, 16 x 12 at (114, 96), shows its drawing at twice the size pixel for pixel over the
+        # board's colour, read at a bare spot.
+        colour = screen(400 + 2 * 80, 400 + 2 * 20, 1, 1).hex()
+        drawing = run_bytes("convert", os.path.join(program.folder, "pictures", "calculator@2x.png"),
+                            "-background", f"#{colour}", "-flatten", "-depth", "8", "rgb:-", env=session.env)
+        wait_for(lambda: screen(400 + 228, 400 + 192, 32, 24) == drawing, 5,
+                 "the calculator icon at scale 2 is not its drawing at twice the size")
+
+        # Docked to the bottom right of the 512 x 384 logical screen, then Exit: the place in logical twips.
+        board_menu(session, window, "o", "Down Down Return")
+        wait_for(lambda: session.geometry(window)["x"] == 1024 - 320, 5, "the board did not dock")
+        board_menu(session, window, "x")
+        wait_exit(proc)
+        assert program.read("position.dat") == b"0,5280,3520\r\n", program.read("position.dat")
+
+
+def run_bytes(*args, env):
+    return subprocess.run([str(arg) for arg in args], env=env, capture_output=True).stdout
+
+
+if __name__ == "__main__":
+    sys.exit(run_cases(globals(), sys.argv[1]))
