@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "board/PositionFile.h"
+#include "board/VolumeButtons.h"
 #include "core/AccessibleRole.h"
 #include "core/PictureControl.h"
 #include "core/ShippedPicture.h"
@@ -22,7 +23,6 @@
 #include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "platform/Tray.h"
-#include "platform/Volume.h"
 #include "scratch/ScratchFiles.h"
 #include "scratch/ScratchPad.h"
 #include "settings/ApplyOptions.h"
@@ -30,13 +30,6 @@
 
 namespace
 {
-// The volume buttons' places on the board, in twips.
-constexpr double kVolumeLeft = 2130;
-constexpr double kUpTop = 570;
-constexpr double kDownTop = 900;
-constexpr double kVolumeWidth = 270;
-constexpr double kVolumeHeight = 330;
-
 const QColor kBorderColour(0x80, 0x80, 0x80);
 
 QRectF toTwips(const QRect& pixels)
@@ -71,14 +64,8 @@ Form1::Form1(Platform& platform, const DataDir& dataDir, QWidget* parent)
 
     // Every size is drawn: a panel or a task bar picks the one that fits and never blurs a smaller one up.
     QIcon icon;
-    for (const char* name : {"zendra98-16.png",
-                             "zendra98-22.png",
-                             "zendra98-24.png",
-                             "zendra98.png",
-                             "zendra98-48.png",
-                             "zendra98-64.png",
-                             "zendra98-128.png"})
-        icon.addPixmap(picture(name));
+    for (const char* size : {"-16", "-22", "-24", "", "-48", "-64", "-128"})
+        icon.addPixmap(picture(QByteArray("zendra98").append(size).append(".png").constData()));
     setWindowIcon(icon);
 
     buildControls();
@@ -120,24 +107,8 @@ void Form1::buildControls()
 
     m_launch = std::make_unique<LaunchIcons>(m_platform, m_dataDir, *this);
 
-    const auto volumeButton = [this](const char* name,
-                                     const QString& accessibleName,
-                                     const char* pictureName,
-                                     double top,
-                                     void (Form1::*click)()) {
-        auto* button = new PictureControl(QString::fromLatin1(name), this);
-        button->setAccessibleName(accessibleName);
-        AccessibleRole::set(*button, QAccessible::Button);
-        button->setPixmap(picture(pictureName));
-        button->setGeometry(Twips::rectToPixels(kVolumeLeft, top, kVolumeWidth, kVolumeHeight));
-        connect(button, &PictureControl::clicked, this, [this, click](Qt::MouseButton pressed) {
-            if (pressed == Qt::LeftButton)
-                (this->*click)();
-        });
-        return button;
-    };
-    up = volumeButton("up", QStringLiteral("Volume up"), "up.png", kUpTop, &Form1::up_Click);
-    down = volumeButton("down", QStringLiteral("Volume down"), "down.png", kDownTop, &Form1::down_Click);
+    m_volume =
+        std::make_unique<VolumeButtons>(m_platform.volume, *this, [this](const char* name) { return picture(name); });
 
     m_mail = std::make_unique<MailController>(m_platform, m_dataDir, *this);
     // Last, so that the open scratch pad lies above the volume buttons it overlaps.
@@ -251,18 +222,6 @@ void Form1::dock(BoardGeometry::Corner corner)
     if (primary.isEmpty())
         return;
     moveToTwips(BoardGeometry::dockedPosition(corner, toTwips(primary), sizeTwips()));
-}
-
-void Form1::up_Click()
-{
-    if (const auto volume = m_platform.volume.volume())
-        m_platform.volume.setVolume(VolumeStep::apply(*volume, VolumeStep::kStep));
-}
-
-void Form1::down_Click()
-{
-    if (const auto volume = m_platform.volume.volume())
-        m_platform.volume.setVolume(VolumeStep::apply(*volume, -VolumeStep::kStep));
 }
 
 void Form1::setBoardColour(const QColor& colour)

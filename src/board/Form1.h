@@ -19,6 +19,7 @@ class LaunchIcons;
 class MailController;
 class NoteSlots;
 class ScratchPad;
+class VolumeButtons;
 class frmPref;
 class PictureControl;
 class QAction;
@@ -68,16 +69,11 @@ public:
     void mnuontop_Click();
     void mnuPref_Click();
     void dock(BoardGeometry::Corner corner);
-    void up_Click();
     /// "Net &Search": the net search window, loaded if needed.
     void mnunetsearch_Click();
-    void down_Click();
     /// Right-button press on the board or its background picture, or a right click on the tray icon: the board
     /// menu with the program titles fresh from options.dat.
     void openBoardMenu(const QPoint& globalPosition);
-    void YoconTray1_LeftClick();
-    void YoconTray1_LeftDoubleClick();
-    void YoconTray1_RightClick(const QPoint& globalPosition);
 
     /// Board place in twips (outer frame).
     QPointF positionTwips() const;
@@ -129,7 +125,6 @@ private:
     void buildControls();
     void buildMenus();
     void buildHelpMenu();
-    void openLink(const QUrl& target);
     void bringToFront();
     void applyOnTopFlag(float flag);
     void setOnTop(bool onTop);
@@ -149,8 +144,7 @@ private:
     QPoint m_placedPixels;
 
     PictureControl* Picture1 = nullptr;
-    PictureControl* up = nullptr;
-    PictureControl* down = nullptr;
+    std::unique_ptr<VolumeButtons> m_volume;
     std::unique_ptr<LaunchIcons> m_launch;
     std::unique_ptr<MailController> m_mail;
     std::unique_ptr<NoteSlots> m_notes;

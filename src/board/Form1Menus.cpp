@@ -96,18 +96,19 @@ void Form1::buildMenus()
     connect(addItem(mnuRight, "mnuExit", "E&xit"), &QAction::triggered, this, &Form1::mnuExit_Click);
 
     Tray& tray = m_platform.tray;
-    connect(&tray, &Tray::leftClicked, this, &Form1::YoconTray1_LeftClick);
-    connect(&tray, &Tray::leftDoubleClicked, this, &Form1::YoconTray1_LeftDoubleClick);
-    connect(&tray, &Tray::rightClicked, this, [this](int, QPoint globalPosition) {
-        YoconTray1_RightClick(globalPosition);
-    });
+    // A click or a double click on the tray icon brings the board to the front; a right click opens its menu.
+    connect(&tray, &Tray::leftClicked, this, &Form1::bringToFront);
+    connect(&tray, &Tray::leftDoubleClicked, this, &Form1::bringToFront);
+    connect(&tray, &Tray::rightClicked, this, [this](int, QPoint globalPosition) { openBoardMenu(globalPosition); });
 }
 
 void Form1::buildHelpMenu()
 {
     QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", "&Help");
     const auto link = [this, mnuhelp](const char* name, const char* caption, const QUrl& target) {
-        connect(addItem(mnuhelp, name, caption), &QAction::triggered, this, [this, target] { openLink(target); });
+        connect(addItem(mnuhelp, name, caption), &QAction::triggered, this, [this, target] {
+            m_platform.shell.open(target);
+        });
     };
     link("mnufeedback", "&Feedback", WebLinks::feedback());
     mnuhelp->addSeparator();
@@ -140,31 +141,11 @@ frmnetsearch* Form1::netSearch() const
     return m_netSearch;
 }
 
-void Form1::openLink(const QUrl& target)
-{
-    m_platform.shell.open(target);
-}
-
 void Form1::openBoardMenu(const QPoint& globalPosition)
 {
     suppressDrag();
     m_launch->refreshBoardMenu();
     popup(*mnuRight, globalPosition);
-}
-
-void Form1::YoconTray1_LeftClick()
-{
-    bringToFront();
-}
-
-void Form1::YoconTray1_LeftDoubleClick()
-{
-    bringToFront();
-}
-
-void Form1::YoconTray1_RightClick(const QPoint& globalPosition)
-{
-    openBoardMenu(globalPosition);
 }
 
 void Form1::mnuPref_Click()
