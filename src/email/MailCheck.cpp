@@ -129,8 +129,16 @@ void MailCheck::connectWith(const QString& password)
 
 void MailCheck::post(Event event)
 {
+    // Handled from the event loop, a slice at a time: a reply that brings a thousand headers at once then costs
+    // the board one slice, not the time of a thousand rows.
     m_events.push_back(std::move(event));
-    drain();
+    if (!m_drainScheduled) {
+        m_drainScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_drainScheduled = false;
+            drain();
+        });
+    }
 }
 
 void MailCheck::drain()
@@ -142,22 +150,35 @@ void MailCheck::drain()
     m_draining = true;
     QElapsedTimer slice;
     slice.start();
-    while (!m_events.empty() && m_running) {
-        if (slice.elapsed() >= kSliceMs) {
-            if (!m_drainScheduled) {
-                m_drainScheduled = true;
-                QTimer::singleShot(0, this, [this] {
-                    m_drainScheduled = false;
-                    drain();
-                });
-            }
-            break;
+    while (!m_events.empty() && m_running && slice.elapsed() < kSliceMs) {
+        // Rows that follow each other go into the list together.
+        std::vector<Pop3Headers> rows;
+        while (!m_events.empty() && std::holds_alternative<Row>(m_events.front()) && slice.elapsed() < kSliceMs) {
+            rows.push_back(std::get<Row>(m_events.front()).headers);
+            m_events.pop_front();
+        }
+        if (!rows.empty()) {
+            addRows(rows);
+            continue;
         }
         Event event = std::move(m_events.front());
         m_events.pop_front();
-        std::visit([this](const auto& happened) { handle(happened); }, event);
+        std::visit(
+            [this](const auto& happened) {
+                // Rows never come this way: the loop above takes them.
+                if constexpr (!std::is_same_v<std::decay_t<decltype(happened)>, Row>)
+                    handle(happened);
+            },
+            event);
     }
     m_draining = false;
+    if (!m_events.empty() && m_running && !m_drainScheduled) {
+        m_drainScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_drainScheduled = false;
+            drain();
+        });
+    }
 }
 
 void MailCheck::handle(const Opened& opened)
@@ -200,13 +221,17 @@ void MailCheck::connectFailed(const QString& text)
     finish();
 }
 
-void MailCheck::handle(const Row& row)
+void MailCheck::addRows(const std::vector<Pop3Headers>& rows)
 {
     frmEmail& window = m_mailList();
     window.setMessageCount(m_count);
-    window.list().addRow({row.headers.from, row.headers.subject, row.headers.date});
-    if (window.list().rowCount() == 2)
-        m_firstSubject = row.headers.subject;
+    if (window.list().rowCount() == 1)
+        m_firstSubject = rows.front().subject;
+    std::vector<MailListModel::Row> cells;
+    cells.reserve(rows.size());
+    for (const Pop3Headers& headers : rows)
+        cells.push_back({headers.from, headers.subject, headers.date});
+    window.list().addRows(cells);
     window.setLastChecked(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     if (!m_indicator.isShown())
         m_indicator.show();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <variant>
+#include <vector>
 
 #include <QObject>
 #include <QPointer>
@@ -86,7 +87,7 @@ private:
     void drain();
     void handle(const Opened& opened);
     void handle(const Failed& failed);
-    void handle(const Row& row);
+    void addRows(const std::vector<Pop3Headers>& rows);
     void handle(const MessageFailed& failed);
     void handle(const Retrieved&);
     void connectFailed(const QString& text);

@@ -1,26 +1,52 @@
 #include "email/MailListModel.h"
 
+namespace
+{
+constexpr QChar kSeparator(0x1F);
+} // namespace
+
+QString MailListModel::joined(const Row& row)
+{
+    // A separator inside a header text would shift the cells after it; it becomes a space.
+    QString text;
+    text.reserve(row[0].size() + row[1].size() + row[2].size() + 2);
+    for (size_t column = 0; column < row.size(); ++column) {
+        if (column > 0)
+            text += kSeparator;
+        text += QString(row[column]).replace(kSeparator, u' ');
+    }
+    return text;
+}
+
 void MailListModel::reset(const Row& heading)
 {
     beginResetModel();
     m_rows.clear();
-    m_rows.push_back(heading);
+    m_rows.push_back(joined(heading));
     endResetModel();
 }
 
 void MailListModel::clearCells()
 {
-    for (Row& row : m_rows)
-        row = {};
+    for (QString& row : m_rows)
+        row = QString(2, kSeparator);
     if (!m_rows.empty())
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
 }
 
 void MailListModel::addRow(const Row& row)
 {
+    addRows({row});
+}
+
+void MailListModel::addRows(const std::vector<Row>& rows)
+{
+    if (rows.empty())
+        return;
     const int at = rowCount();
-    beginInsertRows({}, at, at);
-    m_rows.push_back(row);
+    beginInsertRows({}, at, at + static_cast<int>(rows.size()) - 1);
+    for (const Row& row : rows)
+        m_rows.push_back(joined(row));
     endInsertRows();
 }
 
@@ -28,7 +54,12 @@ QString MailListModel::text(int row, int column) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= static_cast<int>(Row().size()))
         return {};
-    return m_rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    const QString& cells = m_rows[static_cast<size_t>(row)];
+    qsizetype start = 0;
+    for (int skipped = 0; skipped < column; ++skipped)
+        start = cells.indexOf(kSeparator, start) + 1;
+    const qsizetype end = cells.indexOf(kSeparator, start);
+    return cells.mid(start, end < 0 ? -1 : end - start);
 }
 
 int MailListModel::rowCount(const QModelIndex& parent) const

@@ -7,8 +7,8 @@
 #include <QString>
 
 /// The mail list's rows: a heading row, then From, Subject and Date of every listed message. A fourth column
-/// stays empty. The texts are kept once, as they came; the view asks for them, so ten thousand messages cost
-/// little more than their texts.
+/// stays empty. Each row's three texts are kept in one string, split when the view asks for a cell, so ten
+/// thousand messages cost little more than their texts.
 class MailListModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,6 +24,8 @@ public:
     /// Every cell empties; the rows stay.
     void clearCells();
     void addRow(const Row& row);
+    /// Several rows in one insertion, so that the view lays itself out once for all of them.
+    void addRows(const std::vector<Row>& rows);
 
     /// The cell's text; an empty text beyond the rows.
     QString text(int row, int column) const;
@@ -35,5 +37,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    std::vector<Row> m_rows;
+    static QString joined(const Row& row);
+
+    /// From, Subject and Date of a row, separated by the unit separator, which no header text holds.
+    std::vector<QString> m_rows;
 };

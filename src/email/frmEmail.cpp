@@ -117,13 +117,17 @@ void frmEmail::Form_Load()
 
 void frmEmail::setMessageCount(qint64 count)
 {
-    Frame1->setTitle(kFrameCaption + QStringLiteral(" - ") + QString::number(count) +
-                     QStringLiteral(" message(s) waiting"));
+    // Set again with every slice of rows: only a change costs a new layout of the frame.
+    const QString caption =
+        kFrameCaption + QStringLiteral(" - ") + QString::number(count) + QStringLiteral(" message(s) waiting");
+    if (caption != Frame1->title())
+        Frame1->setTitle(caption);
 }
 
 void frmEmail::setLastChecked(const QString& date)
 {
-    txtLast->setText(date);
+    if (date != txtLast->text())
+        txtLast->setText(date);
 }
 
 QString frmEmail::lastChecked() const
