@@ -1,6 +1,8 @@
 #include "email/MailController.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include "core/BoardSurface.h"
@@ -49,10 +51,21 @@ void MailController::loadPicture()
 void MailController::startUp(const EmailSettings& settings)
 {
     if (settings.automaticCheckConfigured()) {
-        loadMailList();
+        // The window and its timer load once the board has painted for the first time: the board shows as
+        // quickly as without mail, and the first check is still an interval away.
+        m_board.surfaceWidget().installEventFilter(this);
         mnudisableauto->setVisible(true);
     }
     mnccheckemail->setEnabled(!settings.checkingFlagIs(0));
+}
+
+bool MailController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched == &m_board.surfaceWidget()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { loadMailList(); });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MailController::mnccheckemail_Click()

@@ -51,6 +51,9 @@ public:
     /// The mail list window while it is loaded, else null.
     frmEmail* mailList() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     frmEmail& loadMailList();
     void listCheck();

@@ -47,11 +47,12 @@ bool frmPassword::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::KeyPress)
             cmdOK->setEnabled(true);
         // Releasing Enter in the box confirms, as "&OK" does.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyRelease && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            !key->isAutoRepeat()) {
-            cmdOK_Click();
-            return true;
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+                cmdOK_Click();
+                return true;
+            }
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -39,6 +39,9 @@ struct MailBoard : Board
         fakes.clock.now = uptime;
         dir.write(QStringLiteral("email.dat"), email);
         load();
+        // With automatic checking the mail list window loads after the board's first paint.
+        if (EmailSettings::readFrom(dir.dataDir()).automaticCheckConfigured())
+            static_cast<void>(QTest::qWaitFor([this] { return mail().mailList() != nullptr; }, 5000));
     }
     MailController& mail() const { return form->mail(); }
     frmEmail* list() const { return mail().mailList(); }
