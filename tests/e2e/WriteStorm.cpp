@@ -10,6 +10,7 @@
 
 #include "board/PositionFile.h"
 #include "core/DataDir.h"
+#include "email/EmailSettings.h"
 #include "launch/IconPositions.h"
 #include "notes/NoteFile.h"
 #include "scratch/ScratchFiles.h"
@@ -44,6 +45,12 @@ void writeRound(const DataDir& dir, long round)
     NoteFile::write(dir, static_cast<int>(round % 5) + 1, text(round));
     // The scratch pad writes both ways: on disk before the rename at exit, without the wait on every key.
     ScratchFile::write(dir, 1, text(round), round % 2 == 0);
+
+    // The mail settings: the account, the server and the address name the round; the password is the long text.
+    EmailSettings email;
+    email.account = email.server = email.address = QStringLiteral("round %1").arg(round);
+    email.password = text(round);
+    email.write(dir, 1, 300000);
 }
 } // namespace
 
