@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 /// Positions and sizes stay in twips until the widget boundary; these helpers are that boundary.
 namespace Twips
@@ -34,5 +35,14 @@ inline QSize sizeToPixels(double width, double height)
 inline QRect rectToPixels(double left, double top, double width, double height)
 {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
+
+/// Names a window's control and puts it at its place, given in twips; returns it for further settings.
+template <typename Control>
+Control* place(Control* control, const char* name, double left, double top, double width, double height)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(rectToPixels(left, top, width, height));
+    return control;
 }
 } // namespace Twips

@@ -21,18 +21,12 @@
 
 namespace
 {
+using Twips::place;
+
 const auto kIncomplete = QStringLiteral("You have failed to enter all the needed information. Please try again.");
 const auto kPasswordInFile = QStringLiteral("A password is kept in email.dat, readable by you alone.");
 // "5" in the minutes list: the interval a save takes when no entry was chosen.
 constexpr int kDefaultMinutesIndex = 4;
-
-template <typename Control>
-Control* place(Control* control, const char* name, double left, double top, double width, double height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(Twips::rectToPixels(left, top, width, height));
-    return control;
-}
 
 QLabel* label(QWidget* parent, const char* caption, double left, double top, double width, QWidget* buddy)
 {

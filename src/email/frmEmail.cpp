@@ -17,6 +17,8 @@
 
 namespace
 {
+using Twips::place;
+
 const auto kFrameCaption = QStringLiteral("Email Messages");
 
 // The window as drawn, in twips; a larger window gives the grid the room it gains.
@@ -30,13 +32,6 @@ constexpr double kButtonTop = 2685;
 // Columns 1 to 3; the fourth, empty one fills what is left.
 constexpr double kColumnTwips[] = {2200, 2200, 2300};
 
-template <typename Control>
-Control* place(Control* control, const char* name, double left, double top, double width, double height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(Twips::rectToPixels(left, top, width, height));
-    return control;
-}
 } // namespace
 
 frmEmail::frmEmail(Platform& platform, const DataDir& dataDir, QWidget* parent)

@@ -21,19 +21,13 @@
 
 namespace
 {
+using Twips::place;
+
 QGroupBox* frame(QWidget* parent, const char* caption, double left, double top, double width, double height)
 {
     auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
     box->setGeometry(Twips::rectToPixels(left, top, width, height));
     return box;
-}
-
-template <typename Control>
-Control* place(Control* control, const char* name, double left, double top, double width, double height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(Twips::rectToPixels(left, top, width, height));
-    return control;
 }
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const char* caption, double left, double top, double width)
