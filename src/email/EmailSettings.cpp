@@ -1,5 +1,7 @@
 #include "email/EmailSettings.h"
 
+#include <QFile>
+
 #include "core/DataDir.h"
 #include "core/Flag.h"
 #include "core/RecordFile.h"
@@ -25,6 +27,15 @@ bool EmailSettings::write(const DataDir& dir, qint32 flag, qint32 intervalMs) co
     for (const QString& text : {account, password, server, address, alertSound})
         writer.writeRecord({text});
     return writer.commit(dir, QString::fromLatin1(kName), {.ownerOnly = true});
+}
+
+void EmailSettings::restrictToOwner(const DataDir& dir)
+{
+    const QString path = dir.file(QString::fromLatin1(kName));
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    if (QFile::exists(path) && (QFile::permissions(path) & others))
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 bool EmailSettings::checkingFlagIs(double value) const

@@ -35,6 +35,9 @@ struct EmailSettings
     /// `flag` is written as it is given, the interval as a whole number of milliseconds.
     bool write(const DataDir& dir, qint32 flag, qint32 intervalMs) const;
 
+    /// Makes an email.dat that others may read (one carried over or copied in) readable by its owner alone again.
+    static void restrictToOwner(const DataDir& dir);
+
     bool checkingFlagIs(double value) const;
     bool automaticCheckConfigured() const;
     bool manualOnly() const { return interval == kManualCheckInterval; }

@@ -10,10 +10,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 #include "core/Flag.h"
 #include "core/Twips.h"
 #include "email/EmailSettings.h"
+#include "email/MailSecurity.h"
 #include "platform/Dialogs.h"
 #include "platform/Keyring.h"
 #include "platform/Platform.h"
@@ -25,6 +27,13 @@ using Twips::place;
 
 const auto kIncomplete = QStringLiteral("You have failed to enter all the needed information. Please try again.");
 const auto kPasswordInFile = QStringLiteral("A password is kept in email.dat, readable by you alone.");
+const auto kClearTextWarning = QStringLiteral("Warning: without encryption your password and your mail cross the "
+                                              "network as plain text that anyone on the way can read.");
+// The security choices in the order of their list, which is also the order of their numbers in emailsec.dat.
+constexpr Pop3Security kSecurities[] = {Pop3Security::TlsOnConnect, Pop3Security::StartTls, Pop3Security::None};
+
+// The frame of the account boxes holds the security choice under them; what lies below moves down with it.
+constexpr double kGrownBy = 1200;
 // "5" in the minutes list: the interval a save takes when no entry was chosen.
 constexpr int kDefaultMinutesIndex = 4;
 
@@ -50,7 +59,7 @@ Esetup::Esetup(Platform& platform, const DataDir& dataDir, QWidget* parent)
 {
     setObjectName(QStringLiteral("Esetup"));
     setWindowTitle(QStringLiteral("Zendra Email Check Setup"));
-    setFixedSize(Twips::sizeToPixels(5400, 4800));
+    setFixedSize(Twips::sizeToPixels(5400, 4800 + kGrownBy));
     QFont dialogFont = font();
     dialogFont.setPointSizeF(8);
     setFont(dialogFont);
@@ -72,7 +81,8 @@ void Esetup::buildControls()
     label(this, "minute(s)", 1455, 510, 900, min);
     OptManual = place(new QRadioButton(QStringLiteral(" Manual Check Only"), this), "OptManual", 2700, 510, 2400, 255);
 
-    Frame1 = place(new QGroupBox(QStringLiteral("POP3 Email Server "), this), "Frame1", 120, 900, 5160, 2100);
+    Frame1 =
+        place(new QGroupBox(QStringLiteral("POP3 Email Server "), this), "Frame1", 120, 900, 5160, 2100 + kGrownBy);
     txtServer = place(new QLineEdit(Frame1), "txtServer", 1800, 270, 3195, 285);
     label(Frame1, "Mail Server Address:", 120, 300, 1650, txtServer);
     txtPOP = place(new QLineEdit(Frame1), "txtPOP", 1800, 645, 3195, 285);
@@ -84,21 +94,35 @@ void Esetup::buildControls()
     label(Frame1, "(Optional)", 4080, 1050, 960, nullptr);
     txtEmail = place(new QLineEdit(Frame1), "txtEmail", 1800, 1395, 3195, 285);
     label(Frame1, "Email Address:", 120, 1425, 1650, txtEmail);
-    passwordPlace = place(new QLabel(kPasswordInFile, Frame1), "passwordPlace", 120, 1755, 4920, 255);
+    cboSecurity = place(new QComboBox(Frame1), "cboSecurity", 1800, 1755, 3195, 315);
+    for (const Pop3Security security : kSecurities)
+        cboSecurity->addItem(MailSecurity::describe(security));
+    label(Frame1, "Security:", 120, 1785, 1650, cboSecurity);
+    lblSecurityWarning = place(new QLabel(kClearTextWarning, Frame1), "lblSecurityWarning", 120, 2130, 4920, 420);
+    lblSecurityWarning->setWordWrap(true);
+    passwordPlace = place(new QLabel(kPasswordInFile, Frame1), "passwordPlace", 120, 2595, 4920, 255);
+    lblCertificate = place(new QLabel(Frame1), "lblCertificate", 120, 2925, 3840, 255);
+    lblCertificate->setTextFormat(Qt::PlainText);
+    cmdForget = place(new QPushButton(QStringLiteral("Forget"), Frame1), "cmdForget", 4080, 2895, 960, 315);
+    cmdForget->setAccessibleDescription(QStringLiteral("Stop trusting the certificate when OK is pressed"));
 
-    Frame2 = place(
-        new QGroupBox(QStringLiteral("Sound-Alert When New Messages Arrive"), this), "Frame2", 120, 3120, 5160, 1050);
+    Frame2 = place(new QGroupBox(QStringLiteral("Sound-Alert When New Messages Arrive"), this),
+                   "Frame2",
+                   120,
+                   3120 + kGrownBy,
+                   5160,
+                   1050);
     Check2 = place(new QCheckBox(QStringLiteral("Off"), Frame2), "Check2", 120, 315, 720, 255);
     txtSound = place(new QLineEdit(Frame2), "txtSound", 900, 285, 4140, 285);
     txtSound->setAccessibleName(QStringLiteral("Sound file"));
     Command1 = place(new QPushButton(QStringLiteral("Browse"), Frame2), "Command1", 2700, 645, 1140, 315);
     cmdtest = place(new QPushButton(QStringLiteral("Test"), Frame2), "cmdtest", 3900, 645, 1140, 315);
 
-    Command2 = place(new QPushButton(QStringLiteral("OK"), this), "Command2", 2880, 4290, 1140, 375);
-    Command3 = place(new QPushButton(QStringLiteral("Cancel"), this), "Command3", 4140, 4290, 1140, 375);
+    Command2 = place(new QPushButton(QStringLiteral("OK"), this), "Command2", 2880, 4290 + kGrownBy, 1140, 375);
+    Command3 = place(new QPushButton(QStringLiteral("Cancel"), this), "Command3", 4140, 4290 + kGrownBy, 1140, 375);
     Command2->setEnabled(false);
     cmdtest->setEnabled(false);
-    for (QPushButton* button : {Command1, cmdtest, Command2, Command3})
+    for (QPushButton* button : {Command1, cmdtest, Command2, Command3, cmdForget})
         button->setAutoDefault(false);
 
     // A disabled text box shows the button face, an enabled one the window background.
@@ -121,6 +145,12 @@ void Esetup::buildControls()
         if (on)
             optionChosen();
     });
+    connect(cboSecurity, &QComboBox::activated, this, &Esetup::securityChosen);
+    connect(cmdForget, &QPushButton::clicked, this, [this] {
+        m_certificate.clear();
+        showTrustedCertificate();
+        enableOk();
+    });
     connect(Command1, &QPushButton::clicked, this, &Esetup::Command1_Click);
     connect(cmdtest, &QPushButton::clicked, this, &Esetup::cmdtest_Click);
     connect(Command2, &QPushButton::clicked, this, &Esetup::Command2_Click);
@@ -130,8 +160,13 @@ void Esetup::buildControls()
 void Esetup::Form_Load()
 {
     const EmailSettings settings = EmailSettings::readFrom(m_dataDir);
+    const MailSecurity security = MailSecurity::readFrom(m_dataDir, settings.server);
+    cboSecurity->setCurrentIndex(static_cast<int>(security.security));
+    lblSecurityWarning->setVisible(security.security == Pop3Security::None);
+    m_certificate = security.certificateFor(settings.keyringKey());
+    showTrustedCertificate();
     if (settings.checkingFlagIs(0)) {
-        for (QWidget* control : std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2})
+        for (QWidget* control : std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2, cboSecurity})
             control->setEnabled(false);
         for (QLineEdit* box : {txtServer, txtPOP, txtPass, txtEmail, txtSound})
             setBoxEnabled(box, false);
@@ -160,7 +195,12 @@ void Esetup::Form_Load()
     // unless the user has typed in the box by then.
     m_keyringKey = settings.keyringKey();
     m_platform.keyring.checkAvailable([self = QPointer<Esetup>(this)](const KeyringAnswer& answer) {
-        if (!self || answer.status != KeyringAnswer::Ok)
+        if (!self)
+            return;
+        self->m_keyringAnswered = true;
+        if (self->m_keyringWait)
+            self->m_keyringWait->quit();
+        if (answer.status != KeyringAnswer::Ok)
             return;
         self->m_keyringName = answer.message;
         self->passwordPlace->setText(QStringLiteral("A password is kept in ") + answer.message + u'.');
@@ -176,7 +216,7 @@ void Esetup::Form_Load()
 void Esetup::Check1_Click()
 {
     const bool on = Check1->isChecked();
-    for (QWidget* control : std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2})
+    for (QWidget* control : std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2, cboSecurity})
         control->setEnabled(on);
     for (QLineEdit* box : {txtServer, txtPOP, txtPass, txtEmail, txtSound})
         setBoxEnabled(box, on);
@@ -193,6 +233,33 @@ void Esetup::optionChosen()
 {
     // The two options exclude each other by themselves; choosing either makes the window savable.
     enableOk();
+}
+
+void Esetup::securityChosen()
+{
+    lblSecurityWarning->setVisible(kSecurities[cboSecurity->currentIndex()] == Pop3Security::None);
+    enableOk();
+}
+
+void Esetup::showTrustedCertificate()
+{
+    lblCertificate->setVisible(!m_certificate.isEmpty());
+    cmdForget->setVisible(!m_certificate.isEmpty());
+    const QString text = QStringLiteral("Trusted certificate: SHA-256 ") + m_certificate;
+    lblCertificate->setText(lblCertificate->fontMetrics().elidedText(text, Qt::ElideRight, lblCertificate->width()));
+    lblCertificate->setToolTip(Qt::convertFromPlainText(text));
+}
+
+void Esetup::waitForKeyring()
+{
+    if (m_keyringAnswered)
+        return;
+    QEventLoop loop;
+    m_keyringWait = &loop;
+    Command2->setEnabled(false);
+    loop.exec();
+    m_keyringWait = nullptr;
+    Command2->setEnabled(true);
 }
 
 void Esetup::Command1_Click()
@@ -237,11 +304,28 @@ void Esetup::Command2_Click()
     settings.address = txtEmail->text();
     settings.alertSound = Check2->isChecked() ? txtSound->text() : QString();
     const qint32 flag = Check1->isChecked() ? 1 : 0;
+    // Whether the password goes into the keyring or into the file is decided only once the keyring has answered.
+    waitForKeyring();
     if (!m_keyringName.isEmpty())
         settings.password = keepInKeyring(settings);
     if (!settings.write(m_dataDir, flag, interval)) {
         m_platform.dialogs.message({QStringLiteral("The email settings could not be saved in ") +
                                         m_dataDir.file(QString::fromLatin1(EmailSettings::kName)) + u'.',
+                                    QStringLiteral("Zendra Email Check Setup"),
+                                    MessageIcon::Critical,
+                                    MessageButtons::Ok});
+        return;
+    }
+    MailSecurity security;
+    security.security = kSecurities[qMax(0, cboSecurity->currentIndex())];
+    // A trusted certificate belongs to its account: a new server or account starts trusting nothing.
+    if (!m_certificate.isEmpty() && settings.keyringKey() == m_keyringKey) {
+        security.certificateAccount = m_keyringKey;
+        security.certificate = m_certificate;
+    }
+    if (!security.write(m_dataDir)) {
+        m_platform.dialogs.message({QStringLiteral("The email settings could not be saved in ") +
+                                        m_dataDir.file(QString::fromLatin1(MailSecurity::kName)) + u'.',
                                     QStringLiteral("Zendra Email Check Setup"),
                                     MessageIcon::Critical,
                                     MessageButtons::Ok});

@@ -5,6 +5,7 @@
 #include "core/DataDir.h"
 
 class QCheckBox;
+class QEventLoop;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -39,6 +40,10 @@ private:
     void Command1_Click();
     void cmdtest_Click();
     void Command2_Click();
+    void securityChosen();
+    void showTrustedCertificate();
+    /// Waits, repainting, until the keyring has said whether it is there.
+    void waitForKeyring();
     /// Puts the password into the keyring, or takes an empty one out of it; returns what email.dat keeps.
     QString keepInKeyring(const EmailSettings& settings);
     void enableOk();
@@ -50,6 +55,10 @@ private:
     QString m_keyringName;
     /// The password's name in the keyring for the account as loaded.
     QString m_keyringKey;
+    bool m_keyringAnswered = false;
+    QEventLoop* m_keyringWait = nullptr;
+    /// The certificate trusted for the account as loaded; emptied by "Forget".
+    QString m_certificate;
 
     QCheckBox* Check1 = nullptr;
     QRadioButton* Optauto = nullptr;
@@ -61,6 +70,10 @@ private:
     QLineEdit* txtPass = nullptr;
     QLineEdit* txtEmail = nullptr;
     QLabel* passwordPlace = nullptr;
+    QComboBox* cboSecurity = nullptr;
+    QLabel* lblSecurityWarning = nullptr;
+    QLabel* lblCertificate = nullptr;
+    QPushButton* cmdForget = nullptr;
     QGroupBox* Frame2 = nullptr;
     QCheckBox* Check2 = nullptr;
     QLineEdit* txtSound = nullptr;

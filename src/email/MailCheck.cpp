@@ -1,11 +1,14 @@
 #include "email/MailCheck.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QTime>
 #include <QTimer>
 
 #include "email/MailIndicator.h"
+#include "email/MailSecurity.h"
 #include "email/frmChecking.h"
 #include "email/frmEmail.h"
 #include "email/frmPassword.h"
@@ -21,14 +24,23 @@ constexpr qint64 kSliceMs = 4;
 
 const MailListModel::Row kHeading{QStringLiteral("From:"), QStringLiteral("Subject:"), QStringLiteral("Date:")};
 
-void showError(Dialogs& dialogs, const QString& text, const char* title)
+MessageRequest error(const QString& text, const char* title)
 {
-    dialogs.message({text, QString::fromLatin1(title), MessageIcon::None, MessageButtons::Ok});
+    return {text, QString::fromLatin1(title), MessageIcon::None, MessageButtons::Ok};
+}
+
+QString when(const QDateTime& time)
+{
+    return QLocale().toString(time.toLocalTime(), QLocale::ShortFormat);
 }
 } // namespace
 
-MailCheck::MailCheck(Platform& platform, MailIndicator& indicator, std::function<frmEmail&()> mailList)
+MailCheck::MailCheck(Platform& platform,
+                     const DataDir& dataDir,
+                     MailIndicator& indicator,
+                     std::function<frmEmail&()> mailList)
     : m_platform(platform)
+    , m_dataDir(dataDir)
     , m_indicator(indicator)
     , m_mailList(std::move(mailList))
 {
@@ -52,15 +64,19 @@ frmPassword* MailCheck::passwordPrompt() const
     return m_prompt;
 }
 
-bool MailCheck::start(Variant variant, const EmailSettings& settings, const QString& password)
+bool MailCheck::start(Variant variant, const EmailSettings& settings, const QString& password, bool automatic)
 {
     if (m_running)
         return false;
     m_running = true;
     m_listing = false;
     m_variant = variant;
+    m_automatic = automatic;
     m_settings = settings;
     m_count = 0;
+    m_listed = 0;
+    m_failures = 0;
+    m_firstFailure.clear();
     m_firstSubject.clear();
     m_events.clear();
     if (password.isEmpty())
@@ -111,11 +127,19 @@ void MailCheck::connectWith(const QString& password)
     } else {
         m_mailList().setCheckButtonEnabled(false);
     }
+    m_password = password;
+    openSession();
+}
 
+void MailCheck::openSession()
+{
+    const MailSecurity security = MailSecurity::readFrom(m_dataDir, m_settings.server);
+    m_mailList().showSecurity(security.security);
     m_client = m_platform.pop3.create();
+    m_clientPaused = false;
     connect(m_client.get(), &Pop3Client::opened, this, [this](int count) { post(Opened{count}); });
     connect(m_client.get(), &Pop3Client::failed, this, [this](Pop3Error error, const QString& text) {
-        post(Failed{error, text});
+        post(Failed{error, text, m_client->certificate()});
     });
     connect(m_client.get(), &Pop3Client::headersRetrieved, this, [this](int, const Pop3Headers& headers) {
         post(Row{headers});
@@ -124,7 +148,24 @@ void MailCheck::connectWith(const QString& password)
         post(MessageFailed{text});
     });
     connect(m_client.get(), &Pop3Client::retrieved, this, [this] { post(Retrieved{}); });
-    m_client->open({m_settings.server, m_settings.account, password});
+    m_client->open({m_settings.server,
+                    m_settings.account,
+                    m_password,
+                    security.security,
+                    security.certificateFor(m_settings.keyringKey())});
+}
+
+MessageAnswer MailCheck::ask(const MessageRequest& request)
+{
+    // Nothing more is read from the server while the person is asked: what it sends meanwhile waits in the
+    // connection, not in memory.
+    if (m_client)
+        m_client->setPaused(true);
+    const QPointer<MailCheck> self(this);
+    const MessageAnswer answer = m_platform.dialogs.message(request);
+    if (self && m_client && !m_clientPaused)
+        m_client->setPaused(false);
+    return answer;
 }
 
 void MailCheck::post(Event event)
@@ -132,6 +173,11 @@ void MailCheck::post(Event event)
     // Handled from the event loop, a slice at a time: a reply that brings a thousand headers at once then costs
     // the board one slice, not the time of a thousand rows.
     m_events.push_back(std::move(event));
+    // The list falls behind a fast server: stop reading until it has caught up.
+    if (m_events.size() >= kMaxBacklog && m_client && !m_clientPaused) {
+        m_clientPaused = true;
+        m_client->setPaused(true);
+    }
     if (!m_drainScheduled) {
         m_drainScheduled = true;
         QTimer::singleShot(0, this, [this] {
@@ -172,6 +218,10 @@ void MailCheck::drain()
             event);
     }
     m_draining = false;
+    if (m_clientPaused && m_client && m_events.size() < kMaxBacklog / 2) {
+        m_clientPaused = false;
+        m_client->setPaused(false);
+    }
     if (!m_events.empty() && m_running && !m_drainScheduled) {
         m_drainScheduled = true;
         QTimer::singleShot(0, this, [this] {
@@ -187,44 +237,104 @@ void MailCheck::handle(const Opened& opened)
     if (m_count == 0) {
         // Nothing waiting: the board says so, the list's check says nothing; neither plays the alert.
         if (m_variant == Variant::Board) {
-            m_platform.dialogs.message({QStringLiteral("You have no new messages."),
-                                        QStringLiteral("Sorry"),
-                                        MessageIcon::Information,
-                                        MessageButtons::Ok});
+            ask({QStringLiteral("You have no new messages."),
+                 QStringLiteral("Sorry"),
+                 MessageIcon::Information,
+                 MessageButtons::Ok});
         }
         finish();
         return;
     }
     m_listing = true;
+    m_listed = qMin(m_count, kMaxRows);
     m_mailList().list().reset(kHeading);
-    m_client->retrieveHeaders(1, m_count);
+    m_client->retrieveHeaders(1, m_listed);
 }
 
 void MailCheck::handle(const Failed& failed)
 {
-    if (!m_listing) {
-        connectFailed(failed.text);
+    if (m_listing) {
+        // The session broke off in the middle of the list: what was listed stays, the rest is reported once.
+        if (m_failures == 0)
+            ask(error(failed.text, "Error during RetrieveCurrentMsg"));
+        else
+            reportFailures();
+        alert();
+        finish();
         return;
     }
-    // The session broke off in the middle of the list: what was listed stays, the rest is reported once.
-    showError(m_platform.dialogs, failed.text, "Error during RetrieveCurrentMsg");
-    alert();
-    finish();
+    const bool certificate =
+        failed.error == Pop3Error::CertificateUntrusted || failed.error == Pop3Error::CertificateChanged;
+    if (certificate && m_automatic) {
+        // Nobody asked for this check, so nobody is asked: the list window says what happened.
+        m_mailList().setStatus(QStringLiteral("The automatic check at %1 failed: %2")
+                                   .arg(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat), failed.text));
+        finish();
+        return;
+    }
+    if (failed.error == Pop3Error::CertificateUntrusted && failed.certificate) {
+        askToTrust(*failed.certificate);
+        return;
+    }
+    connectFailed(failed.text);
+}
+
+void MailCheck::askToTrust(const Pop3Certificate& certificate)
+{
+    const QString text =
+        QStringLiteral("The certificate of the mail server %1 is not trusted: %2.\n\n"
+                       "Issued to: %3\nIssued by: %4\nValid from %5 to %6\nSHA-256 fingerprint: %7\n\n"
+                       "Do you want to trust this certificate for this account? Do so only if you know that the "
+                       "server uses it. A different certificate will then be refused.")
+            .arg(m_settings.server,
+                 certificate.problems.join(QStringLiteral("; ")),
+                 certificate.subject,
+                 certificate.issuer,
+                 when(certificate.validFrom),
+                 when(certificate.validTo),
+                 certificate.fingerprint);
+    finishClient();
+    if (ask({text, QStringLiteral("Untrusted Certificate"), MessageIcon::Warning, MessageButtons::YesNo}) !=
+        MessageAnswer::Yes) {
+        finish();
+        return;
+    }
+    MailSecurity security = MailSecurity::readFrom(m_dataDir, m_settings.server);
+    security.certificateAccount = m_settings.keyringKey();
+    security.certificate = certificate.fingerprint;
+    if (!security.write(m_dataDir)) {
+        connectFailed(QStringLiteral("The trusted certificate could not be saved in %1.")
+                          .arg(m_dataDir.file(QString::fromLatin1(MailSecurity::kName))));
+        return;
+    }
+    openSession();
 }
 
 void MailCheck::connectFailed(const QString& text)
 {
     // The list keeps only its heading row; the alert still sounds, as after a listing.
     m_mailList().list().reset(kHeading);
-    showError(m_platform.dialogs, text, "Error during Connect");
+    ask(error(text, "Error during Connect"));
     alert();
     finish();
+}
+
+void MailCheck::reportFailures()
+{
+    // One box for the whole check: a mailbox of thousands of unreadable messages is one answer, not thousands.
+    if (m_failures == 1) {
+        ask(error(m_firstFailure, "Error during RetrieveCurrentMsg"));
+    } else if (m_failures > 1) {
+        ask(error(
+            QStringLiteral("%1 messages could not be read. The first error: %2").arg(m_failures).arg(m_firstFailure),
+            "Error during RetrieveCurrentMsg"));
+    }
 }
 
 void MailCheck::addRows(const std::vector<Pop3Headers>& rows)
 {
     frmEmail& window = m_mailList();
-    window.setMessageCount(m_count);
+    window.setMessageCount(m_count, m_listed);
     if (window.list().rowCount() == 1)
         m_firstSubject = rows.front().subject;
     std::vector<MailListModel::Row> cells;
@@ -239,12 +349,18 @@ void MailCheck::addRows(const std::vector<Pop3Headers>& rows)
 
 void MailCheck::handle(const MessageFailed& failed)
 {
-    showError(m_platform.dialogs, failed.text, "Error during RetrieveCurrentMsg");
+    if (m_failures++ == 0)
+        m_firstFailure = failed.text;
 }
 
 void MailCheck::handle(const Retrieved&)
 {
     m_client->close();
+    if (m_count > m_listed) {
+        m_mailList().list().addRow(
+            {QString(), QStringLiteral("%1 more message(s) not listed").arg(m_count - m_listed), QString()});
+    }
+    reportFailures();
     Q_EMIT mailListed(m_count, m_firstSubject);
     alert();
     finish();
@@ -256,7 +372,7 @@ void MailCheck::alert()
         m_platform.sound.play(m_settings.alertSound);
 }
 
-void MailCheck::finish()
+void MailCheck::finishClient()
 {
     if (m_client) {
         m_client->close();
@@ -264,6 +380,11 @@ void MailCheck::finish()
         m_client.release()->deleteLater();
     }
     m_events.clear();
+}
+
+void MailCheck::finish()
+{
+    finishClient();
     m_listing = false;
     if (m_variant == Variant::Board && m_checking)
         m_checking->hide();

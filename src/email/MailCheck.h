@@ -3,13 +3,16 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
 #include <QObject>
 #include <QPointer>
 
+#include "core/DataDir.h"
 #include "email/EmailSettings.h"
+#include "platform/Dialogs.h"
 #include "platform/Pop3Client.h"
 
 class MailIndicator;
@@ -25,6 +28,10 @@ struct Platform;
 /// Two variants share the steps. The board's check shows the checking window and says when there is no mail.
 /// The mail list window's check (its button and its timer) is silent on an empty mailbox and disables that
 /// button while it runs.
+///
+/// What the server sends is held to a bounded cost: at most `kMaxRows` messages are listed (a last row says how
+/// many more wait), the client is paused while the list falls behind or a question is open, and the messages that
+/// could not be read are reported in one box at the end, not one box each.
 class MailCheck final : public QObject
 {
     Q_OBJECT
@@ -36,14 +43,23 @@ public:
         List,
     };
 
+    /// The most messages one check lists.
+    static constexpr int kMaxRows = 50'000;
+    /// Answers that may wait for the list before the client stops reading the server.
+    static constexpr std::size_t kMaxBacklog = 4096;
+
     /// `mailList` gives the mail list window, loading it hidden when it is not loaded yet.
-    MailCheck(Platform& platform, MailIndicator& indicator, std::function<frmEmail&()> mailList);
+    MailCheck(Platform& platform,
+              const DataDir& dataDir,
+              MailIndicator& indicator,
+              std::function<frmEmail&()> mailList);
     ~MailCheck() override;
 
     bool running() const { return m_running; }
     /// Starts a check of `settings`' mailbox with `password`; an empty one is asked for. Returns false, and
-    /// nothing happens, while another check runs.
-    bool start(Variant variant, const EmailSettings& settings, const QString& password);
+    /// nothing happens, while another check runs. An automatic check (`automatic`) asks nothing of a certificate
+    /// the system does not trust: it fails and says so in the mail list window.
+    bool start(Variant variant, const EmailSettings& settings, const QString& password, bool automatic = false);
 
     /// The checking window, once a board check has shown it.
     frmChecking* checkingWindow() const;
@@ -66,6 +82,7 @@ private:
     {
         Pop3Error error;
         QString text;
+        std::optional<Pop3Certificate> certificate;
     };
     struct Row
     {
@@ -83,6 +100,11 @@ private:
     void passwordFromKeyring();
     void askPassword();
     void connectWith(const QString& password);
+    void openSession();
+    MessageAnswer ask(const MessageRequest& request);
+    void askToTrust(const Pop3Certificate& certificate);
+    void reportFailures();
+    void finishClient();
     void post(Event event);
     void drain();
     void handle(const Opened& opened);
@@ -95,6 +117,7 @@ private:
     void finish();
 
     Platform& m_platform;
+    DataDir m_dataDir;
     MailIndicator& m_indicator;
     std::function<frmEmail&()> m_mailList;
     QPointer<frmChecking> m_checking;
@@ -103,11 +126,17 @@ private:
     bool m_running = false;
     bool m_listing = false;
     Variant m_variant = Variant::Board;
+    bool m_automatic = false;
     EmailSettings m_settings;
+    QString m_password;
     int m_count = 0;
+    int m_listed = 0; // the messages asked for: the count, up to kMaxRows
+    int m_failures = 0;
+    QString m_firstFailure;
     QString m_firstSubject;
     std::unique_ptr<Pop3Client> m_client;
     std::deque<Event> m_events;
     bool m_draining = false;
+    bool m_clientPaused = false;
     bool m_drainScheduled = false;
 };

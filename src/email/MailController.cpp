@@ -2,15 +2,19 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include "core/BoardSurface.h"
+#include "core/Flag.h"
 #include "email/EmailSettings.h"
 #include "email/Esetup.h"
 #include "email/MailCheck.h"
 #include "email/MailIndicator.h"
+#include "email/MailSecurity.h"
 #include "email/frmEmail.h"
+#include "platform/Keyring.h"
 #include "platform/Notifier.h"
 #include "platform/Platform.h"
 
@@ -19,7 +23,8 @@ MailController::MailController(Platform& platform, const DataDir& dataDir, Board
     , m_dataDir(dataDir)
     , m_board(board)
     , m_indicator(std::make_unique<MailIndicator>(platform, dataDir, board))
-    , m_check(std::make_unique<MailCheck>(platform, *m_indicator, [this]() -> frmEmail& { return loadMailList(); }))
+    , m_check(std::make_unique<MailCheck>(
+          platform, dataDir, *m_indicator, [this]() -> frmEmail& { return loadMailList(); }))
 {
     connect(m_indicator.get(), &MailIndicator::mailListRequested, this, &MailController::emailpic_Click);
     connect(m_check.get(), &MailCheck::mailListed, this, &MailController::notifyIfUnseen);
@@ -50,6 +55,7 @@ void MailController::loadPicture()
 
 void MailController::startUp(const EmailSettings& settings)
 {
+    EmailSettings::restrictToOwner(m_dataDir);
     if (settings.automaticCheckConfigured()) {
         // The window and its timer load once the board has painted for the first time: the board shows as
         // quickly as without mail, and the first check is still an interval away.
@@ -73,8 +79,32 @@ void MailController::mnccheckemail_Click()
     // A check already running (the board's or the list's) is left to finish; this click does nothing.
     if (m_check->running())
         return;
+    EmailSettings::restrictToOwner(m_dataDir);
     const EmailSettings settings = EmailSettings::readFrom(m_dataDir);
-    m_check->start(MailCheck::Variant::Board, settings, settings.password);
+    if (m_check->start(MailCheck::Variant::Board, settings, settings.password) && !settings.password.isEmpty())
+        movePasswordToKeyring(settings);
+}
+
+void MailController::movePasswordToKeyring(const EmailSettings& settings)
+{
+    // A password written into email.dat before there was a keyring moves there now, and leaves the file.
+    Keyring& keyring = m_platform.keyring;
+    keyring.checkAvailable([this, &keyring, settings, self = QPointer<MailController>(this)](
+                               const KeyringAnswer& there) {
+        if (!self || there.status != KeyringAnswer::Ok)
+            return;
+        keyring.write(settings.keyringKey(), settings.password, [this, settings, self](const KeyringAnswer& kept) {
+            if (!self || kept.status != KeyringAnswer::Ok)
+                return;
+            // Only if the file still holds what was moved: a save in the setup window meanwhile wins.
+            EmailSettings now = EmailSettings::readFrom(m_dataDir);
+            if (now.password != settings.password || now.account != settings.account || now.server != settings.server)
+                return;
+            now.password.clear();
+            now.write(
+                m_dataDir, static_cast<qint32>(variantNumber(now.checkingEnabled)), static_cast<qint32>(now.interval));
+        });
+    });
 }
 
 void MailController::mnudisableauto_Click()
@@ -114,7 +144,7 @@ frmEmail& MailController::loadMailList()
     return *m_mailList;
 }
 
-void MailController::listCheck()
+void MailController::listCheck(bool automatic)
 {
     frmEmail& window = loadMailList();
     // The prompt's answer stays the window's password, the cancel marker included: no second prompt until the
@@ -131,7 +161,7 @@ void MailController::listCheck()
     });
     // Automatic checking switched off on the board: neither the button nor the timer checks.
     const bool automaticOff = mnudisableauto->text() == QLatin1String(kEnableCaption);
-    if (automaticOff || !m_check->start(MailCheck::Variant::List, window.settings(), window.password())) {
+    if (automaticOff || !m_check->start(MailCheck::Variant::List, window.settings(), window.password(), automatic)) {
         disconnectBoth();
         window.checkEnded();
     }
@@ -146,6 +176,8 @@ void MailController::applySavedSettings(bool checkingEnabled, bool manualOnly)
         mnudisableauto->setText(QString::fromLatin1(kEnableCaption));
         mnudisableauto->setVisible(false);
     }
+    if (m_mailList)
+        m_mailList->showSecurity(MailSecurity::readFrom(m_dataDir, EmailSettings::readFrom(m_dataDir).server).security);
 }
 
 void MailController::notifyIfUnseen(int count, const QString& firstSubject)

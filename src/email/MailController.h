@@ -56,7 +56,8 @@ protected:
 
 private:
     frmEmail& loadMailList();
-    void listCheck();
+    void listCheck(bool automatic);
+    void movePasswordToKeyring(const EmailSettings& settings);
     void applySavedSettings(bool checkingEnabled, bool manualOnly);
     void notifyIfUnseen(int count, const QString& firstSubject);
 

@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 
 #include "core/Twips.h"
+#include "email/MailSecurity.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -21,9 +23,12 @@ using Twips::place;
 
 const auto kFrameCaption = QStringLiteral("Email Messages");
 
-// The window as drawn, in twips; a larger window gives the grid the room it gains.
+// The window as drawn, in twips, with two lines of status below the buttons; a larger window gives the grid the
+// room it gains.
 constexpr double kWidth = 6510;
-constexpr double kHeight = 3180;
+constexpr double kStatusTop = 3120;
+constexpr double kStatusHeight = 480;
+constexpr double kHeight = kStatusTop + kStatusHeight + 60;
 constexpr double kGridLeft = 180;
 constexpr double kGridTop = 750;
 constexpr double kGridWidth = 6120;
@@ -85,9 +90,15 @@ void frmEmail::buildControls()
     Command2 = place(new QPushButton(QStringLiteral("&Launch Client"), this), "Command2", 2640, kButtonTop, 1245, 375);
     cmdClose = place(new QPushButton(QStringLiteral("&Close"), this), "cmdClose", 5160, kButtonTop, 1245, 375);
     connect(Command3, &QPushButton::clicked, this, &frmEmail::setupRequested);
-    connect(Command1, &QPushButton::clicked, this, &frmEmail::checkRequested);
+    connect(Command1, &QPushButton::clicked, this, [this] { Q_EMIT checkRequested(false); });
     connect(Command2, &QPushButton::clicked, this, &frmEmail::Command2_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmEmail::cmdClose_Click);
+
+    // Words from the server may stand here: shown as they are, never as markup.
+    lblStatus = place(new QLabel(this), "lblStatus", 75, kStatusTop, 6345, kStatusHeight);
+    lblStatus->setTextFormat(Qt::PlainText);
+    lblStatus->setWordWrap(true);
+    lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -99,6 +110,7 @@ void frmEmail::Form_Load()
     m_settings.read(m_dataDir);
     m_password = m_settings.password;
     txtEmail->setText(m_settings.address);
+    showSecurity(MailSecurity::readFrom(m_dataDir, m_settings.server).security);
     if (!m_settings.manualOnly()) {
         // The interval as the file holds it. One that is not a number reads as 0: a check every second would
         // hammer the server, so nothing runs more often than the shortest interval the setup window offers.
@@ -110,11 +122,13 @@ void frmEmail::Form_Load()
     resizeEvent(nullptr);
 }
 
-void frmEmail::setMessageCount(qint64 count)
+void frmEmail::setMessageCount(qint64 count, qint64 listed)
 {
     // Set again with every slice of rows: only a change costs a new layout of the frame.
-    const QString caption =
+    QString caption =
         kFrameCaption + QStringLiteral(" - ") + QString::number(count) + QStringLiteral(" message(s) waiting");
+    if (listed < count)
+        caption += QStringLiteral(" (the first %1 listed)").arg(listed);
     if (caption != Frame1->title())
         Frame1->setTitle(caption);
 }
@@ -140,6 +154,23 @@ void frmEmail::setCheckButtonEnabled(bool enabled)
     Command1->setEnabled(enabled);
 }
 
+void frmEmail::showSecurity(Pop3Security security)
+{
+    m_security = QStringLiteral("Security: ") + MailSecurity::describe(security);
+    lblStatus->setText(m_security);
+}
+
+void frmEmail::setStatus(const QString& text)
+{
+    lblStatus->setText(m_security + u'\n' + QString(text).replace(u'\n', u' '));
+    lblStatus->setToolTip(Qt::convertFromPlainText(text));
+}
+
+QString frmEmail::status() const
+{
+    return lblStatus->text();
+}
+
 std::optional<qint64> frmEmail::dueTime() const
 {
     return Timer1->isActive() ? std::optional<qint64>(m_due) : std::nullopt;
@@ -151,7 +182,7 @@ void frmEmail::Timer1_Timer()
     if (m_timerCheckRunning || m_due >= m_platform.clock.milliseconds())
         return;
     m_timerCheckRunning = true;
-    Q_EMIT checkRequested();
+    Q_EMIT checkRequested(true);
 }
 
 void frmEmail::checkEnded()
@@ -196,6 +227,8 @@ void frmEmail::resizeEvent(QResizeEvent*)
     for (QPushButton* button : {Command3, Command1, Command2})
         button->move(button->x(), Twips::toPixels(kButtonTop) + grownY);
     cmdClose->move(Twips::toPixels(5160) + grownX, Twips::toPixels(kButtonTop) + grownY);
+    lblStatus->setGeometry(
+        Twips::rectToPixels(75, kStatusTop, 6345, kStatusHeight).adjusted(0, grownY, grownX, grownY));
     // The three columns keep their proportions as the grid widens.
     const double scale = static_cast<double>(MSFlexGrid1->width()) / Twips::toPixels(kGridWidth);
     for (int column = 0; column < 3; ++column)

@@ -5,8 +5,10 @@
 #include "core/DataDir.h"
 #include "email/EmailSettings.h"
 #include "email/MailListModel.h"
+#include "platform/Pop3Client.h"
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -30,12 +32,17 @@ public:
     void setPassword(const QString& password) { m_password = password; }
 
     MailListModel& list() { return m_list; }
-    /// "Email Messages", or after a listing "Email Messages - <count> message(s) waiting".
-    void setMessageCount(qint64 count);
+    /// "Email Messages", or after a listing "Email Messages - <count> message(s) waiting", and which part of
+    /// them is listed when the list holds fewer than `count`.
+    void setMessageCount(qint64 count, qint64 listed);
     void setLastChecked(const QString& date);
     QString lastChecked() const;
     QString frameCaption() const;
     void setCheckButtonEnabled(bool enabled);
+    /// The status line: how the account's connection is secured, and what went wrong in an automatic check.
+    void showSecurity(Pop3Security security);
+    void setStatus(const QString& text);
+    QString status() const;
 
     /// The monotonic time the next automatic check is due, while the timer runs.
     std::optional<qint64> dueTime() const;
@@ -44,9 +51,9 @@ public:
     void checkEnded();
 
 Q_SIGNALS:
-    /// "Check &Email", or the timer: the list check should run. The receiver calls `checkEnded` once it has
-    /// ended, at once when it did not start.
-    void checkRequested();
+    /// "Check &Email", or the timer (`automatic`): the list check should run. The receiver calls `checkEnded` once
+    /// it has ended, at once when it did not start.
+    void checkRequested(bool automatic);
     void setupRequested();
     /// "&Close" or "&Launch Client" hid the window: the board's light goes out too.
     void closed();
@@ -74,6 +81,8 @@ private:
     QLineEdit* txtLast = nullptr;
     QGroupBox* Frame1 = nullptr;
     QTableView* MSFlexGrid1 = nullptr;
+    QLabel* lblStatus = nullptr;
+    QString m_security;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-/// Shows a message in the desktop's notification bubble. Returns at once; without a notification service
-/// nothing is shown and nothing is reported.
+/// Shows a message in the desktop's notification bubble; `body` is plain text, shown as it is written. Returns at once;
+/// without a notification service nothing is shown and nothing is reported.
 class Notifier
 {
 public:

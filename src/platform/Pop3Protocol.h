@@ -20,6 +20,7 @@ struct ServerAddress
 {
     QString host;
     quint16 port = kDefaultPort;
+    bool portGiven = false;
 };
 
 /// "host", "host:port", "[ipv6]:port" or a bare IPv6 address; empty when the field names no usable server.
@@ -78,6 +79,8 @@ public:
     /// Appends each reply completed by `bytes` to `out`; false once the stream can no longer be followed.
     bool feed(QByteArrayView bytes, QList<Reply>& out);
     Fault fault() const { return m_fault; }
+    /// True while bytes of an unfinished line are held.
+    bool hasPartialLine() const { return !m_line.isEmpty() || m_lineOverlong; }
 
 private:
     void takeLine(QByteArrayView line, bool overlong, QList<Reply>& out);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSslCertificate>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -13,7 +14,8 @@
 using namespace Qt::StringLiterals;
 
 /// What a scripted server does differently from a well-behaved mailbox: a command, or its first word, mapped to the
-/// reply. "greeting" is what the server says first; "server" and "password" replace the account's.
+/// reply. "greeting" is what the server says first; "server" and "password" replace the account's; "security" is
+/// "starttls" (else none: the scripted server speaks no TLS); "timeout" and "limit" set the client's time limits.
 using Script = QMap<QByteArray, QByteArray>;
 
 namespace
@@ -29,8 +31,9 @@ quint16 freePort()
 
 QString name(Pop3Error error)
 {
-    return u"None InvalidAccount HostNotFound ConnectionRefused Timeout Tls ConnectionLost ReplyTooLong Protocol Server"_s
-        .split(u' ')[int(error)];
+    return u"None InvalidAccount HostNotFound ConnectionRefused Timeout Tls ConnectionLost ReplyTooLong Protocol "
+           u"Server "
+           u"CertificateUntrusted CertificateChanged"_s.split(u' ')[int(error)];
 }
 
 /// What a check reported, one entry a signal: "opened 3", "1 <subject>", "2 failed Server", "retrieved", "error Tls".
@@ -42,7 +45,7 @@ struct Log
     bool done = false;
 
     /// Opens the account, lists every message and returns when the check ends or `done` is set.
-    void run(Pop3Client& client, const QString& server, const QString& password = u"testpass"_s)
+    void run(Pop3Client& client, const Pop3Account& account)
     {
         QObject::connect(&client, &Pop3Client::opened, &client, [this, &client](int count) {
             events << u"opened %1"_s.arg(count);
@@ -66,7 +69,7 @@ struct Log
             text = t;
             done = true;
         });
-        client.open({server, u"testuser"_s, password});
+        client.open(account);
         if (!QTest::qWaitFor([this] { return done; }, kWaitMs))
             events << u"hang"_s;
     }
@@ -112,7 +115,9 @@ QByteArray mailbox(const QByteArray& command)
 }
 
 /// A POP3 server inside the test that answers as `script` says. A reply ending in "<cut>" closes the connection
-/// after it, an empty one is silence, and "<close>" has the test close the client instead of answering.
+/// after it, one ending in "<mute>" is the last answer, an empty one is silence, and "<close>" has the test close the
+/// client instead of answering. "<drip>" before a reply sends it a byte every 100 ms, "<delay>" sends the
+/// well-behaved reply a second late.
 struct ScriptedServer
 {
     QTcpServer listener;
@@ -121,6 +126,7 @@ struct ScriptedServer
     int mostCommandsInOneRead = 0;
     int connected = 0;
     std::function<void()> closeClient;
+    bool mute = false;
 
     explicit ScriptedServer(const Script& replies)
         : script(replies)
@@ -143,9 +149,29 @@ struct ScriptedServer
     }
     void answer(QTcpSocket* socket, const QByteArray& command)
     {
-        const QByteArray reply = script.value(command, script.value(command.split(' ')[0], mailbox(command)));
+        QByteArray reply = script.value(command, script.value(command.split(' ')[0], mailbox(command)));
+        if (mute)
+            return;
         if (reply == "<close>")
             return closeClient();
+        if (reply == "<delay>") {
+            QTimer::singleShot(1000, socket, [socket, command] { socket->write(mailbox(command)); });
+            return;
+        }
+        if (reply.startsWith("<drip>")) {
+            auto* drip = new QTimer(socket);
+            QObject::connect(drip, &QTimer::timeout, socket, [socket, drip, rest = reply.sliced(6)]() mutable {
+                socket->write(rest.first(1));
+                rest.remove(0, 1);
+                if (rest.isEmpty())
+                    drip->stop();
+            });
+            drip->start(100);
+            return;
+        }
+        mute = reply.endsWith("<mute>");
+        if (mute)
+            reply.chop(6);
         socket->write(reply.endsWith("<cut>") ? reply.chopped(5) : reply);
         if (reply.endsWith("<cut>"))
             socket->disconnectFromHost();
@@ -161,7 +187,8 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase() { script({u"stop"_s}); }
     void threeMessagesInOrderOverStlsAndImplicitTls();
-    void emptyMailboxAndRefusals();
+    void securityAndCertificates_data();
+    void securityAndCertificates();
     void faults_data();
     void faults();
 
@@ -212,9 +239,13 @@ void tst_Pop3Client::threeMessagesInOrderOverStlsAndImplicitTls()
     for (const bool implicitTls : {false, true}) {
         Relay relay(implicitTls ? m_tlsPort : m_port);
         Log log;
-        Pop3ClientQt client(
-            {.implicitTlsPort = implicitTls ? relay.listener.serverPort() : m_tlsPort, .extraCaCertificates = m_ca});
-        log.run(client, u"localhost:%1"_s.arg(relay.listener.serverPort()));
+        Pop3ClientQt client({.extraCaCertificates = m_ca});
+        log.run(client,
+                {u"localhost:%1"_s.arg(relay.listener.serverPort()),
+                 u"testuser"_s,
+                 u"testpass"_s,
+                 implicitTls ? Pop3Security::TlsOnConnect : Pop3Security::StartTls,
+                 {}});
         QCOMPARE(log.events.join(u", "),
                  u"opened 3, 1 Café à la carte 1, 2 A rather long subject line number 2 that is folded across two "
                  u"physical lines, 3 Zwei Wörter 3, retrieved"_s);
@@ -226,30 +257,74 @@ void tst_Pop3Client::threeMessagesInOrderOverStlsAndImplicitTls()
     }
 }
 
-void tst_Pop3Client::emptyMailboxAndRefusals()
+void tst_Pop3Client::securityAndCertificates_data()
 {
+    QTest::addColumn<QString>("server"); // "named" for localhost, else the address
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("security");
+    QTest::addColumn<QString>("trust"); // "ca": the test's certificate as an authority; "env": through SSL_CERT_FILE;
+                                        // "pin": its fingerprint trusted for the account; "other": another one
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("why");
+    const int startTls = int(Pop3Security::StartTls), none = int(Pop3Security::None);
+    QTest::newRow("an empty mailbox") << u"named"_s << u"testpass"_s << startTls << u"ca"_s << u"opened 0, retrieved"_s
+                                      << QString();
+    QTest::newRow("a wrong password: Dovecot's words") << u"named"_s << u"not the password"_s << startTls << u"ca"_s
+                                                       << u"error Server"_s << u"Authentication failed"_s;
+    QTest::newRow("an address the certificate is not made out for")
+        << u"127.0.0.1"_s << u"testpass"_s << startTls << u"ca"_s << u"error CertificateUntrusted"_s
+        << u"it is made out for localhost, not for 127.0.0.1"_s;
+    QTest::newRow("a self-signed certificate nobody trusts, described")
+        << u"named"_s << u"testpass"_s << startTls << QString() << u"error CertificateUntrusted"_s
+        << u"signed only by itself"_s;
+    QTest::newRow("the authorities of SSL_CERT_FILE")
+        << u"named"_s << u"testpass"_s << startTls << u"env"_s << u"opened 0, retrieved"_s << QString();
+    QTest::newRow("the certificate trusted for the account")
+        << u"127.0.0.1"_s << u"testpass"_s << startTls << u"pin"_s << u"opened 0, retrieved"_s << QString();
+    QTest::newRow("another certificate than the one trusted: refused, both fingerprints named")
+        << u"named"_s << u"testpass"_s << startTls << u"other"_s << u"error CertificateChanged"_s << u"00:11"_s;
+    QTest::newRow("no security, as chosen: the login in clear")
+        << u"named"_s << u"testpass"_s << none << QString() << u"opened 0, retrieved"_s << QString();
+}
+
+void tst_Pop3Client::securityAndCertificates()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, password);
+    QFETCH(int, security);
+    QFETCH(QString, trust);
+    QFETCH(QString, events);
+    QFETCH(QString, why);
     QVERIFY(script({u"fill"_s, u"0"_s}));
     Relay relay(m_port);
-    const QString named = u"localhost:%1"_s.arg(relay.listener.serverPort());
-    const struct
-    {
-        QString server, password;
-        bool trusting;
-        QString events, why;
-    } cases[] = {
-        {named, u"testpass"_s, true, u"opened 0, retrieved"_s, {}},
-        {named, u"not the password"_s, true, u"error Server"_s, u"Authentication failed"_s}, // Dovecot's words
-        {u"127.0.0.1:%1"_s.arg(relay.listener.serverPort()), u"testpass"_s, true, u"error Tls"_s, u"host name"_s},
-        {named, u"testpass"_s, false, u"error Tls"_s, u"self-signed"_s},
-    };
-    for (const auto& c : cases) {
-        Log log;
-        Pop3ClientQt client({.extraCaCertificates = c.trusting ? m_ca : QList<QSslCertificate>()});
-        log.run(client, c.server, c.password);
-        QCOMPARE(log.events.join(u", "), c.events);
-        QVERIFY2(log.text.contains(c.why), qPrintable(log.text));
+    const QString fingerprint = Pop3ClientQt::fingerprintOf(m_ca.first());
+    const QString other = u"00:11:"_s + fingerprint.sliced(6);
+    if (trust == u"env")
+        qputenv("SSL_CERT_FILE", QFile::encodeName(m_serverDir + u"/cert.pem"_s));
+    const auto unset = qScopeGuard([] { qunsetenv("SSL_CERT_FILE"); });
+    Log log;
+    Pop3ClientQt client({.extraCaCertificates = trust == u"ca" ? m_ca : QList<QSslCertificate>()});
+    log.run(client,
+            {(server == u"named" ? u"localhost"_s : server) + u":%1"_s.arg(relay.listener.serverPort()),
+             u"testuser"_s,
+             password,
+             Pop3Security(security),
+             trust == u"pin"     ? fingerprint
+             : trust == u"other" ? other
+                                 : QString()});
+    QCOMPARE(log.events.join(u", "), events);
+    QVERIFY2(log.text.contains(why), qPrintable(log.text));
+    // A refused certificate comes described; a changed one names what was trusted and what came instead.
+    if (events.contains(u"Certificate")) {
+        QVERIFY(client.certificate());
+        QCOMPARE(client.certificate()->fingerprint, fingerprint);
+        QCOMPARE(client.certificate()->subject, u"localhost"_s);
+        QVERIFY(client.certificate()->validTo > QDateTime::currentDateTime());
+        if (trust == u"other")
+            QVERIFY(log.text.contains(other) && log.text.contains(fingerprint));
     }
-    QVERIFY(!relay.fromClient.contains("PASS"));
+    // The password crosses in clear only where the account says so.
+    QCOMPARE(relay.fromClient.contains("PASS"), security == int(Pop3Security::None));
 }
 
 void tst_Pop3Client::faults_data()
@@ -268,7 +343,8 @@ void tst_Pop3Client::faults_data()
     QTest::newRow("a 10 MB header line and a 1 MB header of short lines fail only their messages")
         << Script{{"TOP 1 0", "+OK\r\nSubject: " + QByteArray(10 * 1024 * 1024, 'x') + "\r\n\r\n.\r\n"},
                   {"TOP 2 0",
-                   "+OK\r\n" + QByteArray("X-Filler: " + QByteArray(990, 'y') + "\r\n").repeated(1100) + ".\r\n"}}
+                   "+OK\r\n" + QByteArray("X-Filler: " + QByteArray(990, 'y') + "\r\n").repeated(1100) + ".\r\n"},
+                  {"timeout", "20000"}}
         << u"opened 3, 1 failed ReplyTooLong, 2 failed ReplyTooLong, 3 s3, retrieved"_s;
     QTest::newRow("a server that stops answering in the list times out")
         << Script{{"TOP", ""}} << u"opened 3, error Timeout"_s;
@@ -280,10 +356,37 @@ void tst_Pop3Client::faults_data()
         << Script{{"CAPA", oneAtATime}} << u"opened 3, 1 s1, 2 s2, 3 s3, retrieved"_s;
     QTest::newRow("TOP refused: RETR read up to the header")
         << Script{{"TOP", "-ERR unknown command\r\n"}} << u"opened 3, 1 s1, 2 s2, 3 s3, retrieved"_s;
+    QTest::newRow("a server that says nothing after connecting times out")
+        << Script{{"greeting", ""}} << u"error Timeout"_s;
+    QTest::newRow("a server that says nothing to the password times out") << Script{{"PASS", ""}} << u"error Timeout"_s;
+    QTest::newRow("a reply that trickles in a byte at a time still runs out of time")
+        << Script{{"STAT", "<drip>+OK 3 300\r\n"}} << u"error Timeout"_s;
+    QTest::newRow("every reply in time, but the whole check beyond its limit")
+        << Script{{"CAPA", oneAtATime}, {"TOP", "<delay>"}, {"timeout", "2000"}, {"limit", "2500"}}
+        << u"opened 3, 1 s1, 2 s2, error Timeout"_s;
+    QTest::newRow("RETR of a message larger than any reply: its header all the same")
+        << Script{{"TOP", "-ERR unknown command\r\n"},
+                  {"RETR 2",
+                   "+OK\r\nSubject: s2\r\n\r\n" + QByteArray(1000, 'b').append("\r\n").repeated(70'000) + ".\r\n"},
+                  {"timeout", "20000"}}
+        << u"opened 3, 1 s1, 2 s2, 3 s3, retrieved"_s;
+    QTest::newRow("STARTTLS required, not offered: no login at all")
+        << Script{{"security", "starttls"}, {"CAPA", oneAtATime}} << u"error Tls"_s;
+    QTest::newRow("STARTTLS required, CAPA refused: no login at all")
+        << Script{{"security", "starttls"}, {"CAPA", "-ERR what\r\n"}} << u"error Tls"_s;
+    QTest::newRow("STARTTLS required, STLS beyond the lines a CAPA may have: no login at all")
+        << Script{{"security", "starttls"},
+                  {"CAPA", "+OK\r\n" + QByteArray("X-PAD\r\n").repeated(2000) + stls.sliced(5)}}
+        << u"error Tls"_s;
     QTest::newRow("STLS offered, then refused: no login in clear")
-        << Script{{"CAPA", stls}, {"STLS", "-ERR not today\r\n"}} << u"error Tls"_s;
+        << Script{{"security", "starttls"}, {"CAPA", stls}, {"STLS", "-ERR not today\r\n"}} << u"error Tls"_s;
     QTest::newRow("STLS accepted, then clear text: no login in clear")
-        << Script{{"CAPA", stls}, {"STLS", "+OK begin\r\nthis is not a TLS record\r\n"}} << u"error Tls"_s;
+        << Script{{"security", "starttls"}, {"CAPA", stls}, {"STLS", "+OK begin\r\nthis is not a TLS record\r\n"}}
+        << u"error Tls"_s;
+    QTest::newRow("STLS accepted, then part of a line in clear: never read after the handshake")
+        << Script{{"security", "starttls"}, {"CAPA", stls}, {"STLS", "+OK begin\r\n+OK 1 1<mute>"}} << u"error Tls"_s;
+    QTest::newRow("STLS accepted, then silence in the handshake times out")
+        << Script{{"security", "starttls"}, {"CAPA", stls}, {"STLS", "+OK begin\r\n<mute>"}} << u"error Timeout"_s;
     QTest::newRow("closed by the user while message 3 is asked for: QUIT, nothing more reported")
         << Script{{"CAPA", oneAtATime}, {"TOP 3 0", "<close>"}} << u"opened 3, 1 s1, 2 s2"_s;
     QTest::newRow("a password holding CR LF is refused before anything is sent")
@@ -299,15 +402,21 @@ void tst_Pop3Client::faults()
     QFETCH(QString, events);
     ScriptedServer server(script);
     Log log;
-    Pop3ClientQt client({.timeoutMs = 300, .extraCaCertificates = {}});
+    Pop3ClientQt client({.timeoutMs = script.value("timeout", "300").toInt(),
+                         .sessionLimitMs = script.value("limit", "600000").toInt(),
+                         .extraCaCertificates = {}});
     server.closeClient = [&] {
         client.close();
         log.done = true;
     };
+    const bool startTls = script.value("security") == "starttls";
     log.run(
         client,
-        QString::fromLatin1(script.value("server", "127.0.0.1:" + QByteArray::number(server.listener.serverPort()))),
-        QString::fromLatin1(script.value("password", "testpass")));
+        {QString::fromLatin1(script.value("server", "127.0.0.1:" + QByteArray::number(server.listener.serverPort()))),
+         u"testuser"_s,
+         QString::fromLatin1(script.value("password", "testpass")),
+         startTls ? Pop3Security::StartTls : Pop3Security::None,
+         {}});
     // Whatever happened, closing leaves no connection open, and a check that did not fail says QUIT.
     client.close();
     QTRY_COMPARE_WITH_TIMEOUT(server.connected, 0, kWaitMs);
@@ -319,7 +428,7 @@ void tst_Pop3Client::faults()
     QVERIFY2(log.text.isEmpty() != failed && !log.text.contains(u'\n'), qPrintable(log.text));
     QVERIFY(!server.received.contains("DELE"));
     const QByteArray capabilities = script.value("CAPA", mailbox("CAPA"));
-    if (capabilities.contains("STLS"))
+    if (startTls)
         QVERIFY(!server.received.contains("USER"));
     if (log.events.size() > 2)
         QCOMPARE(server.mostCommandsInOneRead > 1, capabilities.contains("PIPELINING"));

@@ -50,6 +50,7 @@ public:
     QList<Pop3Account>* openLog = nullptr;
     QList<QPair<int, int>> retrievals;
     int closes = 0;
+    int pauses = 0;
 
     using Pop3Client::Pop3Client;
 
@@ -57,6 +58,15 @@ public:
     int messageCount() const override;
     void retrieveHeaders(int first, int last) override;
     void close() override;
+    void setPaused(bool pause) override
+    {
+        if (pause) {
+            paused = true;
+            ++pauses;
+        } else {
+            resume();
+        }
+    }
 
     void resume();
     /// True while answers are still to come.

@@ -74,6 +74,8 @@ MessageAnswer DialogsQt::message(const MessageRequest& request)
                     buttonsOf(request.buttons),
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
+    // Texts may carry a mail server's words: shown as written, never as markup with links and pictures.
+    box.setTextFormat(Qt::PlainText);
     return answerOf(box.exec());
 }
 

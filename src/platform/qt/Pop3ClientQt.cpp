@@ -1,5 +1,8 @@
 #include "platform/qt/Pop3ClientQt.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocale>
 #include <QSslConfiguration>
 #include <QSslSocket>
 
@@ -21,7 +24,85 @@ QString tooLongText()
 {
     return QStringLiteral("The mail server's reply was too long.");
 }
+
+/// The authorities named by `SSL_CERT_FILE` (a bundle) and `SSL_CERT_DIR` (folders, separated by colons), which
+/// OpenSSL's own programs honour and Qt does not.
+QList<QSslCertificate> certificatesFromEnvironment()
+{
+    QList<QSslCertificate> certificates;
+    const QString file = qEnvironmentVariable("SSL_CERT_FILE");
+    if (!file.isEmpty())
+        certificates += QSslCertificate::fromPath(file);
+    const QStringList folders = qEnvironmentVariable("SSL_CERT_DIR").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString& folder : folders) {
+        certificates += QSslCertificate::fromPath(
+            QDir(folder).filePath(QStringLiteral("*")), QSsl::Pem, QSslCertificate::PatternSyntax::Wildcard);
+    }
+    return certificates;
+}
+
+QString names(const QSslCertificate& certificate)
+{
+    QStringList all = certificate.subjectAlternativeNames().values(QSsl::DnsEntry);
+    for (const QString& name : certificate.subjectInfo(QSslCertificate::CommonName)) {
+        if (!all.contains(name))
+            all.prepend(name);
+    }
+    return all.isEmpty() ? QStringLiteral("no name") : all.join(QStringLiteral(", "));
+}
+
+QString day(const QDateTime& time)
+{
+    return QLocale().toString(time.toLocalTime(), QLocale::LongFormat);
+}
+
+QString problemOf(const QSslError& error, const QSslCertificate& certificate, const QString& host)
+{
+    switch (error.error()) {
+    case QSslError::SelfSignedCertificate:
+        return QStringLiteral("it is signed only by itself, not by an authority this computer trusts");
+    case QSslError::SelfSignedCertificateInChain:
+    case QSslError::UnableToGetIssuerCertificate:
+    case QSslError::UnableToGetLocalIssuerCertificate:
+    case QSslError::UnableToVerifyFirstCertificate:
+    case QSslError::CertificateUntrusted:
+        return QStringLiteral("it is not signed by an authority this computer trusts");
+    case QSslError::CertificateExpired:
+        return QStringLiteral("it expired on %1").arg(day(certificate.expiryDate()));
+    case QSslError::CertificateNotYetValid:
+        return QStringLiteral("it is not valid before %1").arg(day(certificate.effectiveDate()));
+    case QSslError::HostNameMismatch:
+        return QStringLiteral("it is made out for %1, not for %2").arg(names(certificate), host);
+    case QSslError::CertificateRevoked:
+        return QStringLiteral("it has been revoked");
+    default:
+        return error.errorString();
+    }
+}
 } // namespace
+
+QString Pop3ClientQt::fingerprintOf(const QSslCertificate& certificate)
+{
+    const QByteArray digest = certificate.digest(QCryptographicHash::Sha256).toHex(':').toUpper();
+    return QString::fromLatin1(digest);
+}
+
+Pop3Certificate
+Pop3ClientQt::describe(const QSslCertificate& certificate, const QList<QSslError>& errors, const QString& host)
+{
+    Pop3Certificate described;
+    described.subject = certificate.subjectDisplayName();
+    described.issuer = certificate.issuerDisplayName();
+    described.validFrom = certificate.effectiveDate();
+    described.validTo = certificate.expiryDate();
+    described.fingerprint = fingerprintOf(certificate);
+    for (const QSslError& error : errors) {
+        const QString problem = problemOf(error, certificate, host);
+        if (!described.problems.contains(problem))
+            described.problems << problem;
+    }
+    return described;
+}
 
 Pop3ClientQt::Pop3ClientQt(QObject* parent)
     : Pop3ClientQt(Options(), parent)
@@ -34,6 +115,8 @@ Pop3ClientQt::Pop3ClientQt(const Options& options, QObject* parent)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &Pop3ClientQt::onTimeout);
+    m_sessionTimer.setSingleShot(true);
+    connect(&m_sessionTimer, &QTimer::timeout, this, &Pop3ClientQt::onSessionLimit);
 }
 
 Pop3ClientQt::~Pop3ClientQt()
@@ -47,6 +130,9 @@ void Pop3ClientQt::open(const Pop3Account& account)
     m_reader = {};
     m_outgoing.clear();
     m_tlsReason.clear();
+    m_refused.reset();
+    m_certificateChanged = false;
+    m_paused = false;
     m_pipelining = false;
     m_offersTop = true;
     m_useRetr = false;
@@ -57,6 +143,7 @@ void Pop3ClientQt::open(const Pop3Account& account)
     m_retried.clear();
     m_account = account;
     setError(Pop3Error::None, {});
+    setCertificate(std::nullopt);
 
     const auto address = Pop3Protocol::parseServer(account.server);
     // Checked before any connection: a line break would let the field add commands of its own.
@@ -73,30 +160,30 @@ void Pop3ClientQt::open(const Pop3Account& account)
         return;
     }
     m_host = address->host;
-    m_port = address->port;
+    m_port = address->portGiven || account.security != Pop3Security::TlsOnConnect ? address->port
+                                                                                  : Pop3Protocol::kImplicitTlsPort;
 
     m_socket = new QSslSocket(this);
     m_socket->setReadBufferSize(kReadChunk);
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    if (!m_options.extraCaCertificates.isEmpty())
-        tls.addCaCertificates(m_options.extraCaCertificates);
+    const QList<QSslCertificate> extra = m_options.extraCaCertificates + certificatesFromEnvironment();
+    if (!extra.isEmpty())
+        tls.addCaCertificates(extra);
     m_socket->setSslConfiguration(tls);
     connect(m_socket, &QSslSocket::readyRead, this, &Pop3ClientQt::onReadyRead);
     connect(m_socket, &QSslSocket::encrypted, this, &Pop3ClientQt::onEncrypted);
     connect(m_socket, &QSslSocket::errorOccurred, this, &Pop3ClientQt::onSocketError);
-    connect(m_socket, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
-        if (!errors.isEmpty())
-            m_tlsReason = errors.first().errorString();
-    });
+    connect(m_socket, &QSslSocket::sslErrors, this, &Pop3ClientQt::onSslErrors);
 
     m_step = Step::Greeting;
     m_reader.expect(Kind::Status);
-    if (m_port == m_options.implicitTlsPort)
+    if (account.security == Pop3Security::TlsOnConnect)
         m_socket->connectToHostEncrypted(m_host, m_port);
     else
         m_socket->connectToHost(m_host, m_port);
     armTimer();
+    m_sessionTimer.start(m_options.sessionLimitMs);
 }
 
 void Pop3ClientQt::retrieveHeaders(int first, int last)
@@ -106,6 +193,11 @@ void Pop3ClientQt::retrieveHeaders(int first, int last)
     m_next = m_emit = qMax(1, first);
     m_last = last;
     m_step = Step::Listing;
+    // A long list earns a little more time than the session limit alone.
+    if (m_next <= m_last) {
+        const qint64 extra = qint64(m_last - m_next + 1) * m_options.sessionMsPerMessage;
+        m_sessionTimer.start(int(qMin<qint64>(m_sessionTimer.remainingTime() + extra, 24 * 3600 * 1000)));
+    }
     if (m_next > m_last) {
         m_step = Step::Ready;
         QTimer::singleShot(0, this, [this, session = m_session] {
@@ -141,11 +233,33 @@ void Pop3ClientQt::close()
     socket->disconnectFromHost();
 }
 
+void Pop3ClientQt::setPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    if (paused) {
+        // The server is not slow while nobody reads it: the reply's time starts again on resuming.
+        m_timer.stop();
+        return;
+    }
+    if (m_step == Step::Closed)
+        return;
+    if (m_reader.awaiting() > 0 || m_step == Step::Handshake)
+        armTimer();
+    // What arrived meanwhile waits in the socket; no new signal would announce it.
+    QTimer::singleShot(0, this, [this, session = m_session] {
+        if (session == m_session)
+            onReadyRead();
+    });
+}
+
 void Pop3ClientQt::shutDown()
 {
     ++m_session;
     m_step = Step::Closed;
     m_timer.stop();
+    m_sessionTimer.stop();
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();
@@ -162,22 +276,31 @@ void Pop3ClientQt::armTimer()
 void Pop3ClientQt::onReadyRead()
 {
     QList<Pop3ReplyReader::Reply> replies;
-    while (m_socket && m_socket->bytesAvailable() > 0) {
+    bool completed = false;
+    while (m_socket && !m_paused && m_step != Step::Handshake && m_socket->bytesAvailable() > 0) {
         const QByteArray bytes = m_socket->read(kReadChunk);
         replies.clear();
         const bool fine = m_reader.feed(bytes, replies);
-        for (auto& reply : replies) {
-            handle(reply);
+        for (qsizetype i = 0; i < replies.size(); ++i) {
+            completed = true;
+            handle(replies[i]);
             if (m_step == Step::Closed)
                 return;
+            if (m_step == Step::Handshake) {
+                // Whatever came after the server agreed to STLS was sent in clear before the handshake, where
+                // anyone on the path could have put it: it must never be read as an answer after it.
+                if (i + 1 < replies.size() || !fine || m_reader.hasPartialLine() || m_socket->bytesAvailable() > 0) {
+                    fail(Pop3Error::Tls,
+                         QStringLiteral("The secure connection to %1 failed: the server sent clear text before it.")
+                             .arg(m_host));
+                    return;
+                }
+                startTls();
+                return;
+            }
         }
         if (!fine) {
-            // Clear text after the server agreed to STLS could be injected by anyone on the path.
-            if (m_step == Step::Handshake)
-                fail(Pop3Error::Tls,
-                     QStringLiteral("The secure connection to %1 failed: the server went on in clear text.")
-                         .arg(m_host));
-            else if (m_reader.fault() == Pop3ReplyReader::Fault::TooLong)
+            if (m_reader.fault() == Pop3ReplyReader::Fault::TooLong)
                 fail(Pop3Error::ReplyTooLong, tooLongText());
             else
                 fail(Pop3Error::Protocol,
@@ -185,11 +308,14 @@ void Pop3ClientQt::onReadyRead()
             return;
         }
     }
+    // Only a whole reply renews the time: a server that trickles a byte now and then still runs out of it.
+    if (completed) {
+        if (m_reader.awaiting() > 0)
+            armTimer();
+        else
+            m_timer.stop();
+    }
     flush();
-    if (m_reader.awaiting() > 0)
-        armTimer();
-    else
-        m_timer.stop();
 }
 
 void Pop3ClientQt::handle(Pop3ReplyReader::Reply& reply)
@@ -213,8 +339,8 @@ void Pop3ClientQt::handle(Pop3ReplyReader::Reply& reply)
                      .arg(m_host, serverText(reply.text)));
             return;
         }
+        // The handshake starts once the rest of what was read has been checked (see onReadyRead).
         m_step = Step::Handshake;
-        m_socket->startClientEncryption();
         return;
     case Step::Login:
         handleLogin(reply);
@@ -230,6 +356,13 @@ void Pop3ClientQt::handle(Pop3ReplyReader::Reply& reply)
              QStringLiteral("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
         return;
     }
+}
+
+void Pop3ClientQt::startTls()
+{
+    m_reader = {};
+    armTimer();
+    m_socket->startClientEncryption();
 }
 
 void Pop3ClientQt::handleCapabilities(const Pop3ReplyReader::Reply& reply)
@@ -248,7 +381,15 @@ void Pop3ClientQt::handleCapabilities(const Pop3ReplyReader::Reply& reply)
         }
     }
     m_useRetr = !m_offersTop;
-    if (offersStls && !m_socket->isEncrypted()) {
+    if (m_account.security == Pop3Security::StartTls && !m_socket->isEncrypted()) {
+        // Required, so a server (or anyone on the path) that leaves STLS out gets no password.
+        if (!offersStls) {
+            fail(Pop3Error::Tls,
+                 QStringLiteral("The mail server %1 does not offer a secure connection (STARTTLS), "
+                                "which this account requires. Nothing was sent.")
+                     .arg(m_host));
+            return;
+        }
         m_step = Step::StartTls;
         send("STLS\r\n", Kind::Status);
         return;
@@ -262,6 +403,7 @@ void Pop3ClientQt::onEncrypted()
         // What the server said before the upgrade may have been forged: ask again.
         m_step = Step::Capabilities;
         send("CAPA\r\n", Kind::Lines);
+        m_timer.stop();
         flush();
     }
 }
@@ -344,7 +486,17 @@ void Pop3ClientQt::handleMessage(Pop3ReplyReader::Reply& reply)
     if (reply.ok && sent.fetch == Fetch::Retr && m_retried.contains(sent.number))
         m_useRetr = true;
     m_retried.remove(sent.number);
-    m_done.insert(sent.number, std::move(reply));
+    Result result;
+    if (!reply.ok) {
+        result.error = Pop3Error::Server;
+        result.text = serverText(reply.text);
+    } else if (reply.tooLong) {
+        result.error = Pop3Error::ReplyTooLong;
+        result.text = tooLongText();
+    } else {
+        result.headers = Pop3Protocol::parseHeaders(reply.header);
+    }
+    m_done.insert(sent.number, std::move(result));
     deliver();
     if (m_step == Step::Listing)
         sendFetches();
@@ -353,18 +505,13 @@ void Pop3ClientQt::handleMessage(Pop3ReplyReader::Reply& reply)
 void Pop3ClientQt::deliver()
 {
     while (m_step == Step::Listing && m_done.contains(m_emit)) {
-        const Pop3ReplyReader::Reply reply = m_done.take(m_emit);
+        const Result result = m_done.take(m_emit);
         const int number = m_emit++;
-        if (!reply.ok) {
-            setError(Pop3Error::Server, serverText(reply.text));
-            Q_EMIT messageFailed(number, Pop3Error::Server, errorText());
-        } else if (reply.tooLong) {
-            setError(Pop3Error::ReplyTooLong, tooLongText());
-            Q_EMIT messageFailed(number, Pop3Error::ReplyTooLong, errorText());
-        } else {
-            setError(Pop3Error::None, {});
-            Q_EMIT headersRetrieved(number, Pop3Protocol::parseHeaders(reply.header));
-        }
+        setError(result.error, result.text);
+        if (result.error != Pop3Error::None)
+            Q_EMIT messageFailed(number, result.error, result.text);
+        else
+            Q_EMIT headersRetrieved(number, result.headers);
     }
     if (m_step == Step::Listing && m_emit > m_last) {
         m_step = Step::Ready;
@@ -384,7 +531,10 @@ void Pop3ClientQt::flush()
     if (m_socket && !m_outgoing.isEmpty()) {
         m_socket->write(m_outgoing);
         m_outgoing.clear();
-        armTimer();
+        // The first command after a pause in the talk starts the time its reply may take; commands sent
+        // ahead while earlier replies are due do not renew it.
+        if (!m_timer.isActive() && !m_paused)
+            armTimer();
     }
 }
 
@@ -401,6 +551,22 @@ void Pop3ClientQt::onSocketError()
              QStringLiteral("The mail server %1 refused the connection on port %2.").arg(m_host).arg(m_port));
         return;
     case QAbstractSocket::SslHandshakeFailedError:
+        if (m_refused) {
+            const Pop3Certificate offered = *m_refused;
+            setCertificate(offered);
+            if (m_certificateChanged) {
+                fail(Pop3Error::CertificateChanged,
+                     QStringLiteral("The certificate of %1 is not the one you chose to trust for this account, so the "
+                                    "connection was refused. Trusted: SHA-256 %2. Offered now: SHA-256 %3.")
+                         .arg(m_host, m_account.trustedCertificate, offered.fingerprint));
+            } else {
+                fail(Pop3Error::CertificateUntrusted,
+                     QStringLiteral("The certificate of %1 is not trusted: %2.")
+                         .arg(m_host, offered.problems.join(QStringLiteral("; "))));
+            }
+            return;
+        }
+        [[fallthrough]];
     case QAbstractSocket::SslInternalError:
     case QAbstractSocket::SslInvalidUserDataError: {
         const QString reason = m_tlsReason.isEmpty() ? m_socket->errorString() : m_tlsReason;
@@ -408,7 +574,8 @@ void Pop3ClientQt::onSocketError()
         return;
     }
     default:
-        if (m_step == Step::Handshake || (m_port == m_options.implicitTlsPort && !m_socket->isEncrypted())) {
+        if (m_step == Step::Handshake ||
+            (m_account.security == Pop3Security::TlsOnConnect && !m_socket->isEncrypted())) {
             const QString reason = m_tlsReason.isEmpty() ? m_socket->errorString() : m_tlsReason;
             fail(Pop3Error::Tls, QStringLiteral("The secure connection to %1 failed: %2").arg(m_host, reason));
             return;
@@ -418,10 +585,35 @@ void Pop3ClientQt::onSocketError()
     }
 }
 
+void Pop3ClientQt::onSslErrors(const QList<QSslError>& errors)
+{
+    if (errors.isEmpty())
+        return;
+    m_tlsReason = errors.first().errorString();
+    const QSslCertificate peer = m_socket->peerCertificate();
+    if (peer.isNull())
+        return;
+    const QString fingerprint = fingerprintOf(peer);
+    // The one certificate the person chose to trust for this account passes; any other is refused and described.
+    if (!m_account.trustedCertificate.isEmpty() && fingerprint == m_account.trustedCertificate) {
+        m_socket->ignoreSslErrors();
+        return;
+    }
+    m_refused = describe(peer, errors, m_host);
+    m_certificateChanged = !m_account.trustedCertificate.isEmpty();
+}
+
+void Pop3ClientQt::onSessionLimit()
+{
+    fail(Pop3Error::Timeout,
+         QStringLiteral("The mail check took longer than %1 minutes and was stopped.")
+             .arg((m_options.sessionLimitMs + 59'999) / 60'000));
+}
+
 void Pop3ClientQt::onTimeout()
 {
     fail(Pop3Error::Timeout,
-         QStringLiteral("The mail server %1 did not answer for %2 seconds.")
+         QStringLiteral("The mail server %1 did not answer within %2 seconds.")
              .arg(m_host)
              .arg((m_options.timeoutMs + 999) / 1000));
 }

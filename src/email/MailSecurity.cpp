@@ -1,0 +1,49 @@
+#include "email/MailSecurity.h"
+
+#include "core/RecordFile.h"
+#include "platform/Pop3Protocol.h"
+
+MailSecurity MailSecurity::readFrom(const DataDir& dir, const QString& server)
+{
+    MailSecurity settings;
+    settings.security = defaultFor(server);
+    qint32 security = -1;
+    QString account, certificate;
+    RecordReader reader = RecordReader::open(dir, QString::fromLatin1(kName));
+    reader.read(security, account, certificate);
+    if (security < 0 || security > static_cast<qint32>(Pop3Security::None))
+        return settings; // no file, or not ours: the safe default, and no certificate trusted
+    settings.security = static_cast<Pop3Security>(security);
+    settings.certificateAccount = account;
+    settings.certificate = certificate;
+    return settings;
+}
+
+bool MailSecurity::write(const DataDir& dir) const
+{
+    RecordWriter writer;
+    writer.writeRecord({static_cast<qint32>(security)});
+    writer.writeRecord({certificateAccount});
+    writer.writeRecord({certificate});
+    return writer.commit(dir, QString::fromLatin1(kName), {.ownerOnly = true});
+}
+
+Pop3Security MailSecurity::defaultFor(const QString& server)
+{
+    const auto address = Pop3Protocol::parseServer(server);
+    return address && address->port == Pop3Protocol::kImplicitTlsPort ? Pop3Security::TlsOnConnect
+                                                                      : Pop3Security::StartTls;
+}
+
+QString MailSecurity::describe(Pop3Security security)
+{
+    switch (security) {
+    case Pop3Security::TlsOnConnect:
+        return QStringLiteral("TLS on connect (port 995)");
+    case Pop3Security::StartTls:
+        return QStringLiteral("STARTTLS, required (port 110)");
+    case Pop3Security::None:
+        return QStringLiteral("None: password and mail sent in clear text");
+    }
+    return {};
+}
