@@ -271,7 +271,10 @@ bool Pop3ReplyReader::feed(QByteArrayView bytes, QList<Reply>& out)
     while (!bytes.isEmpty() && m_fault == Fault::None) {
         const qsizetype newline = bytes.indexOf('\n');
         const QByteArrayView piece = newline < 0 ? bytes : bytes.first(newline);
-        m_replyBytes += piece.size() + (newline < 0 ? 0 : 1);
+        // A message's body after its header is only looked through for its end: RETR sends messages of any size.
+        const bool discardedBody = m_inBody && m_reply.kind == Kind::Message && !m_inHeader;
+        if (!discardedBody)
+            m_replyBytes += piece.size() + (newline < 0 ? 0 : 1);
         if (m_replyBytes > kMaxReplyBytes) {
             m_fault = Fault::TooLong;
             break;

@@ -69,7 +69,9 @@ public:
         Protocol, // a status line that is neither +OK nor -ERR, or data nobody asked for
     };
 
-    /// How many bytes of one reply are read at most, kept or not, before the stream is given up.
+    /// How many bytes of one reply are read at most, kept or not, before the stream is given up. The body of a
+    /// message after its header does not count: it is discarded as it comes, and the caller's time limit ends a
+    /// body that never ends.
     static constexpr qsizetype kMaxReplyBytes = 64 * 1024 * 1024;
     static constexpr qsizetype kMaxListLines = 1000;
 
@@ -78,6 +80,8 @@ public:
     /// Appends each reply completed by `bytes` to `out`; false once the stream can no longer be followed.
     bool feed(QByteArrayView bytes, QList<Reply>& out);
     Fault fault() const { return m_fault; }
+    /// True while bytes of an unfinished line are held or skipped: data sent ahead of what was asked for.
+    bool hasPartialLine() const { return !m_line.isEmpty() || m_lineOverlong; }
 
 private:
     void takeLine(QByteArrayView line, bool overlong, QList<Reply>& out);

@@ -18,6 +18,9 @@ private Q_SLOTS:
     void statCountAndArguments();
     void readerSplitsRepliesWhereverTheBytesBreak();
     void readerRefusesWhatIsNotPop3();
+    void readerCountsEveryReplyButAMessageBody_data();
+    void readerCountsEveryReplyButAMessageBody();
+    void readerTellsOfAnUnfinishedLine();
 };
 
 void tst_Pop3Protocol::headersAreUnfoldedAndDecoded_data()
@@ -124,6 +127,46 @@ void tst_Pop3Protocol::readerRefusesWhatIsNotPop3()
         QVERIFY2(!reader.feed(stream, replies), stream.left(20).constData());
         QCOMPARE(reader.fault(), fault);
     }
+}
+
+void tst_Pop3Protocol::readerCountsEveryReplyButAMessageBody_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("a message's body past the reply limit is read to its end, as RETR sends it") << int(Kind::Message);
+    QTest::newRow("a list past the reply limit ends the stream") << int(Kind::Lines);
+}
+
+void tst_Pop3Protocol::readerCountsEveryReplyButAMessageBody()
+{
+    QFETCH(int, kind);
+    Pop3ReplyReader reader;
+    reader.expect(Kind(kind));
+    QList<Pop3ReplyReader::Reply> replies;
+    const QByteArray chunk = QByteArray(1022, 'x').append("\r\n").repeated(1024);
+    bool fed = reader.feed("+OK\r\nSubject: big\r\n\r\n", replies);
+    for (qsizetype sent = 0; fed && sent <= Pop3ReplyReader::kMaxReplyBytes; sent += chunk.size())
+        fed = reader.feed(chunk, replies);
+    fed = fed && reader.feed(".\r\n", replies);
+    const bool message = Kind(kind) == Kind::Message;
+    QCOMPARE(reader.fault(), message ? Pop3ReplyReader::Fault::None : Pop3ReplyReader::Fault::TooLong);
+    QCOMPARE(replies.size(), message ? 1 : 0);
+    QVERIFY(!message || replies[0].header == "Subject: big\r\n");
+}
+
+void tst_Pop3Protocol::readerTellsOfAnUnfinishedLine()
+{
+    Pop3ReplyReader reader;
+    reader.expect(Kind::Status);
+    reader.expect(Kind::Lines);
+    QList<Pop3ReplyReader::Reply> replies;
+    QVERIFY(reader.feed("+OK begin TLS\r\n", replies));
+    QVERIFY(!reader.hasPartialLine());
+    QVERIFY(reader.feed("+OK", replies));
+    QVERIFY(reader.hasPartialLine());
+    QVERIFY(reader.feed("\r\n" + QByteArray(Pop3Client::kMaxLineBytes + 1, 'g'), replies)); // skipped, not kept
+    QVERIFY(reader.hasPartialLine());
+    QVERIFY(reader.feed("\r\n", replies));
+    QVERIFY(!reader.hasPartialLine());
 }
 
 QTEST_APPLESS_MAIN(tst_Pop3Protocol)
