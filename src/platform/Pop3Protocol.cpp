@@ -122,6 +122,7 @@ std::optional<ServerAddress> parseServer(const QString& server)
             if (!port)
                 return std::nullopt;
             address.port = *port;
+            address.portGiven = true;
         }
     } else if (field.count(u':') == 1) {
         const qsizetype colon = field.indexOf(u':');
@@ -130,6 +131,7 @@ std::optional<ServerAddress> parseServer(const QString& server)
         if (!port)
             return std::nullopt;
         address.port = *port;
+        address.portGiven = true;
     } else {
         address.host = field; // a bare name, or an IPv6 address without a port
     }

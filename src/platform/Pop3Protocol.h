@@ -20,6 +20,7 @@ struct ServerAddress
 {
     QString host;
     quint16 port = kDefaultPort;
+    bool portGiven = false; // the field named a port, even the default one
 };
 
 /// "host", "host:port", "[ipv6]:port" or a bare IPv6 address; empty when the field names no usable server.

@@ -61,10 +61,11 @@ void tst_Pop3Protocol::serverFieldGivesHostAndPort_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("address"); // empty: refused
-    QTest::newRow("bare host means 110") << u" mail.example.org "_s << u"mail.example.org 110"_s;
+    QTest::newRow("bare host means 110") << u" mail.example.org "_s << u"mail.example.org 110 (default)"_s;
     QTest::newRow("host and port") << u"mail.example.org:995"_s << u"mail.example.org 995"_s;
+    QTest::newRow("the default port given") << u"mail.example.org:110"_s << u"mail.example.org 110"_s;
     QTest::newRow("IPv6 in brackets") << u"[::1]:1110"_s << u"::1 1110"_s;
-    QTest::newRow("bare IPv6") << u"fe80::1"_s << u"fe80::1 110"_s;
+    QTest::newRow("bare IPv6") << u"fe80::1"_s << u"fe80::1 110 (default)"_s;
     QTest::newRow("port out of range") << u"h:65536"_s << QString();
     QTest::newRow("empty") << u"  "_s << QString();
     QTest::newRow("address, not a host") << u"me@example.org"_s << QString();
@@ -75,7 +76,8 @@ void tst_Pop3Protocol::serverFieldGivesHostAndPort()
     QFETCH(QString, field);
     QFETCH(QString, address);
     const auto parsed = parseServer(field);
-    QCOMPARE(parsed ? parsed->host + u' ' + QString::number(parsed->port) : QString(), address);
+    const QString given = parsed && !parsed->portGiven ? u" (default)"_s : QString();
+    QCOMPARE(parsed ? parsed->host + u' ' + QString::number(parsed->port) + given : QString(), address);
 }
 
 void tst_Pop3Protocol::statCountAndArguments()
