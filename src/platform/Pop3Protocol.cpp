@@ -26,13 +26,18 @@ std::optional<quint16> parsePort(QStringView text)
     return static_cast<quint16>(port);
 }
 
-/// Bytes in a charset named by a message, decoded by Qt; an unknown charset is read as UTF-8.
-QString decodeCharset(const QByteArray& charset, QByteArrayView bytes)
+/// The charset of an encoded word as it is compared and looked up: without an RFC 2231 language ("UTF-8*en"), in
+/// lower case.
+QByteArray charsetKey(QByteArrayView charset)
 {
-    // RFC 2231 lets a language follow the charset: "UTF-8*en".
     const qsizetype star = charset.indexOf('*');
-    const QByteArray name = star < 0 ? charset : charset.first(star);
-    QStringDecoder decoder(name.constData(), QStringDecoder::Flag::Stateless);
+    return (star < 0 ? charset : charset.first(star)).toByteArray().toLower();
+}
+
+/// Bytes in a charset named by a message, decoded by Qt; an unknown charset is read as UTF-8.
+QString decodeCharset(const QByteArray& key, QByteArrayView bytes)
+{
+    QStringDecoder decoder(key.constData(), QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     return decoder.decode(bytes);
@@ -74,27 +79,40 @@ struct EncodedWord
     QByteArray bytes;
 };
 
-/// The encoded word "=?charset?B|Q?text?=" starting at `at`, if there is a well-formed one.
+/// The position of the '?' that ends a charset or an encoded text starting at `from`; -1 when white space or the
+/// end of the value comes first, as neither may hold a '?' or white space.
+qsizetype partEnd(QByteArrayView value, qsizetype from)
+{
+    for (qsizetype i = from; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '?')
+            return i;
+        if (isBlank(c) || c == '\r' || c == '\n')
+            return -1;
+    }
+    return -1;
+}
+
+/// The encoded word "=?charset?B|Q?text?=" starting at `at`, if there is a well-formed one. Each part ends at its
+/// first '?', so an attempt reads no byte past the third '?' after `at`; as every "=?" holds a '?', each byte of a
+/// value is read by a few attempts at most and scanning the value stays linear in its size.
 std::optional<EncodedWord> encodedWordAt(QByteArrayView value, qsizetype at)
 {
-    if (!value.sliced(at).startsWith("=?"))
+    if (at + 1 >= value.size() || value[at] != '=' || value[at + 1] != '?')
         return std::nullopt;
-    const qsizetype charsetEnd = value.indexOf('?', at + 2);
-    if (charsetEnd < 0 || charsetEnd == at + 2 || charsetEnd + 2 >= value.size() || value[charsetEnd + 2] != '?')
+    const qsizetype charsetStart = at + 2;
+    const qsizetype charsetEnd = partEnd(value, charsetStart);
+    if (charsetEnd <= charsetStart || charsetEnd + 2 >= value.size() || value[charsetEnd + 2] != '?')
         return std::nullopt;
     const char encoding = value[charsetEnd + 1];
     const qsizetype textStart = charsetEnd + 3;
-    const qsizetype textEnd = value.indexOf("?=", textStart);
-    if (textEnd < 0)
+    const qsizetype textEnd = partEnd(value, textStart);
+    if (textEnd < 0 || textEnd + 1 >= value.size() || value[textEnd + 1] != '=')
         return std::nullopt;
     const QByteArrayView text = value.sliced(textStart, textEnd - textStart);
-    for (char c : value.sliced(at, textEnd - at)) {
-        if (isBlank(c))
-            return std::nullopt;
-    }
     EncodedWord word;
     word.end = textEnd + 2;
-    word.charset = value.sliced(at + 2, charsetEnd - at - 2).toByteArray();
+    word.charset = charsetKey(value.sliced(charsetStart, charsetEnd - charsetStart));
     if (encoding == 'B' || encoding == 'b')
         word.bytes = QByteArray::fromBase64(text.toByteArray());
     else if (encoding == 'Q' || encoding == 'q')
@@ -234,7 +252,7 @@ QString decodeHeaderText(QByteArrayView value)
         if (const auto word = encodedWordAt(value, i)) {
             if (!afterWord)
                 flushPlain();
-            if (word->charset.compare(pendingCharset, Qt::CaseInsensitive) != 0)
+            if (word->charset != pendingCharset)
                 flushPending();
             pendingCharset = word->charset;
             pending += word->bytes;
@@ -257,8 +275,12 @@ QString decodeHeaderText(QByteArrayView value)
             afterWord = false;
             blankStart = -1;
         }
-        plain += c;
-        ++i;
+        // Plain text up to the next '=' that might start an encoded word.
+        qsizetype next = value.indexOf('=', i + 1);
+        if (next < 0)
+            next = value.size();
+        plain += value.sliced(i, next - i);
+        i = next;
     }
     flushPending();
     if (afterWord && blankStart >= 0)

@@ -36,8 +36,9 @@ std::optional<int> parseStatCount(QByteArrayView text);
 /// decoded. The first occurrence of a field counts.
 Pop3Headers parseHeaders(QByteArrayView header);
 
-/// A header field's value as text: RFC 2047 encoded words (B and Q) decoded in their charset, adjacent ones
-/// joined, other bytes read as UTF-8. Bytes that do not decode become U+FFFD.
+/// A header field's value as text: RFC 2047 encoded words (B and Q) decoded in their charset, adjacent ones in
+/// the same charset joined as bytes before decoding, other bytes read as UTF-8. Bytes that do not decode become
+/// U+FFFD. Linear in the value's size.
 QString decodeHeaderText(QByteArrayView value);
 } // namespace Pop3Protocol
 

@@ -13,6 +13,7 @@ class tst_Pop3Protocol final : public QObject
 private Q_SLOTS:
     void headersAreUnfoldedAndDecoded_data();
     void headersAreUnfoldedAndDecoded();
+    void hostileValueDecodesInLinearTime();
     void serverFieldGivesHostAndPort_data();
     void serverFieldGivesHostAndPort();
     void statCountAndArguments();
@@ -32,6 +33,12 @@ void tst_Pop3Protocol::headersAreUnfoldedAndDecoded_data()
         << u" | Re: Grüße aus Café à la ! | "_s;
     QTest::newRow("adjacent words join, even inside a character")
         << QByteArray("Subject: =?UTF-8?B?w6k=?= \t =?utf-8?Q?=C3?=  =?UTF-8?Q?=A9t=C3=A9?=") << u" | éété | "_s;
+    QTest::newRow("a character split between two B words, and between a Q and a B word, comes out whole")
+        << QByteArray("Subject: =?UTF-8?B?4oI=?= =?utf-8?B?rA==?=/=?utf-8?q?=E2=82?= =?UTF-8*en?b?rA==?=")
+        << u" | €/€ | "_s;
+    QTest::newRow("ISO-2022-JP with its escape sequences split across words")
+        << QByteArray("Subject: =?ISO-2022-JP?Q?=1B$?= =?iso-2022-jp?B?QkZ8S1wb?= =?ISO-2022-JP?Q?(B?=")
+        << u" | 日本 | "_s;
     QTest::newRow("Windows-1252, KOI8-R and ISO-8859-2 with a language, side by side")
         << QByteArray("Subject: =?windows-1252?Q?=93x=94?= =?KOI8-R?B?8NLJ18XU?= =?ISO-8859-2*pl?Q?=B3?=")
         << u" | “x”Приветł | "_s;
@@ -55,6 +62,14 @@ void tst_Pop3Protocol::headersAreUnfoldedAndDecoded()
     QFETCH(QString, fields);
     const Pop3Headers parsed = parseHeaders(header);
     QCOMPARE(QStringList({parsed.from, parsed.subject, parsed.date}).join(u" | "), fields);
+}
+
+void tst_Pop3Protocol::hostileValueDecodesInLinearTime()
+{
+    // Encoded words that never close, 1 MiB of them: searching each for a "?=" to the end of the value would take
+    // minutes.
+    const QByteArray value = QByteArray("=?utf-8?q?x").repeated(1024 * 1024 / 11);
+    QCOMPARE(decodeHeaderText(value), QString::fromLatin1(value));
 }
 
 void tst_Pop3Protocol::serverFieldGivesHostAndPort_data()
