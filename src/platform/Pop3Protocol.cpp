@@ -1,8 +1,18 @@
 #include "platform/Pop3Protocol.h"
 
+#include <cerrno>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include <QStringDecoder>
+
+#if __has_include(<iconv.h>)
+#include <iconv.h>
+#define HAVE_ICONV 1
+#else
+#define HAVE_ICONV 0
+#endif
 
 namespace
 {
@@ -34,14 +44,155 @@ QByteArray charsetKey(QByteArrayView charset)
     return (star < 0 ? charset : charset.first(star)).toByteArray().toLower();
 }
 
-/// Bytes in a charset named by a message, decoded by Qt; an unknown charset is read as UTF-8.
-QString decodeCharset(const QByteArray& key, QByteArrayView bytes)
+#if HAVE_ICONV
+/// MIME names in common use that glibc's iconv knows under another name.
+const char* iconvName(const QByteArray& key)
 {
-    QStringDecoder decoder(key.constData(), QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    return decoder.decode(bytes);
+    static const std::pair<const char*, const char*> aliases[] = {
+        {"mac-iceland", "MAC-IS"},
+        {"x-mac-iceland", "MAC-IS"},
+        {"x-mac-roman", "MACINTOSH"},
+        {"mac-roman", "MACINTOSH"},
+        {"x-mac-cyrillic", "MAC-CYRILLIC"},
+        {"x-mac-ce", "MAC-CENTRALEUROPE"},
+        {"x-mac-centraleurope", "MAC-CENTRALEUROPE"},
+        {"x-mac-ukrainian", "MACUKRAINIAN"},
+        {"ks_c_5601-1987", "CP949"},
+        {"ks_c_5601", "CP949"},
+        {"x-sjis", "SHIFT_JIS"},
+        {"x-euc-jp", "EUC-JP"},
+        {"x-gbk", "GBK"},
+        {"gb_2312-80", "GB2312"},
+        {"x-big5", "BIG5"},
+        {"unicode-1-1-utf-7", "UTF-7"},
+        {"iso-8859-6-i", "ISO-8859-6"},
+        {"iso-8859-6-e", "ISO-8859-6"},
+        {"iso-8859-8-i", "ISO-8859-8"},
+        {"iso-8859-8-e", "ISO-8859-8"},
+    };
+    for (const auto& [mime, glibc] : aliases) {
+        if (key == mime)
+            return glibc;
+    }
+    return key.constData();
 }
+#endif
+
+/// Decodes the bytes of encoded words in the charsets they name. Qt decodes the Unicode charsets and Latin-1;
+/// every other charset goes through iconv, whose descriptors stay open for the rest of one value, so that a
+/// value alternating between charsets opens each only once.
+class CharsetDecoder
+{
+public:
+    CharsetDecoder() = default;
+    CharsetDecoder(const CharsetDecoder&) = delete;
+    CharsetDecoder& operator=(const CharsetDecoder&) = delete;
+    ~CharsetDecoder()
+    {
+#if HAVE_ICONV
+        for (const auto& entry : m_open) {
+            if (entry.descriptor != kNoDescriptor)
+                iconv_close(entry.descriptor);
+        }
+#endif
+    }
+
+    /// `key` as made by charsetKey().
+    QString decode(const QByteArray& key, QByteArrayView bytes)
+    {
+        const auto builtIn = QStringConverter::encodingForName(key.constData());
+        if (builtIn && *builtIn != QStringConverter::System)
+            return QStringDecoder(*builtIn, QStringDecoder::Flag::Stateless).decode(bytes);
+#if HAVE_ICONV
+        const iconv_t descriptor = descriptorFor(key);
+        if (descriptor != kNoDescriptor)
+            return decodeWith(descriptor, bytes);
+#else
+        QStringDecoder decoder(key.constData(), QStringDecoder::Flag::Stateless);
+        if (decoder.isValid())
+            return decoder.decode(bytes);
+#endif
+        // An unknown charset: the bytes as they are, one character each.
+        return QString::fromLatin1(bytes);
+    }
+
+private:
+#if HAVE_ICONV
+    static inline const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+    // More charsets than this in one value are unusual; past it the oldest descriptor is closed, so that a value
+    // naming thousands of charsets holds only a few open.
+    static constexpr std::size_t kMaxOpen = 16;
+
+    struct Entry
+    {
+        QByteArray key;
+        iconv_t descriptor;
+    };
+
+    static bool isCharsetName(const QByteArray& key)
+    {
+        // A MIME charset name is a short token; anything else (iconv's "//" suffixes, lists) is not looked up.
+        if (key.isEmpty() || key.size() > 40)
+            return false;
+        for (char c : key) {
+            const bool letterOrDigit = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+            if (!letterOrDigit && c != '-' && c != '_' && c != '.' && c != ':' && c != '+')
+                return false;
+        }
+        return true;
+    }
+
+    iconv_t descriptorFor(const QByteArray& key)
+    {
+        for (const auto& entry : m_open) {
+            if (entry.key == key)
+                return entry.descriptor;
+        }
+        const char* target = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "UTF-16LE" : "UTF-16BE";
+        const iconv_t descriptor = isCharsetName(key) ? iconv_open(target, iconvName(key)) : kNoDescriptor;
+        if (m_open.size() == kMaxOpen) {
+            if (m_open.front().descriptor != kNoDescriptor)
+                iconv_close(m_open.front().descriptor);
+            m_open.erase(m_open.begin());
+        }
+        m_open.push_back({key, descriptor});
+        return descriptor;
+    }
+
+    /// Converts to UTF-16; a sequence that is invalid or cut short becomes U+FFFD and conversion goes on with
+    /// the next byte, so every call consumes input and the whole costs time linear in the bytes.
+    static QString decodeWith(iconv_t descriptor, QByteArrayView bytes)
+    {
+        iconv(descriptor, nullptr, nullptr, nullptr, nullptr); // back to the initial shift state
+        QString text(bytes.size() + 8, Qt::Uninitialized);
+        qsizetype used = 0;
+        char* in = const_cast<char*>(bytes.data()); // iconv does not write to its input
+        std::size_t inLeft = static_cast<std::size_t>(bytes.size());
+        while (inLeft > 0) {
+            char* out = reinterpret_cast<char*>(text.data() + used);
+            std::size_t outLeft = static_cast<std::size_t>(text.size() - used) * sizeof(char16_t);
+            const std::size_t result = iconv(descriptor, &in, &inLeft, &out, &outLeft);
+            const int error = errno;
+            used = (out - reinterpret_cast<char*>(text.data())) / qsizetype(sizeof(char16_t));
+            if (result != static_cast<std::size_t>(-1))
+                break;
+            if (error == E2BIG || used == text.size())
+                text.resize(text.size() * 2);
+            if (error == E2BIG)
+                continue;
+            text[used++] = QChar::ReplacementCharacter;
+            if (error == EINVAL || inLeft == 0)
+                break; // a sequence cut short by the end of the bytes
+            ++in;
+            --inLeft;
+        }
+        text.truncate(used);
+        return text;
+    }
+
+    std::vector<Entry> m_open;
+#endif
+};
 
 int hexValue(char c)
 {
@@ -231,13 +382,14 @@ Pop3Headers parseHeaders(QByteArrayView header)
 
 QString decodeHeaderText(QByteArrayView value)
 {
+    CharsetDecoder decoder;
     QString text;
     QByteArray plain;                   // bytes outside encoded words, read as UTF-8
     QByteArray pendingCharset, pending; // decoded bytes of adjacent encoded words in one charset
     qsizetype blankStart = -1;          // white space after an encoded word, dropped if another one follows
     auto flushPending = [&] {
         if (!pending.isEmpty() || !pendingCharset.isEmpty())
-            text += decodeCharset(pendingCharset, pending);
+            text += decoder.decode(pendingCharset, pending);
         pending.clear();
         pendingCharset.clear();
     };

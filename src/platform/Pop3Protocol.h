@@ -37,8 +37,8 @@ std::optional<int> parseStatCount(QByteArrayView text);
 Pop3Headers parseHeaders(QByteArrayView header);
 
 /// A header field's value as text: RFC 2047 encoded words (B and Q) decoded in their charset, adjacent ones in
-/// the same charset joined as bytes before decoding, other bytes read as UTF-8. Bytes that do not decode become
-/// U+FFFD. Linear in the value's size.
+/// the same charset joined as bytes before decoding, other bytes read as UTF-8. Bytes that do not decode in a
+/// known charset become U+FFFD; the bytes of an unknown charset are shown as Latin-1. Linear in the value's size.
 QString decodeHeaderText(QByteArrayView value);
 } // namespace Pop3Protocol
 

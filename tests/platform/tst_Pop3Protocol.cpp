@@ -39,13 +39,18 @@ void tst_Pop3Protocol::headersAreUnfoldedAndDecoded_data()
     QTest::newRow("ISO-2022-JP with its escape sequences split across words")
         << QByteArray("Subject: =?ISO-2022-JP?Q?=1B$?= =?iso-2022-jp?B?QkZ8S1wb?= =?ISO-2022-JP?Q?(B?=")
         << u" | 日本 | "_s;
+    QTest::newRow("charsets by their MIME names, one invalid sequence in GB2312 as U+FFFD")
+        << QByteArray("Subject: =?cp1252?Q?=80?=/=?mac-iceland?Q?=DE?=/=?x-mac-roman?Q?=DE?=/=?gb2312?Q?=D6=D0=CE=C4?=/"
+                      "=?big5?Q?=A4=A4=A4=E5?=/=?shift_jis?Q?=93=FA=96=7B?=/=?euc-jp?Q?=C6=FC=CB=DC?=/=?koi8-u?Q?=A7?=/"
+                      "=?gb2312?Q?=D6A?=")
+        << u" | €/Þ/ﬁ/中文/中文/日本/日本/ї/\uFFFDA | "_s;
     QTest::newRow("Windows-1252, KOI8-R and ISO-8859-2 with a language, side by side")
         << QByteArray("Subject: =?windows-1252?Q?=93x=94?= =?KOI8-R?B?8NLJ18XU?= =?ISO-8859-2*pl?Q?=B3?=")
         << u" | “x”Приветł | "_s;
-    QTest::newRow("bad bytes become U+FFFD, an unknown charset is read as UTF-8, broken words stay as written")
+    QTest::newRow("bad bytes become U+FFFD, an unknown charset is read as Latin-1, broken words stay as written")
         << QByteArray(
                "Subject: a\xff=?UTF-8?Q?=C3?=b =?x-nonsense?Q?=C3=A9?= =?UTF-8?X?abc?= =?UTF-8?Q?a b?= =?UTF-8?B?YQ")
-        << u" | a\uFFFD\uFFFDb é =?UTF-8?X?abc?= =?UTF-8?Q?a b?= =?UTF-8?B?YQ | "_s;
+        << u" | a\uFFFD\uFFFDb Ã© =?UTF-8?X?abc?= =?UTF-8?Q?a b?= =?UTF-8?B?YQ | "_s;
     QTest::newRow("folded fields unfolded; the first of each counts; the Date as sent; the body ignored")
         << QByteArray("Received: from x\r\n\tby y\r\nSUBJECT: A long subject\r\n  folded =?UTF-8?B?WndlaSA=?=\r\n"
                       " =?UTF-8?B?V8O2cnRlcg==?=\r\nfrom:   Jo <jo@example.org>  \r\n"
