@@ -272,6 +272,21 @@ std::optional<EncodedWord> encodedWordAt(QByteArrayView value, qsizetype at)
         return std::nullopt;
     return word;
 }
+/// Decoded text as the mail list shows it: made safe, cut to kMaxDisplayChars (never between the halves of a
+/// surrogate pair) and marked with "…" when anything was cut.
+QString shownAs(const QString& decoded, bool cut)
+{
+    QString text = displayText(decoded);
+    if (text.size() > kMaxDisplayChars) {
+        const qsizetype keep =
+            text.at(kMaxDisplayChars - 1).isHighSurrogate() ? kMaxDisplayChars - 1 : kMaxDisplayChars;
+        text.truncate(keep);
+        cut = true;
+    }
+    if (cut)
+        text += u'\u2026';
+    return text;
+}
 } // namespace
 
 std::optional<ServerAddress> parseServer(const QString& server)
@@ -346,15 +361,21 @@ Pop3Headers parseHeaders(QByteArrayView header)
         if (colon <= 0)
             return;
         const QByteArray name = field.first(colon).trimmed().toLower();
-        const QByteArrayView value = QByteArrayView(field).sliced(colon + 1).trimmed();
+        QByteArrayView value = QByteArrayView(field).sliced(colon + 1).trimmed();
+        const bool rawCut = value.size() > kMaxRawFieldBytes;
+        value = value.first(qMin(value.size(), kMaxRawFieldBytes));
         if (name == "from" && !haveFrom) {
-            headers.from = decodeHeaderText(value);
+            headers.from = shownAs(decodeHeaderText(value), rawCut);
             haveFrom = true;
         } else if (name == "subject" && !haveSubject) {
-            headers.subject = decodeHeaderText(value);
+            headers.subject = shownAs(decodeHeaderText(value), rawCut);
             haveSubject = true;
         } else if (name == "date" && !haveDate) {
-            headers.date = QString::fromUtf8(value);
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            QString date = utf8.decode(value);
+            if (utf8.hasError())
+                date = QString::fromLatin1(value);
+            headers.date = shownAs(date, rawCut);
             haveDate = true;
         }
     };
@@ -439,6 +460,20 @@ QString decodeHeaderText(QByteArrayView value)
         plain += value.sliced(blankStart);
     flushPlain();
     return text;
+}
+
+QString displayText(const QString& text)
+{
+    QString shown = text;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const char16_t c = shown.at(i).unicode();
+        if (c < 0x20 || (c >= 0x7f && c <= 0x9f))
+            shown[i] = u' ';
+        else if ((c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069) || c == 0x200e || c == 0x200f ||
+                 c == 0x061c)
+            shown[i] = QChar::ReplacementCharacter;
+    }
+    return shown;
 }
 } // namespace Pop3Protocol
 

@@ -32,14 +32,26 @@ bool isSafeArgument(const QString& text);
 /// The message count of a STAT reply's text ("3 1234"); empty when it is not a number from 0 to 2^31 - 1.
 std::optional<int> parseStatCount(QByteArrayView text);
 
+/// A header field's value is read up to this many bytes; the rest is dropped before decoding.
+constexpr qsizetype kMaxRawFieldBytes = 16 * 1024;
+/// A decoded field keeps this many UTF-16 code units at most, followed by "…" when it was cut.
+constexpr qsizetype kMaxDisplayChars = 1024;
+
 /// From, Subject and Date of a message header (its lines joined by CR LF): folded lines unfolded, encoded words
-/// decoded. The first occurrence of a field counts.
+/// decoded, the text made safe to show (`displayText`) and cut to a display length (the constants above). The
+/// Date is otherwise as sent: UTF-8, or Latin-1 when it is not valid UTF-8. The first occurrence of a field
+/// counts. Time and memory are linear in the header's size.
 Pop3Headers parseHeaders(QByteArrayView header);
 
 /// A header field's value as text: RFC 2047 encoded words (B and Q) decoded in their charset, adjacent ones in
 /// the same charset joined as bytes before decoding, other bytes read as UTF-8. Bytes that do not decode in a
 /// known charset become U+FFFD; the bytes of an unknown charset are shown as Latin-1. Linear in the value's size.
 QString decodeHeaderText(QByteArrayView value);
+
+/// Text from outside made safe to show as plain text: bidirectional controls, which could reorder what is shown
+/// ("gnp.exe" read as "exe.png"), become U+FFFD; C0 controls (tab, CR and LF too), DEL and C1 controls become a
+/// space. Every character maps to one, so lengths and positions stay.
+QString displayText(const QString& text);
 } // namespace Pop3Protocol
 
 /// Splits the byte stream from a server into replies, in the order of the commands sent. The caller says what

@@ -51,6 +51,18 @@ void tst_Pop3Protocol::headersAreUnfoldedAndDecoded_data()
         << QByteArray(
                "Subject: a\xff=?UTF-8?Q?=C3?=b =?x-nonsense?Q?=C3=A9?= =?UTF-8?X?abc?= =?UTF-8?Q?a b?= =?UTF-8?B?YQ")
         << u" | a\uFFFD\uFFFDb Ã© =?UTF-8?X?abc?= =?UTF-8?Q?a b?= =?UTF-8?B?YQ | "_s;
+    QTest::newRow("bidirectional controls become U+FFFD, other controls a space; a Date not in UTF-8 is Latin-1")
+        << QByteArray("From: =?utf-8?q?gnp=E2=80=AE=E2=80=AA=E2=80=AB=E2=80=AC=E2=80=AD=E2=81=A6=E2=81=A7=E2=81=A8=E2"
+                      "=81=A9=E2=80=8E=E2=80=8F=D8=9C.exe?=\r\nSubject: =?utf-8?q?a=09b=0D=0Ac=7F=C2=85d?=\r\n"
+                      "Date: 1 M\xe4r\x01 2024\r\n")
+        << u"gnp\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD.exe | a b  c  d | 1 Mär  2024"_s;
+    QTest::newRow("a long field cut to the display length, not inside a surrogate pair, and marked")
+        << "Subject: " + QByteArray(kMaxDisplayChars - 1, 'x') + "\xF0\x9F\x98\x80\xF0\x9F\x98\x80"
+        << u" | "_s + QString(kMaxDisplayChars - 1, u'x') + u"… | "_s;
+    // 31 bytes a word with the blanks that are dropped between words: the raw value ends 16 bytes into word 529.
+    QTest::newRow("a long raw value cut before decoding and marked")
+        << "Subject: " + QByteArray("=?utf-8?q?a?=" + QByteArray(18, ' ')).repeated(600)
+        << u" | "_s + QString(kMaxRawFieldBytes / 31 + 1, u'a') + u"   … | "_s;
     QTest::newRow("folded fields unfolded; the first of each counts; the Date as sent; the body ignored")
         << QByteArray("Received: from x\r\n\tby y\r\nSUBJECT: A long subject\r\n  folded =?UTF-8?B?WndlaSA=?=\r\n"
                       " =?UTF-8?B?V8O2cnRlcg==?=\r\nfrom:   Jo <jo@example.org>  \r\n"
