@@ -405,60 +405,46 @@ QString decodeHeaderText(QByteArrayView value)
 {
     CharsetDecoder decoder;
     QString text;
-    QByteArray plain;                   // bytes outside encoded words, read as UTF-8
+    text.reserve(value.size());         // as a rule no more characters than bytes
     QByteArray pendingCharset, pending; // decoded bytes of adjacent encoded words in one charset
-    qsizetype blankStart = -1;          // white space after an encoded word, dropped if another one follows
+    qsizetype plainStart = 0;           // the bytes from here to the next encoded word are read as UTF-8
+    bool afterWord = false;             // nothing but white space since the last encoded word
     auto flushPending = [&] {
         if (!pending.isEmpty() || !pendingCharset.isEmpty())
             text += decoder.decode(pendingCharset, pending);
         pending.clear();
         pendingCharset.clear();
     };
-    auto flushPlain = [&] {
-        if (!plain.isEmpty())
-            text += QString::fromUtf8(plain);
-        plain.clear();
-    };
-    bool afterWord = false;
     qsizetype i = 0;
     while (i < value.size()) {
-        if (const auto word = encodedWordAt(value, i)) {
-            if (!afterWord)
-                flushPlain();
-            if (word->charset != pendingCharset)
-                flushPending();
-            pendingCharset = word->charset;
-            pending += word->bytes;
-            i = word->end;
-            afterWord = true;
-            blankStart = -1;
-            continue;
-        }
-        const char c = value[i];
-        if (afterWord && isBlank(c)) {
-            if (blankStart < 0)
-                blankStart = i;
-            ++i;
-            continue;
+        if (value[i] == '=') {
+            if (const auto word = encodedWordAt(value, i)) {
+                // White space between two encoded words is dropped; any other text before a word is shown.
+                if (!afterWord)
+                    text += QString::fromUtf8(value.sliced(plainStart, i - plainStart));
+                if (word->charset != pendingCharset)
+                    flushPending();
+                pendingCharset = word->charset;
+                pending += word->bytes;
+                i = plainStart = word->end;
+                afterWord = true;
+                continue;
+            }
         }
         if (afterWord) {
+            if (isBlank(value[i])) {
+                ++i;
+                continue;
+            }
             flushPending();
-            if (blankStart >= 0)
-                plain += value.sliced(blankStart, i - blankStart);
             afterWord = false;
-            blankStart = -1;
         }
         // Plain text up to the next '=' that might start an encoded word.
-        qsizetype next = value.indexOf('=', i + 1);
-        if (next < 0)
-            next = value.size();
-        plain += value.sliced(i, next - i);
-        i = next;
+        const qsizetype next = value.indexOf('=', i + 1);
+        i = next < 0 ? value.size() : next;
     }
     flushPending();
-    if (afterWord && blankStart >= 0)
-        plain += value.sliced(blankStart);
-    flushPlain();
+    text += QString::fromUtf8(value.sliced(plainStart)); // white space after the last word stays
     return text;
 }
 
