@@ -1,8 +1,18 @@
 #include "platform/Pop3Protocol.h"
 
+#include <cerrno>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include <QStringDecoder>
+
+#if __has_include(<iconv.h>)
+#include <iconv.h>
+#define HAVE_ICONV 1
+#else
+#define HAVE_ICONV 0
+#endif
 
 namespace
 {
@@ -26,17 +36,163 @@ std::optional<quint16> parsePort(QStringView text)
     return static_cast<quint16>(port);
 }
 
-/// Bytes in a charset named by a message, decoded by Qt; an unknown charset is read as UTF-8.
-QString decodeCharset(const QByteArray& charset, QByteArrayView bytes)
+/// The charset of an encoded word as it is compared and looked up: without an RFC 2231 language ("UTF-8*en"), in
+/// lower case.
+QByteArray charsetKey(QByteArrayView charset)
 {
-    // RFC 2231 lets a language follow the charset: "UTF-8*en".
     const qsizetype star = charset.indexOf('*');
-    const QByteArray name = star < 0 ? charset : charset.first(star);
-    QStringDecoder decoder(name.constData(), QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    return decoder.decode(bytes);
+    return (star < 0 ? charset : charset.first(star)).toByteArray().toLower();
 }
+
+#if HAVE_ICONV
+/// MIME names in common use that glibc's iconv knows under another name.
+const char* iconvName(const QByteArray& key)
+{
+    static const std::pair<const char*, const char*> aliases[] = {
+        {"mac-iceland", "MAC-IS"},
+        {"x-mac-iceland", "MAC-IS"},
+        {"x-mac-roman", "MACINTOSH"},
+        {"mac-roman", "MACINTOSH"},
+        {"x-mac-cyrillic", "MAC-CYRILLIC"},
+        {"x-mac-ce", "MAC-CENTRALEUROPE"},
+        {"x-mac-centraleurope", "MAC-CENTRALEUROPE"},
+        {"x-mac-ukrainian", "MACUKRAINIAN"},
+        {"ks_c_5601-1987", "CP949"},
+        {"ks_c_5601", "CP949"},
+        {"x-sjis", "SHIFT_JIS"},
+        {"x-euc-jp", "EUC-JP"},
+        {"x-gbk", "GBK"},
+        {"gb_2312-80", "GB2312"},
+        {"x-big5", "BIG5"},
+        {"unicode-1-1-utf-7", "UTF-7"},
+        {"iso-8859-6-i", "ISO-8859-6"},
+        {"iso-8859-6-e", "ISO-8859-6"},
+        {"iso-8859-8-i", "ISO-8859-8"},
+        {"iso-8859-8-e", "ISO-8859-8"},
+    };
+    for (const auto& [mime, glibc] : aliases) {
+        if (key == mime)
+            return glibc;
+    }
+    return key.constData();
+}
+#endif
+
+/// Decodes the bytes of encoded words in the charsets they name. Qt decodes the Unicode charsets and Latin-1;
+/// every other charset goes through iconv, whose descriptors stay open for the rest of one value, so that a
+/// value alternating between charsets opens each only once.
+class CharsetDecoder
+{
+public:
+    CharsetDecoder() = default;
+    CharsetDecoder(const CharsetDecoder&) = delete;
+    CharsetDecoder& operator=(const CharsetDecoder&) = delete;
+    ~CharsetDecoder()
+    {
+#if HAVE_ICONV
+        for (const auto& entry : m_open) {
+            if (entry.descriptor != kNoDescriptor)
+                iconv_close(entry.descriptor);
+        }
+#endif
+    }
+
+    /// `key` as made by charsetKey().
+    QString decode(const QByteArray& key, QByteArrayView bytes)
+    {
+        const auto builtIn = QStringConverter::encodingForName(key.constData());
+        if (builtIn && *builtIn != QStringConverter::System)
+            return QStringDecoder(*builtIn, QStringDecoder::Flag::Stateless).decode(bytes);
+#if HAVE_ICONV
+        const iconv_t descriptor = descriptorFor(key);
+        if (descriptor != kNoDescriptor)
+            return decodeWith(descriptor, bytes);
+#else
+        QStringDecoder decoder(key.constData(), QStringDecoder::Flag::Stateless);
+        if (decoder.isValid())
+            return decoder.decode(bytes);
+#endif
+        // An unknown charset: the bytes as they are, one character each.
+        return QString::fromLatin1(bytes);
+    }
+
+private:
+#if HAVE_ICONV
+    static inline const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+    // More charsets than this in one value are unusual; past it the oldest descriptor is closed, so that a value
+    // naming thousands of charsets holds only a few open.
+    static constexpr std::size_t kMaxOpen = 16;
+
+    struct Entry
+    {
+        QByteArray key;
+        iconv_t descriptor;
+    };
+
+    static bool isCharsetName(const QByteArray& key)
+    {
+        // A MIME charset name is a short token; anything else (iconv's "//" suffixes, lists) is not looked up.
+        if (key.isEmpty() || key.size() > 40)
+            return false;
+        for (char c : key) {
+            const bool letterOrDigit = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+            if (!letterOrDigit && c != '-' && c != '_' && c != '.' && c != ':' && c != '+')
+                return false;
+        }
+        return true;
+    }
+
+    iconv_t descriptorFor(const QByteArray& key)
+    {
+        for (const auto& entry : m_open) {
+            if (entry.key == key)
+                return entry.descriptor;
+        }
+        const char* target = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "UTF-16LE" : "UTF-16BE";
+        const iconv_t descriptor = isCharsetName(key) ? iconv_open(target, iconvName(key)) : kNoDescriptor;
+        if (m_open.size() == kMaxOpen) {
+            if (m_open.front().descriptor != kNoDescriptor)
+                iconv_close(m_open.front().descriptor);
+            m_open.erase(m_open.begin());
+        }
+        m_open.push_back({key, descriptor});
+        return descriptor;
+    }
+
+    /// Converts to UTF-16; a sequence that is invalid or cut short becomes U+FFFD and conversion goes on with
+    /// the next byte, so every call consumes input and the whole costs time linear in the bytes.
+    static QString decodeWith(iconv_t descriptor, QByteArrayView bytes)
+    {
+        iconv(descriptor, nullptr, nullptr, nullptr, nullptr); // back to the initial shift state
+        QString text(bytes.size() + 8, Qt::Uninitialized);
+        qsizetype used = 0;
+        char* in = const_cast<char*>(bytes.data()); // iconv does not write to its input
+        std::size_t inLeft = static_cast<std::size_t>(bytes.size());
+        while (inLeft > 0) {
+            char* out = reinterpret_cast<char*>(text.data() + used);
+            std::size_t outLeft = static_cast<std::size_t>(text.size() - used) * sizeof(char16_t);
+            const std::size_t result = iconv(descriptor, &in, &inLeft, &out, &outLeft);
+            const int error = errno;
+            used = (out - reinterpret_cast<char*>(text.data())) / qsizetype(sizeof(char16_t));
+            if (result != static_cast<std::size_t>(-1))
+                break;
+            if (error == E2BIG || used == text.size())
+                text.resize(text.size() * 2);
+            if (error == E2BIG)
+                continue;
+            text[used++] = QChar::ReplacementCharacter;
+            if (error == EINVAL || inLeft == 0)
+                break; // a sequence cut short by the end of the bytes
+            ++in;
+            --inLeft;
+        }
+        text.truncate(used);
+        return text;
+    }
+
+    std::vector<Entry> m_open;
+#endif
+};
 
 int hexValue(char c)
 {
@@ -74,27 +230,40 @@ struct EncodedWord
     QByteArray bytes;
 };
 
-/// The encoded word "=?charset?B|Q?text?=" starting at `at`, if there is a well-formed one.
+/// The position of the '?' that ends a charset or an encoded text starting at `from`; -1 when white space or the
+/// end of the value comes first, as neither may hold a '?' or white space.
+qsizetype partEnd(QByteArrayView value, qsizetype from)
+{
+    for (qsizetype i = from; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '?')
+            return i;
+        if (isBlank(c) || c == '\r' || c == '\n')
+            return -1;
+    }
+    return -1;
+}
+
+/// The encoded word "=?charset?B|Q?text?=" starting at `at`, if there is a well-formed one. Each part ends at its
+/// first '?', so an attempt reads no byte past the third '?' after `at`; as every "=?" holds a '?', each byte of a
+/// value is read by a few attempts at most and scanning the value stays linear in its size.
 std::optional<EncodedWord> encodedWordAt(QByteArrayView value, qsizetype at)
 {
-    if (!value.sliced(at).startsWith("=?"))
+    if (at + 1 >= value.size() || value[at] != '=' || value[at + 1] != '?')
         return std::nullopt;
-    const qsizetype charsetEnd = value.indexOf('?', at + 2);
-    if (charsetEnd < 0 || charsetEnd == at + 2 || charsetEnd + 2 >= value.size() || value[charsetEnd + 2] != '?')
+    const qsizetype charsetStart = at + 2;
+    const qsizetype charsetEnd = partEnd(value, charsetStart);
+    if (charsetEnd <= charsetStart || charsetEnd + 2 >= value.size() || value[charsetEnd + 2] != '?')
         return std::nullopt;
     const char encoding = value[charsetEnd + 1];
     const qsizetype textStart = charsetEnd + 3;
-    const qsizetype textEnd = value.indexOf("?=", textStart);
-    if (textEnd < 0)
+    const qsizetype textEnd = partEnd(value, textStart);
+    if (textEnd < 0 || textEnd + 1 >= value.size() || value[textEnd + 1] != '=')
         return std::nullopt;
     const QByteArrayView text = value.sliced(textStart, textEnd - textStart);
-    for (char c : value.sliced(at, textEnd - at)) {
-        if (isBlank(c))
-            return std::nullopt;
-    }
     EncodedWord word;
     word.end = textEnd + 2;
-    word.charset = value.sliced(at + 2, charsetEnd - at - 2).toByteArray();
+    word.charset = charsetKey(value.sliced(charsetStart, charsetEnd - charsetStart));
     if (encoding == 'B' || encoding == 'b')
         word.bytes = QByteArray::fromBase64(text.toByteArray());
     else if (encoding == 'Q' || encoding == 'q')
@@ -102,6 +271,21 @@ std::optional<EncodedWord> encodedWordAt(QByteArrayView value, qsizetype at)
     else
         return std::nullopt;
     return word;
+}
+/// Decoded text as the mail list shows it: made safe, cut to kMaxDisplayChars (never between the halves of a
+/// surrogate pair) and marked with "…" when anything was cut.
+QString shownAs(const QString& decoded, bool cut)
+{
+    QString text = displayText(decoded);
+    if (text.size() > kMaxDisplayChars) {
+        const qsizetype keep =
+            text.at(kMaxDisplayChars - 1).isHighSurrogate() ? kMaxDisplayChars - 1 : kMaxDisplayChars;
+        text.truncate(keep);
+        cut = true;
+    }
+    if (cut)
+        text += u'\u2026';
+    return text;
 }
 } // namespace
 
@@ -177,15 +361,21 @@ Pop3Headers parseHeaders(QByteArrayView header)
         if (colon <= 0)
             return;
         const QByteArray name = field.first(colon).trimmed().toLower();
-        const QByteArrayView value = QByteArrayView(field).sliced(colon + 1).trimmed();
+        QByteArrayView value = QByteArrayView(field).sliced(colon + 1).trimmed();
+        const bool rawCut = value.size() > kMaxRawFieldBytes;
+        value = value.first(qMin(value.size(), kMaxRawFieldBytes));
         if (name == "from" && !haveFrom) {
-            headers.from = decodeHeaderText(value);
+            headers.from = shownAs(decodeHeaderText(value), rawCut);
             haveFrom = true;
         } else if (name == "subject" && !haveSubject) {
-            headers.subject = decodeHeaderText(value);
+            headers.subject = shownAs(decodeHeaderText(value), rawCut);
             haveSubject = true;
         } else if (name == "date" && !haveDate) {
-            headers.date = QString::fromUtf8(value);
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            QString date = utf8.decode(value);
+            if (utf8.hasError())
+                date = QString::fromLatin1(value);
+            headers.date = shownAs(date, rawCut);
             haveDate = true;
         }
     };
@@ -213,58 +403,63 @@ Pop3Headers parseHeaders(QByteArrayView header)
 
 QString decodeHeaderText(QByteArrayView value)
 {
+    CharsetDecoder decoder;
     QString text;
-    QByteArray plain;                   // bytes outside encoded words, read as UTF-8
+    text.reserve(value.size());         // as a rule no more characters than bytes
     QByteArray pendingCharset, pending; // decoded bytes of adjacent encoded words in one charset
-    qsizetype blankStart = -1;          // white space after an encoded word, dropped if another one follows
+    qsizetype plainStart = 0;           // the bytes from here to the next encoded word are read as UTF-8
+    bool afterWord = false;             // nothing but white space since the last encoded word
     auto flushPending = [&] {
         if (!pending.isEmpty() || !pendingCharset.isEmpty())
-            text += decodeCharset(pendingCharset, pending);
+            text += decoder.decode(pendingCharset, pending);
         pending.clear();
         pendingCharset.clear();
     };
-    auto flushPlain = [&] {
-        if (!plain.isEmpty())
-            text += QString::fromUtf8(plain);
-        plain.clear();
-    };
-    bool afterWord = false;
     qsizetype i = 0;
     while (i < value.size()) {
-        if (const auto word = encodedWordAt(value, i)) {
-            if (!afterWord)
-                flushPlain();
-            if (word->charset.compare(pendingCharset, Qt::CaseInsensitive) != 0)
-                flushPending();
-            pendingCharset = word->charset;
-            pending += word->bytes;
-            i = word->end;
-            afterWord = true;
-            blankStart = -1;
-            continue;
-        }
-        const char c = value[i];
-        if (afterWord && isBlank(c)) {
-            if (blankStart < 0)
-                blankStart = i;
-            ++i;
-            continue;
+        if (value[i] == '=') {
+            if (const auto word = encodedWordAt(value, i)) {
+                // White space between two encoded words is dropped; any other text before a word is shown.
+                if (!afterWord)
+                    text += QString::fromUtf8(value.sliced(plainStart, i - plainStart));
+                if (word->charset != pendingCharset)
+                    flushPending();
+                pendingCharset = word->charset;
+                pending += word->bytes;
+                i = plainStart = word->end;
+                afterWord = true;
+                continue;
+            }
         }
         if (afterWord) {
+            if (isBlank(value[i])) {
+                ++i;
+                continue;
+            }
             flushPending();
-            if (blankStart >= 0)
-                plain += value.sliced(blankStart, i - blankStart);
             afterWord = false;
-            blankStart = -1;
         }
-        plain += c;
-        ++i;
+        // Plain text up to the next '=' that might start an encoded word.
+        const qsizetype next = value.indexOf('=', i + 1);
+        i = next < 0 ? value.size() : next;
     }
     flushPending();
-    if (afterWord && blankStart >= 0)
-        plain += value.sliced(blankStart);
-    flushPlain();
+    text += QString::fromUtf8(value.sliced(plainStart)); // white space after the last word stays
     return text;
+}
+
+QString displayText(const QString& text)
+{
+    QString shown = text;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const char16_t c = shown.at(i).unicode();
+        if (c < 0x20 || (c >= 0x7f && c <= 0x9f))
+            shown[i] = u' ';
+        else if ((c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069) || c == 0x200e || c == 0x200f ||
+                 c == 0x061c)
+            shown[i] = QChar::ReplacementCharacter;
+    }
+    return shown;
 }
 } // namespace Pop3Protocol
 
@@ -273,7 +468,10 @@ bool Pop3ReplyReader::feed(QByteArrayView bytes, QList<Reply>& out)
     while (!bytes.isEmpty() && m_fault == Fault::None) {
         const qsizetype newline = bytes.indexOf('\n');
         const QByteArrayView piece = newline < 0 ? bytes : bytes.first(newline);
-        m_replyBytes += piece.size() + (newline < 0 ? 0 : 1);
+        // A message's body after its header is only looked through for its end: RETR sends messages of any size.
+        const bool discardedBody = m_inBody && m_reply.kind == Kind::Message && !m_inHeader;
+        if (!discardedBody)
+            m_replyBytes += piece.size() + (newline < 0 ? 0 : 1);
         if (m_replyBytes > kMaxReplyBytes) {
             m_fault = Fault::TooLong;
             break;

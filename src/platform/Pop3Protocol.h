@@ -20,7 +20,7 @@ struct ServerAddress
 {
     QString host;
     quint16 port = kDefaultPort;
-    bool portGiven = false;
+    bool portGiven = false; // the field named a port, even the default one
 };
 
 /// "host", "host:port", "[ipv6]:port" or a bare IPv6 address; empty when the field names no usable server.
@@ -32,13 +32,26 @@ bool isSafeArgument(const QString& text);
 /// The message count of a STAT reply's text ("3 1234"); empty when it is not a number from 0 to 2^31 - 1.
 std::optional<int> parseStatCount(QByteArrayView text);
 
+/// A header field's value is read up to this many bytes; the rest is dropped before decoding.
+constexpr qsizetype kMaxRawFieldBytes = 16 * 1024;
+/// A decoded field keeps this many UTF-16 code units at most, followed by "…" when it was cut.
+constexpr qsizetype kMaxDisplayChars = 1024;
+
 /// From, Subject and Date of a message header (its lines joined by CR LF): folded lines unfolded, encoded words
-/// decoded. The first occurrence of a field counts.
+/// decoded, the text made safe to show (`displayText`) and cut to a display length (the constants above). The
+/// Date is otherwise as sent: UTF-8, or Latin-1 when it is not valid UTF-8. The first occurrence of a field
+/// counts. Time and memory are linear in the header's size.
 Pop3Headers parseHeaders(QByteArrayView header);
 
-/// A header field's value as text: RFC 2047 encoded words (B and Q) decoded in their charset, adjacent ones
-/// joined, other bytes read as UTF-8. Bytes that do not decode become U+FFFD.
+/// A header field's value as text: RFC 2047 encoded words (B and Q) decoded in their charset, adjacent ones in
+/// the same charset joined as bytes before decoding, other bytes read as UTF-8. Bytes that do not decode in a
+/// known charset become U+FFFD; the bytes of an unknown charset are shown as Latin-1. Linear in the value's size.
 QString decodeHeaderText(QByteArrayView value);
+
+/// Text from outside made safe to show as plain text: bidirectional controls, which could reorder what is shown
+/// ("gnp.exe" read as "exe.png"), become U+FFFD; C0 controls (tab, CR and LF too), DEL and C1 controls become a
+/// space. Every character maps to one, so lengths and positions stay.
+QString displayText(const QString& text);
 } // namespace Pop3Protocol
 
 /// Splits the byte stream from a server into replies, in the order of the commands sent. The caller says what
@@ -70,7 +83,9 @@ public:
         Protocol, // a status line that is neither +OK nor -ERR, or data nobody asked for
     };
 
-    /// How many bytes of one reply are read at most, kept or not, before the stream is given up.
+    /// How many bytes of one reply are read at most, kept or not, before the stream is given up. The body of a
+    /// message after its header does not count: it is discarded as it comes, and the caller's time limit ends a
+    /// body that never ends.
     static constexpr qsizetype kMaxReplyBytes = 64 * 1024 * 1024;
     static constexpr qsizetype kMaxListLines = 1000;
 
@@ -79,7 +94,7 @@ public:
     /// Appends each reply completed by `bytes` to `out`; false once the stream can no longer be followed.
     bool feed(QByteArrayView bytes, QList<Reply>& out);
     Fault fault() const { return m_fault; }
-    /// True while bytes of an unfinished line are held.
+    /// True while bytes of an unfinished line are held or skipped: data sent ahead of what was asked for.
     bool hasPartialLine() const { return !m_line.isEmpty() || m_lineOverlong; }
 
 private:
