@@ -78,8 +78,12 @@ QVariant MailListModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole)
         return {};
     const QString cell = text(index.row(), index.column());
-    if (role == Qt::ToolTipRole && cell.isEmpty())
-        return {};
+    if (role == Qt::ToolTipRole) {
+        // A tooltip that looks like markup is shown as markup: a subject from the server is made text for it.
+        return cell.isEmpty() ? QVariant()
+                              : QVariant(QStringLiteral("<p style='white-space:pre'>") + cell.toHtmlEscaped() +
+                                         QStringLiteral("</p>"));
+    }
     return cell;
 }
 

@@ -8,6 +8,7 @@
 
 #include "MailFixture.h"
 #include "email/MailIndicator.h"
+#include "email/MailSecurity.h"
 #include "email/frmChecking.h"
 #include "email/frmPassword.h"
 
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void oneCheckAtATime();
     void badFilesAndBrokenSessions();
     void passwordInTheKeyringAndNotifications();
+    void securityChosenAndCertificatesTrusted();
+    void hostileMailboxesCostOneBoxAndBoundedRows();
 };
 
 void tst_Mail::setupLoadsEachState()
@@ -403,6 +406,120 @@ void tst_Mail::passwordInTheKeyringAndNotifications()
     QCOMPARE(titles(board.fakes.dialogs).value(0),
              u"Zendra Email Check Setup: The keyring did not take the password: The keyring is locked.\nIt is kept in "
              u"email.dat, readable by you alone."_s);
+}
+
+void tst_Mail::securityChosenAndCertificatesTrusted()
+{
+    // An email.dat from before the choice existed never logs in in clear: port 995 means TLS from the start,
+    // anything else STARTTLS, required.
+    for (const auto& [server, security] : {std::pair{u"mail.example.org"_s, Pop3Security::StartTls},
+                                           std::pair{u"mail.example.org:995"_s, Pop3Security::TlsOnConnect}}) {
+        MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, {}, server));
+        board.action("mnccheckemail")->trigger();
+        QVERIFY(board.checkEnds());
+        QCOMPARE(board.fakes.pop3.opens.value(0).security, security);
+        QVERIFY(board.list()->status().startsWith(u"Security: "_s + MailSecurity::describe(security)));
+    }
+
+    // Chosen in the setup window, with a warning for clear text, and kept beside the seven records of email.dat.
+    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s));
+    board.withSetup([](Esetup& setup) {
+        auto* security = child<QComboBox>(setup, "cboSecurity");
+        QCOMPARE(security->currentIndex(), int(Pop3Security::StartTls));
+        QVERIFY(child<QLabel>(setup, "lblSecurityWarning")->isHidden());
+        security->setCurrentIndex(int(Pop3Security::None));
+        Q_EMIT security->activated(int(Pop3Security::None));
+        QVERIFY(!child<QLabel>(setup, "lblSecurityWarning")->isHidden());
+        child<QPushButton>(setup, "Command2")->click();
+    });
+    QCOMPARE(board.dir.read(u"emailsec.dat"_s), "2\r\n\"\"\r\n\"\"\r\n");
+    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes)); // the password went into the keyring
+    QVERIFY(board.list()->status().contains(MailSecurity::describe(Pop3Security::None)));
+
+    // A certificate the system does not trust: the board's check describes it and asks; trusted, it is kept for
+    // the account and the check goes on with it.
+    const Pop3Certificate certificate{u"mail.example.org"_s,
+                                      u"Joe's own CA"_s,
+                                      QDateTime::currentDateTime(),
+                                      QDateTime::currentDateTime().addYears(1),
+                                      u"AB:CD"_s,
+                                      {u"it is signed only by itself"_s}};
+    const auto untrusted = [&](FakePop3Client& pop) {
+        threeMessages(pop);
+        if (pop.openLog->size() % 2 == 0) {
+            pop.openError = Pop3Error::CertificateUntrusted;
+            pop.openErrorText = u"The certificate of mail.example.org is not trusted."_s;
+            pop.openCertificate = certificate;
+        }
+    };
+    board.fakes.pop3.script = untrusted;
+    board.fakes.pop3.opens.clear();
+    board.fakes.dialogs.answers = {MessageAnswer::Yes};
+    board.action("mnccheckemail")->trigger();
+    QVERIFY(board.checkEnds());
+    const MessageRequest question = board.fakes.dialogs.messages.value(0);
+    QCOMPARE(question.title, u"Untrusted Certificate"_s);
+    for (const QString& shown : {u"signed only by itself"_s, u"Joe's own CA"_s, u"SHA-256 fingerprint: AB:CD"_s})
+        QVERIFY2(question.text.contains(shown), qPrintable(question.text));
+    QCOMPARE(board.fakes.pop3.opens.size(), 2);
+    QCOMPARE(board.fakes.pop3.opens[1].trustedCertificate, u"AB:CD"_s);
+    QCOMPARE(board.list()->list().rowCount(), 4);
+    QVERIFY(board.dir.read(u"emailsec.dat"_s).endsWith("\"joe@mail.example.org\"\r\n\"AB:CD\"\r\n"));
+
+    // An automatic check asks nothing: it fails, and the list window says so.
+    board.fakes.pop3.opens.clear();
+    board.fakes.dialogs.messages.clear();
+    board.fakes.clock.now = 2 * kFiveMinutes;
+    board.list()->Timer1_Timer();
+    QVERIFY(board.checkEnds());
+    QVERIFY(board.fakes.dialogs.messages.isEmpty());
+    QVERIFY2(board.list()->status().contains(u"failed: The certificate of mail.example.org is not trusted."_s),
+             qPrintable(board.list()->status()));
+
+    // The setup window shows the trusted certificate; "Forget" drops it with the next save.
+    board.withSetup([](Esetup& setup) {
+        QVERIFY(child<QLabel>(setup, "lblCertificate")->toolTip().contains(u"AB:CD"_s));
+        child<QPushButton>(setup, "cmdForget")->click();
+        child<QPushButton>(setup, "Command2")->click();
+    });
+    QCOMPARE(board.dir.read(u"emailsec.dat"_s), "2\r\n\"\"\r\n\"\"\r\n");
+}
+
+void tst_Mail::hostileMailboxesCostOneBoxAndBoundedRows()
+{
+    // Thirty unreadable messages: one box for all of them, naming the first error.
+    MailBoard board(emailFile(1, 9999999, u"pw"_s));
+    board.fakes.pop3.script = [](FakePop3Client& pop) {
+        pop.messages.fill(FakePop3Client::failure(Pop3Error::Server, u"message locked"_s), 30);
+        pop.messages[5] = FakePop3Client::message(u"<b>Ann</b>"_s, u"<img src=x>Lunch"_s, u"Mon"_s);
+    };
+    board.action("mnccheckemail")->trigger();
+    QVERIFY(board.checkEnds());
+    QCOMPARE(titles(board.fakes.dialogs),
+             QStringList{u"Error during RetrieveCurrentMsg: 29 messages could not be read. The first error: message "
+                         u"locked"_s});
+    // What the server sent is text, also in the tooltip that shows a whole subject.
+    const QString tip = board.list()->list().index(1, 1).data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(u"&lt;img src=x&gt;Lunch"_s) && !tip.contains(u"<img"_s), qPrintable(tip));
+
+    // A mailbox of millions: the list holds the first rows and says how many more wait.
+    board.fakes.dialogs.messages.clear();
+    board.fakes.pop3.script = [](FakePop3Client& pop) {
+        pop.messages.fill(FakePop3Client::message(u"a"_s, u"s"_s, u"d"_s), MailCheck::kMaxRows);
+        pop.reportedCount = 10'000'000;
+    };
+    // An event loop of its own: waiting in steps of 10 ms would take that long for every row.
+    QEventLoop loop;
+    connect(&board.mail().check(), &MailCheck::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(120'000, &loop, &QEventLoop::quit);
+    board.action("mnccheckemail")->trigger();
+    loop.exec();
+    QVERIFY(!board.mail().check().running());
+    const MailListModel& rows = board.list()->list();
+    QCOMPARE(rows.rowCount(), MailCheck::kMaxRows + 2);
+    QCOMPARE(board.row(rows.rowCount() - 1), u"|9950000 more message(s) not listed|"_s);
+    QCOMPARE(board.list()->frameCaption(), u"Email Messages - 10000000 message(s) waiting (the first 50000 listed)"_s);
+    QVERIFY(board.fakes.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(tst_Mail)

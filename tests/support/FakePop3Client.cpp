@@ -11,6 +11,7 @@ void FakePop3Client::open(const Pop3Account& account)
         *openLog << account;
     m_pending << [this] {
         setError(openError, openErrorText);
+        setCertificate(openCertificate);
         if (openError != Pop3Error::None) {
             m_pending.clear();
             Q_EMIT failed(openError, openErrorText);

@@ -42,6 +42,7 @@ public:
     std::optional<int> reportedCount;
     Pop3Error openError = Pop3Error::None;
     QString openErrorText;
+    std::optional<Pop3Certificate> openCertificate; // described with a certificate error
     bool paused = false;
 
     // What the code under test did.

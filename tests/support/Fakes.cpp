@@ -101,7 +101,7 @@ void FakeKeyring::checkAvailable(Callback done)
 
 void FakeKeyring::answerLater(Callback done, std::function<KeyringAnswer()> result)
 {
-    QTimer::singleShot(0, &m_context, [this, done = std::move(done), result = std::move(result)] {
+    QTimer::singleShot(delayMs, &m_context, [this, done = std::move(done), result = std::move(result)] {
         if (!available)
             done({KeyringAnswer::Unavailable, {}, u"No keyring is running on this desktop."_s});
         else if (refuse)

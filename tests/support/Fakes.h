@@ -174,6 +174,7 @@ public:
     QHash<QString, QString> passwords;
     bool available = true;
     bool refuse = false;
+    int delayMs = 0; // a keyring slow to answer
     QStringList requests;
 
     void read(const QString& key, Callback done) override;
