@@ -15,6 +15,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Keyring.h"
 #include "platform/Platform.h"
+#include "platform/Pop3Protocol.h"
 #include "platform/Sound.h"
 
 namespace
@@ -24,9 +25,10 @@ constexpr qint64 kSliceMs = 4;
 
 const MailListModel::Row kHeading{QStringLiteral("From:"), QStringLiteral("Subject:"), QStringLiteral("Date:")};
 
+/// A box with words from the server in it: shown as one line of text that control characters cannot reorder.
 MessageRequest error(const QString& text, const char* title)
 {
-    return {text, QString::fromLatin1(title), MessageIcon::None, MessageButtons::Ok};
+    return {Pop3Protocol::displayText(text), QString::fromLatin1(title), MessageIcon::None, MessageButtons::Ok};
 }
 
 QString when(const QDateTime& time)
@@ -268,7 +270,8 @@ void MailCheck::handle(const Failed& failed)
     if (certificate && m_automatic) {
         // Nobody asked for this check, so nobody is asked: the list window says what happened.
         m_mailList().setStatus(QStringLiteral("The automatic check at %1 failed: %2")
-                                   .arg(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat), failed.text));
+                                   .arg(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat),
+                                        Pop3Protocol::displayText(failed.text)));
         finish();
         return;
     }
@@ -288,17 +291,22 @@ void MailCheck::askToTrust(const Pop3Certificate& certificate)
                        "server uses it. A different certificate will then be refused.")
             .arg(m_settings.server,
                  certificate.problems.join(QStringLiteral("; ")),
-                 certificate.subject,
-                 certificate.issuer,
+                 Pop3Protocol::displayText(certificate.subject),
+                 Pop3Protocol::displayText(certificate.issuer),
                  when(certificate.validFrom),
                  when(certificate.validTo),
                  certificate.fingerprint);
     finishClient();
+    // The question stands in for the checking window while it is open, and belongs to the board, not to it.
+    if (m_checking)
+        m_checking->hide();
     if (ask({text, QStringLiteral("Untrusted Certificate"), MessageIcon::Warning, MessageButtons::YesNo}) !=
         MessageAnswer::Yes) {
         finish();
         return;
     }
+    if (m_variant == Variant::Board && m_checking)
+        m_checking->show();
     MailSecurity security = MailSecurity::readFrom(m_dataDir, m_settings.server);
     security.certificateAccount = m_settings.keyringKey();
     security.certificate = certificate.fingerprint;

@@ -1,5 +1,5 @@
-"""End to end: the board checks a real Dovecot mailbox, asks for the password, lights the new-mail box and lists
-the messages in the mail list window."""
+"""End to end: the board checks a real Dovecot mailbox over STARTTLS, asks for the password and whether to trust the
+server's own certificate, lights the new-mail box and lists the messages in the mail list window."""
 
 import os
 import socket
@@ -19,7 +19,8 @@ LIGHT = (38, 25, 85, 69)
 
 
 class Dovecot:
-    """A throwaway plain-POP3 Dovecot on a free loopback port with `count` generated messages."""
+    """A throwaway Dovecot on a free loopback port with `count` generated messages, offering STLS with a
+    self-signed certificate."""
 
     def __init__(self, count):
         self.dir = tempfile.mkdtemp(prefix="zendra98-pop3-")
@@ -28,7 +29,7 @@ class Dovecot:
             probe.bind(("127.0.0.1", 0))
             self.port = probe.getsockname()[1]
         self.env = dict(os.environ, POP3_DIR=os.path.join(self.dir, "server"), POP3_PORT=str(self.port),
-                        POP3_SSL="no", POP3_NMSG=str(count))
+                        POP3_NMSG=str(count))
 
     def __enter__(self):
         # Dovecot keeps the output it inherits open: the script's output goes to a file, not a pipe.
@@ -65,6 +66,10 @@ def test_board_check_lights_the_box_and_lists_both_messages(session, stage):
             session.xdotool("windowactivate", "--sync", prompt)
             session.xdotool("type", "--delay", "20", "testpass")
             session.xdotool("key", "Return")
+            # The server's own certificate: described, and trusted for this account with the default "Yes".
+            question = session.window("Untrusted Certificate", proc.pid)
+            session.xdotool("windowactivate", "--sync", question)
+            session.xdotool("key", "Return")
             wait_for(lambda: pixels(session, board, LIGHT) != dark, 20, "the new-mail box did not light")
 
             place = session.geometry(board)
@@ -83,6 +88,10 @@ def test_board_check_lights_the_box_and_lists_both_messages(session, stage):
             wait_for(lambda: pixels(session, board, LIGHT) == dark, 10, "the new-mail box stayed lit")
             board_menu(session, board, "x")
             wait_exit(proc)
+            # The password never went into a file others may read; the certificate is kept for the account.
+            assert os.stat(os.path.join(program.folder, "email.dat")).st_mode & 0o077 == 0
+            trusted = program.read("emailsec.dat").split(b"\r\n")
+            assert trusted[1] == f'"testuser@127.0.0.1:{server.port}"'.encode() and len(trusted[2]) == 97, trusted
 
 
 def cell_texts(session, pid):

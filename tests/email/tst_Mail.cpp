@@ -406,6 +406,27 @@ void tst_Mail::passwordInTheKeyringAndNotifications()
     QCOMPARE(titles(board.fakes.dialogs).value(0),
              u"Zendra Email Check Setup: The keyring did not take the password: The keyring is locked.\nIt is kept in "
              u"email.dat, readable by you alone."_s);
+
+    // Carried over from before there was a keyring, in a file others could read: a check moves the password into
+    // the keyring and makes the file its owner's again.
+    MailBoard carried(emailFile(1, kFiveMinutes, u"carried"_s));
+    const QString file = carried.dir.path() + u"/email.dat"_s;
+    QFile::setPermissions(file, QFile::ReadUser | QFile::WriteUser | QFile::ReadOther);
+    carried.fakes.pop3.script = threeMessages;
+    carried.action("mnccheckemail")->trigger();
+    QVERIFY(carried.checkEnds());
+    QTRY_COMPARE(carried.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
+    QCOMPARE(carried.fakes.keyring.passwords.value(u"joe@mail.example.org"_s), u"carried"_s);
+    QCOMPARE(QFileInfo(file).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+
+    // A keyring slow to say it is there: OK waits for it rather than write the password into the file.
+    carried.fakes.keyring.delayMs = 300;
+    carried.withSetup([](Esetup& setup) {
+        QTest::keyClicks(child<QLineEdit>(setup, "txtPass"), u"typed"_s);
+        child<QPushButton>(setup, "Command2")->click();
+    });
+    QCOMPARE(carried.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
+    QCOMPARE(carried.fakes.keyring.passwords.value(u"joe@mail.example.org"_s), u"typed"_s);
 }
 
 void tst_Mail::securityChosenAndCertificatesTrusted()

@@ -10,7 +10,9 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMediaDevices>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -18,6 +20,7 @@
 #include <QTimer>
 
 #include "TestWave.h"
+#include "platform/qt/DialogsQt.h"
 #include "platform/qt/InstanceGuardQt.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/SoundOnDemand.h"
@@ -37,6 +40,7 @@ private Q_SLOTS:
     void soundBeepsAtOnceForAFileItCannotPlay();
     void soundModuleLoadsOnTheFirstPlay();
     void aSettingReachesTheDiskOnceTheEventLoopRuns();
+    void aMessageBoxShowsMarkupAsText();
 
 private:
     QTemporaryDir m_dir;
@@ -221,6 +225,24 @@ void tst_PlatformQt::aSettingReachesTheDiskOnceTheEventLoopRuns()
     QCOMPARE(written.value(QStringLiteral("Options/Show Tips at Startup")).toString(), QStringLiteral("0"));
     QCOMPARE(SettingsStoreQt().value(QStringLiteral("Options"), QStringLiteral("Show Tips at Startup")),
              QStringLiteral("0"));
+}
+
+void tst_PlatformQt::aMessageBoxShowsMarkupAsText()
+{
+    // A mail server's words reach message boxes: a link or a picture in them must stay text.
+    Qt::TextFormat shown = Qt::AutoText;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->textFormat();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    DialogsQt dialogs;
+    dialogs.message({QStringLiteral("<b>-ERR</b> <a href=\"http://x\">log in here</a>"),
+                     QStringLiteral("Error during Connect"),
+                     MessageIcon::None,
+                     MessageButtons::Ok});
+    QCOMPARE(shown, Qt::PlainText);
 }
 
 QTEST_MAIN(tst_PlatformQt)
