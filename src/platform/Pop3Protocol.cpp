@@ -391,7 +391,10 @@ Pop3Headers parseHeaders(QByteArrayView header)
         if (line.isEmpty())
             break; // the end of the header
         if (isBlank(line.front())) {
-            field += line; // unfolding removes the line break and keeps the white space
+            // Unfolding removes the line break and keeps the white space. Past the length that is shown the rest
+            // is dropped, so a field folded over a megabyte is not copied whole; it still reads as cut.
+            if (field.size() <= kMaxRawFieldBytes + 1024)
+                field += line;
         } else {
             take();
             field = line.toByteArray();
@@ -539,7 +542,8 @@ void Pop3ReplyReader::takeLine(QByteArrayView line, bool overlong, QList<Reply>&
         else
             m_reply.lines.append(line.toByteArray());
     } else if (m_inHeader) {
-        if (overlong || m_reply.header.size() + line.size() + 2 > Pop3Client::kMaxHeaderBytes) {
+        m_headerBytes += line.size() + 2;
+        if (overlong || m_headerBytes > Pop3Client::kMaxHeaderBytes) {
             m_reply.tooLong = true;
             m_inHeader = false;
             m_reply.header.clear();
@@ -547,10 +551,33 @@ void Pop3ReplyReader::takeLine(QByteArrayView line, bool overlong, QList<Reply>&
         } else if (line.isEmpty()) {
             m_inHeader = false;
         } else {
-            m_reply.header += line;
-            m_reply.header += "\r\n";
+            keepHeaderLine(line);
         }
     }
+}
+
+void Pop3ReplyReader::keepHeaderLine(QByteArrayView line)
+{
+    // Only the three fields the list shows are kept, the first of each and no longer than can be shown: a header
+    // of a megabyte costs the time to read it, not to copy it.
+    static constexpr QByteArrayView kWanted[] = {"from", "subject", "date"};
+    if (!isBlank(line.front())) {
+        m_keptField = -1;
+        const qsizetype colon = line.indexOf(':');
+        const QByteArrayView name = colon > 0 ? line.first(colon).trimmed() : QByteArrayView();
+        for (int field = 0; field < 3; ++field) {
+            if (!(m_fieldsSeen & (1U << field)) && name.compare(kWanted[field], Qt::CaseInsensitive) == 0) {
+                m_fieldsSeen |= 1U << field;
+                m_keptField = field;
+                m_keptFieldBytes = 0;
+            }
+        }
+    }
+    if (m_keptField < 0 || m_keptFieldBytes > Pop3Protocol::kMaxRawFieldBytes + 1024)
+        return;
+    m_keptFieldBytes += line.size();
+    m_reply.header += line;
+    m_reply.header += "\r\n";
 }
 
 void Pop3ReplyReader::finish(QList<Reply>& out)
@@ -560,5 +587,8 @@ void Pop3ReplyReader::finish(QList<Reply>& out)
     m_reply = Reply();
     m_inBody = false;
     m_inHeader = false;
+    m_headerBytes = 0;
+    m_keptField = -1;
+    m_fieldsSeen = 0;
     m_replyBytes = 0;
 }

@@ -72,7 +72,9 @@ public:
         bool ok = false;
         QByteArray text; // the status line after "+OK" or "-ERR", trimmed
         QList<QByteArray> lines;
-        QByteArray header;    // the header lines, each ended by CR LF
+        /// The header lines of the first From, Subject and Date fields, each ended by CR LF and each field kept up
+        /// to a little more than `Pop3Protocol::kMaxRawFieldBytes`: the rest of a header is counted, not kept.
+        QByteArray header;
         bool tooLong = false; // a line or the header went past the limits; what was kept is incomplete
     };
 
@@ -100,12 +102,17 @@ public:
 private:
     void takeLine(QByteArrayView line, bool overlong, QList<Reply>& out);
     void finish(QList<Reply>& out);
+    void keepHeaderLine(QByteArrayView line);
 
     QList<Kind> m_expected;
     QByteArray m_line;
     bool m_lineOverlong = false;
     bool m_inBody = false;
     bool m_inHeader = false;
+    qsizetype m_headerBytes = 0; // of the header so far, kept or not
+    int m_keptField = -1;        // which of From, Subject and Date the current field is, while it is kept
+    qsizetype m_keptFieldBytes = 0;
+    unsigned m_fieldsSeen = 0; // a bit for each of From, Subject and Date met already
     qsizetype m_replyBytes = 0;
     Reply m_reply;
     Fault m_fault = Fault::None;

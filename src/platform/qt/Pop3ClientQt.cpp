@@ -1,5 +1,8 @@
 #include "platform/qt/Pop3ClientQt.h"
 
+#include <chrono>
+#include <future>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocale>
@@ -39,6 +42,22 @@ QList<QSslCertificate> certificatesFromEnvironment()
             QDir(folder).filePath(QStringLiteral("*")), QSsl::Pem, QSslCertificate::PatternSyntax::Wildcard);
     }
     return certificates;
+}
+
+/// The authorities of the environment, read on a thread of their own once for each setting of the two variables:
+/// a folder of a few hundred certificates takes a quarter of a second to parse, which the board must not wait for.
+const std::shared_future<QList<QSslCertificate>>& environmentCertificates()
+{
+    struct Loaded
+    {
+        QString file, folders;
+        std::shared_future<QList<QSslCertificate>> certificates;
+    };
+    static Loaded loaded;
+    const QString file = qEnvironmentVariable("SSL_CERT_FILE"), folders = qEnvironmentVariable("SSL_CERT_DIR");
+    if (!loaded.certificates.valid() || loaded.file != file || loaded.folders != folders)
+        loaded = {file, folders, std::async(std::launch::async, certificatesFromEnvironment).share()};
+    return loaded.certificates;
 }
 
 QString names(const QSslCertificate& certificate)
@@ -162,12 +181,31 @@ void Pop3ClientQt::open(const Pop3Account& account)
     m_host = address->host;
     m_port = address->portGiven || account.security != Pop3Security::TlsOnConnect ? address->port
                                                                                   : Pop3Protocol::kImplicitTlsPort;
+    m_step = Step::Greeting;
+    armTimer();
+    m_sessionTimer.start(m_options.sessionLimitMs);
+    connectToServer();
+}
 
+void Pop3ClientQt::connectToServer()
+{
+    QList<QSslCertificate> extra = m_options.extraCaCertificates;
+    if (m_account.security != Pop3Security::None) {
+        // Asked again from the event loop until the authorities of the environment have been read.
+        const auto& certificates = environmentCertificates();
+        if (certificates.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            QTimer::singleShot(5, this, [this, session = m_session] {
+                if (session == m_session)
+                    connectToServer();
+            });
+            return;
+        }
+        extra += certificates.get();
+    }
     m_socket = new QSslSocket(this);
     m_socket->setReadBufferSize(kReadChunk);
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    const QList<QSslCertificate> extra = m_options.extraCaCertificates + certificatesFromEnvironment();
     if (!extra.isEmpty())
         tls.addCaCertificates(extra);
     m_socket->setSslConfiguration(tls);
@@ -176,14 +214,11 @@ void Pop3ClientQt::open(const Pop3Account& account)
     connect(m_socket, &QSslSocket::errorOccurred, this, &Pop3ClientQt::onSocketError);
     connect(m_socket, &QSslSocket::sslErrors, this, &Pop3ClientQt::onSslErrors);
 
-    m_step = Step::Greeting;
     m_reader.expect(Kind::Status);
-    if (account.security == Pop3Security::TlsOnConnect)
+    if (m_account.security == Pop3Security::TlsOnConnect)
         m_socket->connectToHostEncrypted(m_host, m_port);
     else
         m_socket->connectToHost(m_host, m_port);
-    armTimer();
-    m_sessionTimer.start(m_options.sessionLimitMs);
 }
 
 void Pop3ClientQt::retrieveHeaders(int first, int last)

@@ -80,6 +80,7 @@ private:
         Fetch fetch = Fetch::Top;
     };
 
+    void connectToServer();
     void onReadyRead();
     void onEncrypted();
     void onSocketError();
