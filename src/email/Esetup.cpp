@@ -27,8 +27,8 @@ using Twips::place;
 
 const auto kIncomplete = QStringLiteral("You have failed to enter all the needed information. Please try again.");
 const auto kPasswordInFile = QStringLiteral("A password is kept in email.dat, readable by you alone.");
-const auto kClearTextWarning = QStringLiteral("Warning: without encryption your password and your mail cross the "
-                                              "network as plain text that anyone on the way can read.");
+const auto kClearTextWarning =
+    QStringLiteral("Warning: your password and mail cross the network unencrypted; anyone on the way can read them.");
 // The security choices in the order of their list, which is also the order of their numbers in emailsec.dat.
 constexpr Pop3Security kSecurities[] = {Pop3Security::TlsOnConnect, Pop3Security::StartTls, Pop3Security::None};
 
@@ -98,12 +98,12 @@ void Esetup::buildControls()
     for (const Pop3Security security : kSecurities)
         cboSecurity->addItem(MailSecurity::describe(security));
     label(Frame1, "Security:", 120, 1785, 1650, cboSecurity);
-    lblSecurityWarning = place(new QLabel(kClearTextWarning, Frame1), "lblSecurityWarning", 120, 2130, 4920, 420);
+    lblSecurityWarning = place(new QLabel(kClearTextWarning, Frame1), "lblSecurityWarning", 120, 2115, 4920, 465);
     lblSecurityWarning->setWordWrap(true);
-    passwordPlace = place(new QLabel(kPasswordInFile, Frame1), "passwordPlace", 120, 2595, 4920, 255);
-    lblCertificate = place(new QLabel(Frame1), "lblCertificate", 120, 2925, 3840, 255);
+    passwordPlace = place(new QLabel(kPasswordInFile, Frame1), "passwordPlace", 120, 2625, 4920, 255);
+    lblCertificate = place(new QLabel(Frame1), "lblCertificate", 120, 2955, 3840, 255);
     lblCertificate->setTextFormat(Qt::PlainText);
-    cmdForget = place(new QPushButton(QStringLiteral("Forget"), Frame1), "cmdForget", 4080, 2895, 960, 315);
+    cmdForget = place(new QPushButton(QStringLiteral("Forget"), Frame1), "cmdForget", 4080, 2925, 960, 315);
     cmdForget->setAccessibleDescription(QStringLiteral("Stop trusting the certificate when OK is pressed"));
 
     Frame2 = place(new QGroupBox(QStringLiteral("Sound-Alert When New Messages Arrive"), this),

@@ -43,7 +43,7 @@ QString MailSecurity::describe(Pop3Security security)
     case Pop3Security::StartTls:
         return QStringLiteral("STARTTLS, required (port 110)");
     case Pop3Security::None:
-        return QStringLiteral("None: password and mail sent in clear text");
+        return QStringLiteral("None (clear text)");
     }
     return {};
 }

@@ -97,7 +97,6 @@ void frmEmail::buildControls()
     // Words from the server may stand here: shown as they are, never as markup.
     lblStatus = place(new QLabel(this), "lblStatus", 75, kStatusTop, 6345, kStatusHeight);
     lblStatus->setTextFormat(Qt::PlainText);
-    lblStatus->setWordWrap(true);
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Timer1 = new QTimer(this);
@@ -157,18 +156,26 @@ void frmEmail::setCheckButtonEnabled(bool enabled)
 void frmEmail::showSecurity(Pop3Security security)
 {
     m_security = QStringLiteral("Security: ") + MailSecurity::describe(security);
-    lblStatus->setText(m_security);
+    showStatus();
 }
 
 void frmEmail::setStatus(const QString& text)
 {
-    lblStatus->setText(m_security + u'\n' + QString(text).replace(u'\n', u' '));
+    m_status = QString(text).replace(u'\n', u' ');
     lblStatus->setToolTip(Qt::convertFromPlainText(text));
+    showStatus();
+}
+
+void frmEmail::showStatus()
+{
+    // Two lines: the security, and what went wrong, cut to the window's width (the tooltip has all of it).
+    const QString problem = lblStatus->fontMetrics().elidedText(m_status, Qt::ElideRight, lblStatus->width());
+    lblStatus->setText(m_status.isEmpty() ? m_security : m_security + u'\n' + problem);
 }
 
 QString frmEmail::status() const
 {
-    return lblStatus->text();
+    return m_status.isEmpty() ? m_security : m_security + u'\n' + m_status;
 }
 
 std::optional<qint64> frmEmail::dueTime() const
@@ -229,6 +236,7 @@ void frmEmail::resizeEvent(QResizeEvent*)
     cmdClose->move(Twips::toPixels(5160) + grownX, Twips::toPixels(kButtonTop) + grownY);
     lblStatus->setGeometry(
         Twips::rectToPixels(75, kStatusTop, 6345, kStatusHeight).adjusted(0, grownY, grownX, grownY));
+    showStatus();
     // The three columns keep their proportions as the grid widens.
     const double scale = static_cast<double>(MSFlexGrid1->width()) / Twips::toPixels(kGridWidth);
     for (int column = 0; column < 3; ++column)

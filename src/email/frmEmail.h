@@ -64,6 +64,7 @@ protected:
 
 private:
     void buildControls();
+    void showStatus();
     void Form_Load();
     void cmdClose_Click();
     void Command2_Click();
@@ -83,6 +84,7 @@ private:
     QTableView* MSFlexGrid1 = nullptr;
     QLabel* lblStatus = nullptr;
     QString m_security;
+    QString m_status;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
