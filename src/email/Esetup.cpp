@@ -308,12 +308,15 @@ void Esetup::Command2_Click()
     waitForKeyring();
     if (!m_keyringName.isEmpty())
         settings.password = keepInKeyring(settings);
-    if (!settings.write(m_dataDir, flag, interval)) {
+    const auto notSaved = [this](const char* name) {
         m_platform.dialogs.message({QStringLiteral("The email settings could not be saved in ") +
-                                        m_dataDir.file(QString::fromLatin1(EmailSettings::kName)) + u'.',
+                                        m_dataDir.file(QString::fromLatin1(name)) + u'.',
                                     QStringLiteral("Zendra Email Check Setup"),
                                     MessageIcon::Critical,
                                     MessageButtons::Ok});
+    };
+    if (!settings.write(m_dataDir, flag, interval)) {
+        notSaved(EmailSettings::kName);
         return;
     }
     MailSecurity security;
@@ -324,11 +327,7 @@ void Esetup::Command2_Click()
         security.certificate = m_certificate;
     }
     if (!security.write(m_dataDir)) {
-        m_platform.dialogs.message({QStringLiteral("The email settings could not be saved in ") +
-                                        m_dataDir.file(QString::fromLatin1(MailSecurity::kName)) + u'.',
-                                    QStringLiteral("Zendra Email Check Setup"),
-                                    MessageIcon::Critical,
-                                    MessageButtons::Ok});
+        notSaved(MailSecurity::kName);
         return;
     }
     Q_EMIT saved(Check1->isChecked(), OptManual->isChecked());

@@ -139,17 +139,17 @@ void MailCheck::openSession()
     m_mailList().showSecurity(security.security);
     m_client = m_platform.pop3.create();
     m_clientPaused = false;
-    connect(m_client.get(), &Pop3Client::opened, this, [this](int count) { post(Opened{count}); });
-    connect(m_client.get(), &Pop3Client::failed, this, [this](Pop3Error error, const QString& text) {
-        post(Failed{error, text, m_client->certificate()});
+    Pop3Client* client = m_client.get();
+    connect(client, &Pop3Client::opened, this, [this](int count) { post(Opened{count}); });
+    connect(client, &Pop3Client::failed, this, [this, client](Pop3Error error, const QString& text) {
+        post(Failed{error, text, client->certificate()});
     });
-    connect(m_client.get(), &Pop3Client::headersRetrieved, this, [this](int, const Pop3Headers& headers) {
-        post(Row{headers});
-    });
-    connect(m_client.get(), &Pop3Client::messageFailed, this, [this](int, Pop3Error, const QString& text) {
+    connect(
+        client, &Pop3Client::headersRetrieved, this, [this](int, const Pop3Headers& headers) { post(Row{headers}); });
+    connect(client, &Pop3Client::messageFailed, this, [this](int, Pop3Error, const QString& text) {
         post(MessageFailed{text});
     });
-    connect(m_client.get(), &Pop3Client::retrieved, this, [this] { post(Retrieved{}); });
+    connect(client, &Pop3Client::retrieved, this, [this] { post(Retrieved{}); });
     m_client->open({m_settings.server,
                     m_settings.account,
                     m_password,
