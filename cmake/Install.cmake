@@ -10,8 +10,9 @@ file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/bin-link")
 file(CREATE_LINK "${zendra_link_target}" "${zendra_link}" SYMBOLIC)
 install(FILES "${zendra_link}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
+# The desktop entry is named after the AppStream id, which the description's <launchable> names.
 set(zendra_app_id "example.tovane.zendra98")
-install(FILES "${PROJECT_SOURCE_DIR}/dist/zendra98.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${PROJECT_SOURCE_DIR}/dist/${zendra_app_id}.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${PROJECT_SOURCE_DIR}/dist/${zendra_app_id}.metainfo.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 install(FILES "${PROJECT_SOURCE_DIR}/assets/icons/zendra98.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")

@@ -30,8 +30,9 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     QApplication::setApplicationName(QStringLiteral("Zendra 98"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
-    // The desktop matches the windows with the installed zendra98.desktop: its name and icon, startup notification.
-    QGuiApplication::setDesktopFileName(QStringLiteral("zendra98"));
+    // The desktop matches the windows with the installed desktop entry, named after the AppStream id: its name and
+    // icon, startup notification.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tovane.zendra98"));
     // Only the board's "Exit" ends the program; a closed splash must not.
     QApplication::setQuitOnLastWindowClosed(false);
     if (afterCreate)

@@ -32,7 +32,7 @@ def test_package_installs_and_keeps_each_users_data_at_home(session, build_dir):
         assert "Section: utils" in fields and "libqt6widgets6" in fields, fields
         usr = os.path.join(work, "root", "usr")
         check("dpkg", "-x", deb, os.path.dirname(usr))
-        for path in ("bin/zendra98", "lib/zendra98/libzendra98sound.so", "share/applications/zendra98.desktop",
+        for path in ("bin/zendra98", "lib/zendra98/libzendra98sound.so", "share/applications/example.tovane.zendra98.desktop",
                      "share/icons/hicolor/48x48/apps/zendra98.png",
                      "share/metainfo/example.tovane.zendra98.metainfo.xml"):
             assert os.path.isfile(os.path.join(usr, path)), f"{path} is not in the package"
