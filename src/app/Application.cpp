@@ -2,10 +2,12 @@
 
 #include <future>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 
 #include "app/BoardStart.h"
+#include "app/CommandLine.h"
 #include "app/RealPlatform.h"
 #include "app/frmSplash.h"
 #include "board/Form1.h"
@@ -25,6 +27,8 @@ void preferX11()
 
 int runApplication(int argc, char** argv, const std::function<void(QApplication&)>& afterCreate)
 {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zendra 98"));
