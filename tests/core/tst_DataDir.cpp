@@ -21,12 +21,12 @@ void tst_DataDir::dataStaysInAPortableFolderOnly()
     const QString program = QStringLiteral("/opt/zendra98");
     const QString home = QStringLiteral("/home/ann/.local/share");
     for (const auto& [writable, installed] : {std::pair{true, true}, {false, false}, {false, true}}) {
-        const DataDir dir = DataDir::choose({program, writable, installed}, home);
+        const DataDir dir = DataDir::choose({program, writable, installed, {}}, home);
         QCOMPARE(dir.directory(), home + QStringLiteral("/zendra98"));
         QCOMPARE(dir.shippedFile(QStringLiteral("help/index.html")), program + QStringLiteral("/help/index.html"));
     }
-    QCOMPARE(DataDir::choose({program, true, false}, home).path(), program + QStringLiteral("/"));
-    QVERIFY(!DataDir::choose({program, true, false}, home).isSeparate());
+    QCOMPARE(DataDir::choose({program, true, false, {}}, home).path(), program + QStringLiteral("/"));
+    QVERIFY(!DataDir::choose({program, true, false, {}}, home).isSeparate());
 
     // The real check, on an installed layout and a folder its owner made read-only; root may write anywhere.
     TempDataDir root;
