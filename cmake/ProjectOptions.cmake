@@ -10,6 +10,9 @@ target_compile_options(zendra_options INTERFACE
 if(ZENDRA_WERROR)
     target_compile_options(zendra_options INTERFACE -Werror)
 endif()
+# Full RELRO with immediate binding: the dynamic linker resolves every symbol at start and then makes the
+# relocated tables read-only, so a stray write cannot redirect a library call.
+target_link_options(zendra_options INTERFACE "LINKER:-z,relro,-z,now")
 target_compile_definitions(zendra_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_URL_CAST_FROM_STRING QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
 

@@ -2,10 +2,12 @@
 
 #include <future>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 
 #include "app/BoardStart.h"
+#include "app/CommandLine.h"
 #include "app/RealPlatform.h"
 #include "app/frmSplash.h"
 #include "board/Form1.h"
@@ -25,13 +27,16 @@ void preferX11()
 
 int runApplication(int argc, char** argv, const std::function<void(QApplication&)>& afterCreate)
 {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zendra 98"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision));
-    // The desktop matches the windows with the installed zendra98.desktop: its name and icon, startup notification.
-    QGuiApplication::setDesktopFileName(QStringLiteral("zendra98"));
+    // The desktop matches the windows with the installed desktop entry, named after the AppStream id: its name and
+    // icon, startup notification.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tovane.zendra98"));
     // Only the board's "Exit" ends the program; a closed splash must not.
     QApplication::setQuitOnLastWindowClosed(false);
     if (afterCreate)

@@ -39,7 +39,7 @@ struct RealPlatform::Facilities
 
     DialogsQt dialogs;
     ShellXdg shell;
-    SoundOnDemand sound{QApplication::applicationDirPath() + QStringLiteral("/zendra98sound")};
+    SoundOnDemand sound{modulePath(QApplication::applicationDirPath(), "zendra98sound")};
     VolumeReal volume;
     TrayQt tray;
     SettingsStoreQt settings;
@@ -47,7 +47,7 @@ struct RealPlatform::Facilities
     ClockSteady clock;
     ScreensQt screens;
     Pop3FactoryQt pop3;
-    KeyringOnDemand keyring{QApplication::applicationDirPath() + QStringLiteral("/zendra98keyring")};
+    KeyringOnDemand keyring{modulePath(QApplication::applicationDirPath(), "zendra98keyring")};
     NotifierDBus notifier;
     Platform platform{
         dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3, keyring, notifier};
@@ -63,4 +63,10 @@ RealPlatform::~RealPlatform() = default;
 Platform& RealPlatform::platform()
 {
     return m_facilities->platform;
+}
+
+QString RealPlatform::modulePath(const QString& programDir, const char* name)
+{
+    // The modules lie in a folder of their own, so that no library folder of the system ever holds them.
+    return programDir + QStringLiteral("/modules/") + QString::fromLatin1(name);
 }

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QString>
+
 class DataDir;
 struct Platform;
 
@@ -16,6 +18,9 @@ public:
     RealPlatform& operator=(const RealPlatform&) = delete;
 
     Platform& platform();
+
+    /// The program's loadable module `name` (as QLibrary takes it) in `programDir`, the executable's folder.
+    static QString modulePath(const QString& programDir, const char* name);
 
 private:
     struct Facilities;

@@ -38,6 +38,8 @@ bool copyWhole(const QString& source, const QString& target)
 }
 } // namespace
 
+const char* const ProgramFolder::kInstalledShipped = ZENDRA_INSTALLED_SHIPPED;
+
 ProgramFolder ProgramFolder::ofApplication()
 {
     return at(QCoreApplication::applicationDirPath());
@@ -49,7 +51,11 @@ ProgramFolder ProgramFolder::at(const QString& path)
     folder.path = path;
     const QFileInfo info(folder.path);
     folder.writable = info.isDir() && info.isWritable();
-    folder.installed = QFileInfo::exists(QDir(folder.path).filePath(QString::fromLatin1(kInstalledMarker)));
+    // A staged or unpacked portable folder has no installed shipped folder beside it, and so no marker.
+    const QString shipped = QDir::cleanPath(QDir(path).filePath(QString::fromLatin1(kInstalledShipped)));
+    folder.installed = QFileInfo::exists(QDir(shipped).filePath(QString::fromLatin1(kInstalledMarker)));
+    if (folder.installed)
+        folder.shipped = shipped;
     return folder;
 }
 
@@ -73,7 +79,8 @@ DataDir DataDir::choose(const ProgramFolder& program, const QString& userDataHom
 {
     if (program.writable && !program.installed)
         return DataDir(program.path);
-    return DataDir(QDir(userDataHome).filePath(QStringLiteral("zendra98")), program.path);
+    return DataDir(QDir(userDataHome).filePath(QStringLiteral("zendra98")),
+                   program.shipped.isEmpty() ? program.path : program.shipped);
 }
 
 DataDir::DataDir(const QString& directory, const QString& shippedDirectory)

@@ -6,13 +6,18 @@
 /// The folder the program was started from, as far as the choice of its data directory needs it.
 struct ProgramFolder
 {
-    /// The file an installation puts beside the executable: the folder belongs to the system or a package
+    /// The file an installation puts among the shipped files: the program belongs to the system or a package
     /// manager, so the user's data lives elsewhere even when the user could write there.
     static constexpr const char* kInstalledMarker = "zendra98.installed";
+    /// Where an installation puts the shipped files, relative to the program folder (the executable and its
+    /// modules in lib/zendra98, the files it only reads in share/zendra98).
+    static const char* const kInstalledShipped;
 
     QString path;
     bool writable = false;
     bool installed = false;
+    /// The folder of the shipped files: the installed one, or empty when they lie in `path` itself.
+    QString shipped;
 
     /// The directory of the running executable (symbolic links resolved).
     static ProgramFolder ofApplication();
@@ -31,7 +36,7 @@ public:
     /// The data directory of the running program.
     static DataDir ofApplication();
     /// The program's own folder when it is a portable folder the user may write to; else `userDataHome`/zendra98,
-    /// with the shipped files read from the program's folder.
+    /// with the shipped files read from the program's installed shipped folder or else its own folder.
     static DataDir choose(const ProgramFolder& program, const QString& userDataHome);
 
     /// `shippedDirectory` empty: the shipped files lie in the data directory itself.

@@ -21,20 +21,28 @@ void tst_DataDir::dataStaysInAPortableFolderOnly()
     const QString program = QStringLiteral("/opt/zendra98");
     const QString home = QStringLiteral("/home/ann/.local/share");
     for (const auto& [writable, installed] : {std::pair{true, true}, {false, false}, {false, true}}) {
-        const DataDir dir = DataDir::choose({program, writable, installed}, home);
+        const DataDir dir = DataDir::choose({program, writable, installed, {}}, home);
         QCOMPARE(dir.directory(), home + QStringLiteral("/zendra98"));
         QCOMPARE(dir.shippedFile(QStringLiteral("help/index.html")), program + QStringLiteral("/help/index.html"));
     }
-    QCOMPARE(DataDir::choose({program, true, false}, home).path(), program + QStringLiteral("/"));
-    QVERIFY(!DataDir::choose({program, true, false}, home).isSeparate());
+    QCOMPARE(DataDir::choose({program, true, false, {}}, home).path(), program + QStringLiteral("/"));
+    QVERIFY(!DataDir::choose({program, true, false, {}}, home).isSeparate());
 
-    // The real check, on a folder its owner made read-only; root may write anywhere.
-    TempDataDir folder;
-    folder.write(QString::fromLatin1(ProgramFolder::kInstalledMarker), "installed\n");
-    QVERIFY(ProgramFolder::at(folder.path()).installed);
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QCOMPARE(ProgramFolder::at(folder.path()).writable, ::geteuid() == 0);
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // The real check, on an installed layout and a folder its owner made read-only; root may write anywhere.
+    TempDataDir root;
+    const QString programPath = root.path() + QStringLiteral("/lib/zendra98");
+    const QString shipped = QDir::cleanPath(programPath + u'/' + QString::fromLatin1(ProgramFolder::kInstalledShipped));
+    QVERIFY(QDir().mkpath(programPath) && QDir().mkpath(shipped));
+    QVERIFY(!ProgramFolder::at(programPath).installed);
+    QCOMPARE(DataDir::choose(ProgramFolder::at(programPath), home).shippedFile(QStringLiteral("help")),
+             programPath + QStringLiteral("/help"));
+    QVERIFY(QFile(shipped + u'/' + QString::fromLatin1(ProgramFolder::kInstalledMarker)).open(QIODevice::WriteOnly));
+    const ProgramFolder installed = ProgramFolder::at(programPath);
+    QVERIFY(installed.installed);
+    QCOMPARE(DataDir::choose(installed, home).shippedFile(QStringLiteral("help")), shipped + QStringLiteral("/help"));
+    QFile::setPermissions(programPath, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QCOMPARE(ProgramFolder::at(programPath).writable, ::geteuid() == 0);
+    QFile::setPermissions(programPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void tst_DataDir::seedingCopiesMissingFilesOnlyAndCompletesAHalfSeededFolder()

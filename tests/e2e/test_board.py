@@ -255,5 +255,20 @@ def test_preferences_apply_hides_a_cleared_icon_at_once(session, stage):
         wait_exit(proc)
 
 
+def test_command_line_answers_without_a_display(session, stage):
+    env = {key: value for key, value in os.environ.items()
+           if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+
+    def call(*arguments):
+        return subprocess.run([os.path.join(stage, "zendra98"), *arguments], env=env, capture_output=True,
+                              text=True, timeout=30, check=False)
+    done = call("--version")
+    assert (done.returncode, done.stdout, done.stderr) == (0, "zendra98 1.5.0\n", ""), done
+    done = call("--help")
+    assert done.returncode == 0 and "--version" in done.stdout and not done.stderr, done
+    done = call("--bogus")
+    assert done.returncode == 1 and "bogus" in done.stderr and not done.stdout, done
+
+
 if __name__ == "__main__":
     sys.exit(run_cases(globals(), sys.argv[1]))

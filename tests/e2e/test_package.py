@@ -1,5 +1,5 @@
-"""The Debian package: built with CPack from the build folder, unpacked with dpkg -x and started as an ordinary
-user under Xvfb, whose data must land in ~/.local/share/zendra98. Usage: test_package.py BUILD_DIR"""
+"""The Debian package: built with CPack from the build folder, checked by lintian, unpacked with dpkg -x and started
+as an ordinary user under Xvfb, whose data must land in ~/.local/share/zendra98. Usage: test_package.py BUILD_DIR"""
 
 import os
 import shutil
@@ -28,12 +28,17 @@ def test_package_installs_and_keeps_each_users_data_at_home(session, build_dir):
         os.chmod(work, 0o755)
         check("cpack", "--config", os.path.join(build_dir, "CPackConfig.cmake"), "-B", os.path.join(work, "out"))
         deb = os.path.join(work, "out", f"zendra98_1.5.0_{check('dpkg', '--print-architecture').strip()}.deb")
-        fields = check("dpkg-deb", "--field", deb, "Section", "Depends")
-        assert "Section: utils" in fields and "libqt6widgets6" in fields, fields
+        fields = check("dpkg-deb", "--field", deb, "Section", "Depends", "Recommends")
+        assert "Section: utils" in fields and "libqt6widgets6" in fields and "libsecret-1-0" in fields, fields
+        # Debian's own checks: an error or a warning fails the package.
+        lintian = subprocess.run(["lintian", "--fail-on", "error,warning", deb], capture_output=True, text=True,
+                                 check=False)
+        assert lintian.returncode == 0 and not lintian.stdout, f"lintian:\n{lintian.stdout}{lintian.stderr}"
         usr = os.path.join(work, "root", "usr")
         check("dpkg", "-x", deb, os.path.dirname(usr))
-        for path in ("bin/zendra98", "lib/zendra98/libzendra98sound.so", "share/applications/zendra98.desktop",
-                     "share/icons/hicolor/48x48/apps/zendra98.png",
+        for path in ("bin/zendra98", "lib/zendra98/modules/libzendra98sound.so",
+                     "share/applications/example.tovane.zendra98.desktop", "share/zendra98/help/index.html",
+                     "share/icons/hicolor/48x48/apps/zendra98.png", "share/man/man1/zendra98.1.gz",
                      "share/metainfo/example.tovane.zendra98.metainfo.xml"):
             assert os.path.isfile(os.path.join(usr, path)), f"{path} is not in the package"
         installed = sorted(os.path.join(top, name) for top, _, names in os.walk(usr) for name in names)
@@ -59,7 +64,7 @@ def test_package_installs_and_keeps_each_users_data_at_home(session, build_dir):
                 proc.wait()
         data = os.path.join(home, ".local/share/zendra98")
         for name in ("options.dat", "default.dat", "icons.dat", "TIPOFDAY.TXT", "email.gif"):
-            with open(os.path.join(data, name), "rb") as mine, open(os.path.join(usr, "lib/zendra98", name), "rb") as f:
+            with open(os.path.join(data, name), "rb") as mine, open(os.path.join(usr, "share/zendra98", name), "rb") as f:
                 assert mine.read() == f.read(), f"{name} was not seeded whole"
         with open(os.path.join(data, "position.dat"), "rb") as f:
             assert f.read() == b"0,0,0\r\n"

@@ -12,13 +12,14 @@
 #include <QTimer>
 
 #include "PrivateBus.h"
+#include "app/RealPlatform.h"
 #include "platform/qt/KeyringOnDemand.h"
 
 using namespace Qt::StringLiterals;
 
 namespace
 {
-const QString kModule = QStringLiteral(STAGE_DIR "/zendra98keyring");
+const QString kModule = RealPlatform::modulePath(QStringLiteral(STAGE_DIR), "zendra98keyring");
 const QString kAnn = u"ann@pop.example"_s;
 const QString kBob = u"bob@pop.example"_s;
 

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "TestWave.h"
+#include "app/RealPlatform.h"
 #include "platform/qt/DialogsQt.h"
 #include "platform/qt/InstanceGuardQt.h"
 #include "platform/qt/SettingsStoreQt.h"
@@ -199,7 +200,7 @@ void tst_PlatformQt::soundBeepsAtOnceForAFileItCannotPlay()
 
 void tst_PlatformQt::soundModuleLoadsOnTheFirstPlay()
 {
-    const QString module = QStringLiteral(STAGE_DIR "/zendra98sound");
+    const QString module = RealPlatform::modulePath(QStringLiteral(STAGE_DIR), "zendra98sound");
     QVERIFY(!QLibrary(module).isLoaded());
     SoundOnDemand sound(module);
     sound.play(m_dir.filePath(QStringLiteral("missing.wav")));
