@@ -110,6 +110,7 @@ void tst_NetSearch::doubleClickOrEnterOpensTheHomePage()
 {
     SearchWindow search;
     search.window->show();
+    QCOMPARE(search.window->option(1)->toolTip(), u"Double click to visit"_qs);
     QTest::mouseDClick(search.window->option(1), Qt::LeftButton);
     QTest::keyClick(search.window->option(6), Qt::Key_Return);
     QCOMPARE(search.fakes.shell.opened,
