@@ -57,7 +57,8 @@ TerminationSignals::~TerminationSignals()
     delete m_notifier;
     ::close(readEnd);
     ::close(writeEnd);
-    readEnd = writeEnd = -1;
+    readEnd = -1;
+    writeEnd = -1;
 }
 
 void TerminationSignals::readSignal()

@@ -34,7 +34,8 @@ struct SearchWindow
         window->Command1_Click();
         return fakes.shell.opened.isEmpty() ? QByteArray() : fakes.shell.opened.last().toEncoded();
     }
-    QSize size() const { return window->size(); }
+    /// The whole window, frame included, as its two sizes are meant.
+    QSize size() const { return window->frameGeometry().size(); }
 };
 } // namespace
 
