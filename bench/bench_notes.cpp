@@ -155,7 +155,7 @@ public:
     }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> openFile(const OpenFileRequest&) override { return {}; }
-    std::optional<QColor> chooseColour(const QColor&) override { return {}; }
+    std::optional<QColor> chooseColour(const QColor&, const QString&) override { return {}; }
     bool choosePrinter(QPrinter&, bool) override { return false; }
 };
 

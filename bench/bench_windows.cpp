@@ -116,7 +116,7 @@ public:
         ++boxes;
         return {};
     }
-    std::optional<QColor> chooseColour(const QColor&) override
+    std::optional<QColor> chooseColour(const QColor&, const QString&) override
     {
         ++boxes;
         return {};

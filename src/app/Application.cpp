@@ -5,10 +5,12 @@
 #include <optional>
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include "app/BoardStart.h"
 #include "app/CommandLine.h"
 #include "app/RealPlatform.h"
+#include "app/TerminationSignals.h"
 #include "app/frmSplash.h"
 #include "board/Form1.h"
 #include "core/DataDir.h"
@@ -46,6 +48,13 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     RealPlatform facilities(dataDir);
     Platform& platform = facilities.platform();
     std::unique_ptr<Form1> board;
+    // The end of the session, a termination signal and any other quit store what "Exit" stores, without asking.
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &app, [&board] {
+        if (board)
+            board->sessionEnding();
+        QApplication::quit();
+    });
     // An installed program's first start fills the user's data folder. The copies wait for the disk, so they run
     // beside the splash's pause rather than on this thread. Only the one instance of this data directory gets
     // this far, so no other process copies into the folder meanwhile.
@@ -60,6 +69,10 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
         board->winId(); // the native window too, so that the board only loads and maps when the pause ends
         QObject::connect(board.get(), &Form1::exitRequested, &app, &QApplication::quit);
         QObject::connect(board.get(), &Form1::closedWithoutExit, &app, &QApplication::quit);
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, board.get(), [&board](QSessionManager&) {
+            board->sessionEnding();
+        });
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, board.get(), &Form1::sessionEnding);
     };
     auto splash = std::make_unique<frmSplash>(platform, dataDir);
     const bool started = splash->Form_Load(
@@ -71,7 +84,8 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
         },
         prepareBoard);
     splash.reset();
-    if (!started)
+    // A signal handled during the splash's pause came before there was an event loop to quit.
+    if (!started || terminations.arrived())
         return 0;
     return QApplication::exec();
 }

@@ -132,6 +132,7 @@ void Form1::Form_Load(const LoadFiles& files)
     ApplyOptions::launchIconsAtStartup(*this, files.options);
     ApplyOptions::backgroundAtStartup(*this, files.options);
     m_info->startUp(files.tipset);
+    m_loaded = true;
 }
 
 void Form1::clearNoteHighlight()
@@ -278,16 +279,7 @@ void Form1::mnuExit_Click()
     m_exiting = true;
     removeTrayIcon();
 
-    QStringList failures;
-    const QPointF place = positionTwips();
-    const PositionFile position{isOnTop() ? 1.0F : 0.0F, static_cast<float>(place.x()), static_cast<float>(place.y())};
-    if (!position.write(m_dataDir))
-        failures << QString::fromLatin1(PositionFile::kName);
-    if (!m_scratch->exitStep())
-        failures << QString::fromLatin1(ScratchFile::kName);
-    if (!m_launch->iconpossave())
-        failures << QString::fromLatin1(IconPositions::kSavedName);
-
+    const QStringList failures = storeForExit(true);
     if (!failures.isEmpty()) {
         m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save %1 in %2. The files there are unchanged.")
                                         .arg(failures.join(QStringLiteral(" and ")), m_dataDir.directory()),
@@ -296,6 +288,35 @@ void Form1::mnuExit_Click()
                                     MessageButtons::Ok});
     }
     Q_EMIT exitRequested();
+}
+
+void Form1::sessionEnding()
+{
+    // The session manager, the signal and the quit that follows each call this: the first one stores. While "Exit"
+    // is under way (its question or message open), "Exit" stores.
+    if (!m_loaded || m_stored || m_exiting)
+        return;
+    // Nobody is there to answer a message box now; a file not saved is noted on the standard error.
+    const QStringList failures = storeForExit(false);
+    if (!failures.isEmpty())
+        qWarning("Zendra 98 could not save %s in %s.",
+                 qUtf8Printable(failures.join(QStringLiteral(" and "))),
+                 qUtf8Printable(m_dataDir.directory()));
+}
+
+QStringList Form1::storeForExit(bool ask)
+{
+    m_stored = true;
+    QStringList failures;
+    const QPointF place = positionTwips();
+    const PositionFile position{isOnTop() ? 1.0F : 0.0F, static_cast<float>(place.x()), static_cast<float>(place.y())};
+    if (!position.write(m_dataDir))
+        failures << QString::fromLatin1(PositionFile::kName);
+    if (!m_scratch->exitStep(ask))
+        failures << QString::fromLatin1(ScratchFile::kName);
+    if (!m_launch->iconpossave())
+        failures << QString::fromLatin1(IconPositions::kSavedName);
+    return failures;
 }
 
 void Form1::Picture1_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)

@@ -66,6 +66,10 @@ public:
     void Form_Load(const LoadFiles& files);
 
     void mnuExit_Click();
+    /// The session ends (logout, shutdown, a termination signal) or the program quits without "E&xit": stores
+    /// what "E&xit" stores, keeping an open pad's text for the next start, without asking or showing anything.
+    /// Stores once, and not at all before the board has loaded or after "E&xit" has stored.
+    void sessionEnding();
     void mnuontop_Click();
     void mnuPref_Click();
     void dock(BoardGeometry::Corner corner);
@@ -109,7 +113,8 @@ public:
 Q_SIGNALS:
     /// "E&xit" has stored what it stores; the program ends now.
     void exitRequested();
-    /// The board was closed some other way (the session ends): nothing is stored.
+    /// The board was closed some other way (the window manager closed it): the program quits, and the quit stores
+    /// as the end of the session does.
     void closedWithoutExit();
 
 protected:
@@ -134,12 +139,16 @@ private:
     /// A double click on the board or its background picture opens the scratch pad.
     void Form_DblClick();
     void dragStep(Qt::MouseButtons held, QPointF pointer);
+    /// position.dat, scratch.dat (asking first when `ask`) and icons.dat; the names of the files not saved.
+    QStringList storeForExit(bool ask);
     QPixmap picture(const char* name) const;
 
     Platform& m_platform;
     DataDir m_dataDir;
     BoardDrag m_drag;
+    bool m_loaded = false;
     bool m_exiting = false;
+    bool m_stored = false;
     QPointF m_placedTwips;
     QPoint m_placedPixels;
 

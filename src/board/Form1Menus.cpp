@@ -117,7 +117,7 @@ void Form1::buildHelpMenu()
     mnuhelp->addSeparator();
     link("mnututorials", "&Help", WebLinks::helpPage(m_dataDir));
     link("mnucheckforupdates",
-         "&Check for Updates",
+         "Check for &Updates",
          WebLinks::updatesPage(Version::kMajor, Version::kMinor, Version::kRevision));
     mnuhelp->addSeparator();
     connect(addItem(mnuhelp, "mnutips", "Ti&ps"), &QAction::triggered, m_info.get(), &InfoWindows::mnutips_Click);

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "core/Twips.h"
 #include "netsearch/SearchFile.h"
@@ -45,7 +46,7 @@ frmnetsearch::frmnetsearch(Platform& platform, const DataDir& dataDir)
     connect(Command1, &QPushButton::clicked, this, &frmnetsearch::Command1_Click);
     // Return in the phrase box searches, as the window's default button.
     connect(txtSearch, &QLineEdit::returnPressed, this, &frmnetsearch::Command1_Click);
-    Check2 = new QCheckBox(QStringLiteral("&Search List"), Frame1);
+    Check2 = new QCheckBox(QStringLiteral("Search Lis&t"), Frame1);
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setGeometry(Twips::rectToPixels(1740, 795, 1185, 195));
     Check2->adjustSize();
@@ -64,7 +65,8 @@ frmnetsearch::frmnetsearch(Platform& platform, const DataDir& dataDir)
     for (int number = 1; number <= SearchEngines::kCount; ++number) {
         auto* option = new QRadioButton(QString::fromLatin1(SearchEngines::engine(number).caption), Frame2);
         option->setObjectName(QStringLiteral("Option%1").arg(number));
-        option->setToolTip(QStringLiteral("Double click (or press Enter) to visit"));
+        option->setToolTip(QStringLiteral("Double click to visit"));
+        option->setAccessibleDescription(QStringLiteral("Double click or press Enter to visit"));
         option->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
         option->setGeometry(Twips::rectToPixels(
             kOptionLeft, kOptionTops.at(static_cast<std::size_t>(number - 1)), kOptionWidth, kOptionHeight));
@@ -158,11 +160,27 @@ void frmnetsearch::Check1_Click()
 void frmnetsearch::Check2_Click()
 {
     const bool full = Check2->isChecked();
-    setFixedSize(full ? Twips::sizeToPixels(kFullWidthTwips, kFullHeightTwips)
-                      : Twips::sizeToPixels(kCompactWidthTwips, kCompactHeightTwips));
+    applySize();
     // The compact window shows neither list nor description: outside it, they must not take the focus either.
     Frame2->setVisible(full);
     txtDes->setVisible(full);
+}
+
+void frmnetsearch::applySize()
+{
+    // The two sizes are the whole window's, title bar and frame included. The window system tells the frame once
+    // the window is shown and framed, which moves it: the size is applied again then.
+    const QSize outer = Check2->isChecked() ? Twips::sizeToPixels(kFullWidthTwips, kFullHeightTwips)
+                                            : Twips::sizeToPixels(kCompactWidthTwips, kCompactHeightTwips);
+    m_frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(outer.shrunkBy(m_frame));
+}
+
+void frmnetsearch::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (windowHandle() != nullptr && windowHandle()->frameMargins() != m_frame)
+        applySize();
 }
 
 bool frmnetsearch::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QMargins>
 #include <QWidget>
 
 #include "core/DataDir.h"
@@ -45,15 +46,20 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void Form_Unload();
+    /// The compact or full size, by "Search Lis&t", less the frame the window system puts around the window.
+    void applySize();
 
     Platform& m_platform;
     DataDir m_dataDir;
     /// The last search's address before its phrase, used again when no engine is selected.
     QString m_searchPrefix;
     QString m_lastPhrase;
+    /// The frame the size was last applied with.
+    QMargins m_frame;
 
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtSearch = nullptr;

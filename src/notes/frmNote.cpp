@@ -147,7 +147,7 @@ void frmNote::buildMenus()
                          {"mnuPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), &frmNote::mnuPaste_Click},
                          separator,
                          {"mnuselet", "Select &All", QKeySequence(Qt::CTRL | Qt::Key_A), &frmNote::mnuselet_Click},
-                         {"mnutimedate", "&Time/Date", QKeySequence(Qt::Key_F5), &frmNote::mnutimedate_Click}});
+                         {"mnutimedate", "T&ime/Date", QKeySequence(Qt::Key_F5), &frmNote::mnutimedate_Click}});
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

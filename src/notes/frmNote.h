@@ -26,8 +26,9 @@ public:
     static constexpr double kHeightTwips = 3975;
     /// The Open command refuses longer files.
     static constexpr qint64 kMaxOpenBytes = 65000;
-    /// A slot file longer than this is not laid out at all: the window would freeze for minutes.
-    static constexpr qint64 kMaxSlotBytes = 1024 * 1024;
+    /// A slot opened from the board has no length test of its own; only a file far longer than any note a
+    /// person writes is left alone, as laying it out would freeze the window for minutes.
+    static constexpr qint64 kMaxSlotBytes = qint64{64} * 1024 * 1024;
 
     frmNote(Platform& platform, const DataDir& dataDir, NoteSlotIcons& slots);
 

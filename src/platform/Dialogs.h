@@ -64,7 +64,8 @@ public:
     /// Empty when the user cancels.
     virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial) = 0;
     virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
-    virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
+    /// The colour dialog with `title`; empty when the user cancels.
+    virtual std::optional<QColor> chooseColour(const QColor& initial, const QString& title) = 0;
     /// The print dialog on `printer`, with no page numbers; `offerSelection` opens it with the selection as the
     /// range. False when the user cancels.
     virtual bool choosePrinter(QPrinter& printer, bool offerSelection) = 0;

@@ -257,16 +257,17 @@ void ScratchPad::autosaveFailed()
                                 MessageButtons::Ok});
 }
 
-bool ScratchPad::exitStep()
+bool ScratchPad::exitStep(bool ask)
 {
     const QString text = Text1->toPlainText();
     if (!isOpen() || text.isEmpty())
         return true;
-    const bool keep = m_platform.dialogs.message({QStringLiteral("Do you wish to save the contents of the Scratch "
-                                                                 "Pad\r\nand open it the next time you run Zendra."),
-                                                  kTitle,
-                                                  MessageIcon::Question,
-                                                  MessageButtons::YesNo}) == MessageAnswer::Yes;
+    const bool keep =
+        !ask || m_platform.dialogs.message({QStringLiteral("Do you wish to save the contents of the Scratch "
+                                                           "Pad\r\nand open it the next time you run Zendra."),
+                                            kTitle,
+                                            MessageIcon::Question,
+                                            MessageButtons::YesNo}) == MessageAnswer::Yes;
     cancelAutosave();
     return ScratchFile::write(m_dataDir, keep ? 1 : 0, text);
 }

@@ -38,9 +38,9 @@ public:
     void mnuautotextsave_Click();
     void mnusaveandclose_Click();
     void mnuClose_Click();
-    /// The board's exit asks whether to keep a pad that is open and holds text. False when scratch.dat could
-    /// not be written.
-    bool exitStep();
+    /// The board's exit asks whether to keep a pad that is open and holds text; without `ask` (the session
+    /// ends) the text is kept as a "Yes" keeps it. False when scratch.dat could not be written.
+    bool exitStep(bool ask = true);
 
     bool isOpen() const;
     bool autosaveOn() const { return m_autosave == 1.0F; }

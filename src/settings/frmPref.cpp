@@ -124,7 +124,7 @@ void frmPref::buildControls()
     Check7 = checkBox(icons, "Check7", "N&otepad", 225, 1575, 1500);
 
     QGroupBox* tray = frame(this, "Show Tray Icon for Zendra", 75, 3165, 5760, 660);
-    Option1 = place(new QRadioButton(QStringLiteral("&Always"), tray), "Option1", 330, 255, 1500, 255);
+    Option1 = place(new QRadioButton(QStringLiteral("Al&ways"), tray), "Option1", 330, 255, 1500, 255);
     Option2 = place(new QRadioButton(QStringLiteral("Ne&ver"), tray), "Option2", 2070, 255, 1500, 255);
     Option3 = place(new QRadioButton(QStringLiteral("When not \"On &Top\""), tray), "Option3", 3705, 255, 2000, 255);
 
@@ -194,10 +194,11 @@ void frmPref::Command1_Click()
 {
     const auto chosen = m_platform.dialogs.openFile({folderOf(txtBG->text()),
                                                      QStringLiteral("Browse"),
-                                                     {QStringLiteral("All Types (*.bmp *.gif *.jpg *.png)"),
+                                                     {QStringLiteral("All Types (*.*)"),
                                                       QStringLiteral("Bitmaps (*.bmp)"),
                                                       QStringLiteral("Gif Images (*.gif)"),
-                                                      QStringLiteral("Jpeg Images (*.jpg)")},
+                                                      QStringLiteral("Jpeg Images (*.jpg)"),
+                                                      QStringLiteral("Png Images (*.png)")},
                                                      0});
     if (chosen)
         m_lastChosen = *chosen;
@@ -249,8 +250,11 @@ void frmPref::Command2_Click()
 
 void frmPref::Command6_Click()
 {
-    if (const auto colour = m_platform.dialogs.chooseColour(m_colour))
+    if (const auto colour = m_platform.dialogs.chooseColour(m_colour, QStringLiteral("Background Color"))) {
+        // Only a chosen colour replaces the stored value: a desktop colour code read from the file stays as it is.
+        m_options.colour = colourToStored(*colour);
         showColour(*colour);
+    }
     enableApply();
 }
 
@@ -260,7 +264,6 @@ bool frmPref::writeOptions()
     written.backgroundPath = txtBG->text();
     written.centreFlag = flagOf(Check1);
     written.explorerFlag = flagOf(Check2);
-    written.colour = colourToStored(m_colour);
     written.myProgramsFlag = flagOf(Check3);
     written.dialUpFlag = flagOf(Check4);
     written.controlPanelFlag = flagOf(Check5);

@@ -1,11 +1,17 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "BoardFixture.h"
+#include "info/InfoWindows.h"
 #include "launch/LaunchIcons.h"
 #include "launch/ProgramMenu.h"
+#include "notes/NoteSlots.h"
 
 namespace
 {
@@ -24,11 +30,45 @@ QString shown(const QMenu* menu)
     return items.join(u' ');
 }
 
-QStringList captions(const QMenu* menu)
+QStringList captions(const QWidget* menu)
 {
     QStringList texts;
     for (const QAction* item : menu->actions())
         texts << item->text();
+    return texts;
+}
+
+/// The captions among `texts` that mark one access key between them, each group as "&Search / &Search List".
+QStringList sharedAccessKeys(const QStringList& texts)
+{
+    QHash<QString, QStringList> byKey;
+    for (const QString& caption : texts) {
+        if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+            byKey[key.toString()] << caption;
+    }
+    QStringList shared;
+    for (const QStringList& same : std::as_const(byKey)) {
+        if (same.size() > 1)
+            shared << same.join(QStringLiteral(" / "));
+    }
+    return shared;
+}
+
+/// What the keyboard reaches by an access key in one window: its buttons and boxes, the labels that lead to a
+/// box, and the titles of its menu bar.
+QStringList windowCaptions(const QWidget& window)
+{
+    QStringList texts;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->window() == &window)
+            texts << button->text();
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr && label->window() == &window)
+            texts << label->text();
+    }
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
+        texts << captions(bar);
     return texts;
 }
 
@@ -61,6 +101,7 @@ private Q_SLOTS:
     void linksOpenTheirTargets();
     void keysOpenTheBoardMenuFromTheFocusedBoard_data();
     void keysOpenTheBoardMenuFromTheFocusedBoard();
+    void noTwoItemsOfAMenuOrWindowShareAnAccessKey();
 };
 
 void tst_BoardMenu::boardMenuHoldsEveryItemInOrder()
@@ -75,7 +116,7 @@ void tst_BoardMenu::boardMenuHoldsEveryItemInOrder()
     QCOMPARE(menu("mnuPosition"),
              QStringLiteral("Top Right Corner Top Left Corner Bottom Right Corner Bottom Left Corner"));
     QCOMPARE(menu("mnuhelp"),
-             QStringLiteral("&Feedback | &Tovane Website &Zendra 98 Website | &Help &Check for Updates | Ti&ps | "
+             QStringLiteral("&Feedback | &Tovane Website &Zendra 98 Website | &Help Check for &Updates | Ti&ps | "
                             "&Credits &About"));
     QCOMPARE(board.action("mnudisableauto")->text(), QStringLiteral("&Disable Auto Check"));
     QVERIFY(board.action("mnuontop")->isCheckable());
@@ -214,6 +255,24 @@ void tst_BoardMenu::keysOpenTheBoardMenuFromTheFocusedBoard()
                  titles(QStringLiteral("Key")));
         QVERIFY(board.form->geometry().contains(board.form->boardMenu()->pos()));
     }
+}
+
+void tst_BoardMenu::noTwoItemsOfAMenuOrWindowShareAnAccessKey()
+{
+    Board board;
+    board.load();
+    board.form->mnuPref_Click();
+    board.form->mnunetsearch_Click();
+    board.form->notes().mnunewnote_Click();
+    board.form->info().mnutips_Click();
+    QStringList shared;
+    for (const QWidget* widget : QApplication::allWidgets()) {
+        if (qobject_cast<const QMenu*>(widget) != nullptr)
+            shared << sharedAccessKeys(captions(widget));
+        else if (widget->isWindow())
+            shared << sharedAccessKeys(windowCaptions(*widget));
+    }
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(tst_BoardMenu)

@@ -16,6 +16,8 @@
 #include "email/MailController.h"
 #include "email/MailIndicator.h"
 #include "notes/NoteSlots.h"
+#include "scratch/PadText.h"
+#include "scratch/ScratchPad.h"
 
 using TrayCalls = QList<FakeTray::Call>;
 
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void onTopToggleRewritesOnlyTheFlag();
     void exitStoresPositionAndIconsExactly();
     void exitOnAFullDiskSaysSoAndKeepsTheFiles();
+    void sessionEndStoresAsExitOnceWithoutAsking();
     void dragFollowsThePointerUntilAMenuOpens();
     void volumeButtonsStepTheMixer();
     void mouseOnAControlDoesOnlyWhatTheControlDoes_data();
@@ -164,6 +167,41 @@ void tst_Form1::exitOnAFullDiskSaysSoAndKeepsTheFiles()
     QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("icons.dat")));
     QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
     QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
+}
+
+void tst_Form1::sessionEndStoresAsExitOnceWithoutAsking()
+{
+    Board board;
+    // A board not loaded yet has nothing of its own to store.
+    board.form = std::make_unique<Form1>(board.fakes.platform, board.dir.dataDir());
+    board.form->sessionEnding();
+    QVERIFY(board.dir.snapshot().isEmpty());
+
+    board.dir.write(QStringLiteral("icons.dat"), kIcons);
+    board.load();
+    board.form->moveToTwips({1500, 1500});
+    board.form->scratch().open();
+    board.form->scratch().text()->setPlainText(QStringLiteral("jotted"));
+    board.form->sessionEnding();
+    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
+    QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("1,\"jotted\"\r\n"));
+    QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
+    QVERIFY(board.fakes.dialogs.messages.isEmpty());
+
+    // The quit that follows the session's end stores nothing more.
+    board.form->moveToTwips({3000, 3000});
+    board.form->sessionEnding();
+    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
+
+    // Nor does the quit that follows "Exit": the pad stays as its question was answered.
+    Board exited;
+    exited.load();
+    exited.form->scratch().open();
+    exited.form->scratch().text()->setPlainText(QStringLiteral("dropped"));
+    exited.fakes.dialogs.answers << MessageAnswer::No;
+    exited.form->mnuExit_Click();
+    exited.form->sessionEnding();
+    QCOMPARE(exited.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"dropped\"\r\n"));
 }
 
 void tst_Form1::dragFollowsThePointerUntilAMenuOpens()

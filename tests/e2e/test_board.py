@@ -2,6 +2,7 @@
 
 import os
 import shutil
+import signal
 import subprocess
 import sys
 
@@ -62,6 +63,37 @@ def test_board_shows_at_stored_place_and_exit_stores_it(session, stage):
         wait_exit(proc)
         assert program.read("position.dat") == b"0,4560,1215\r\n", program.read("position.dat")
         assert program.read("icons.dat") == ICONS, program.read("icons.dat")
+
+
+def test_sigterm_stores_the_place_the_icons_and_the_scratch_pad_without_asking(session, stage):
+    with StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"}, remove=["icons.dat"]) as program:
+        proc = program.start()
+        board = program.board(proc)
+        # "P&osition", then "Bottom Right Corner".
+        board_menu(session, board, "o", "Down Down Return")
+        wait_for(lambda: session.geometry(board)["x"] == 1024 - 160, 5, "the board did not dock")
+        place = session.geometry(board)
+
+        def pad_pixels():
+            # The pad's text box: left 90, top 555, 2220 by 795 twips.
+            return subprocess.run(["import", "-window", "root", "-crop", f"148x53+{place['x'] + 6}+{place['y'] + 37}",
+                                   "rgb:-"], env=session.env, capture_output=True).stdout
+        closed = pad_pixels()
+        # A double click on a bare spot of the board opens the pad with the focus; then keys as a person types.
+        session.xdotool("mousemove", place["x"] + 80, place["y"] + 20, "click", "--repeat", "2", "1")
+        wait_for(lambda: active_window(session) == board and pad_pixels() != closed, 5, "the scratch pad did not open")
+        # The pad's menu, opened by the Menu key typed last, shows once every key before it has reached the pad.
+        before = session.visible()
+        session.xdotool("type", "--delay", "20", "jotted down")
+        session.xdotool("key", "Menu")
+        wait_for(lambda: session.menus(session.visible() - before), 5, "the Menu key opened no menu in the pad")
+        session.xdotool("key", "Escape")
+        wait_for(lambda: not session.menus(session.visible() - before), 5, "the pad's menu stayed open")
+        proc.send_signal(signal.SIGTERM)
+        wait_exit(proc)
+        assert program.read("position.dat") == b"0,12960,9280\r\n", program.read("position.dat")
+        assert program.read("scratch.dat") == b'1,"jotted down"\r\n', program.read("scratch.dat")
+        assert program.read("icons.dat") == b"0,0\r\n" * 6, program.read("icons.dat")
 
 
 def test_docking_by_keyboard_and_always_on_top(session, stage):

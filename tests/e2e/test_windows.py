@@ -1,11 +1,12 @@
 """End-to-end tests of the net search and tip windows: the staged program under Xvfb, driven by xdotool."""
 
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from test_board import board_menu, wait_exit  # noqa: E402
-from xsession import StagedProgram, run_cases, wait_for  # noqa: E402
+from xsession import StagedProgram, run, run_cases, wait_for  # noqa: E402
 
 # The phrase box of the net search window, in pixels from the window's top-left corner.
 PHRASE_BOX = (60, 37)
@@ -24,6 +25,14 @@ def fake_browser(program):
     return {"PATH": folder + os.pathsep + os.environ.get("PATH", ""), "FAKE_BROWSER_OUT": out}, out
 
 
+def outer_size(session, window):
+    """The window's width and height with the frame the window manager draws around it."""
+    extents = run("xprop", "-id", window, "_NET_FRAME_EXTENTS", env=session.env).stdout.partition("=")[2]
+    left, right, top, bottom = [int(n) for n in re.findall(r"\d+", extents)] or [0, 0, 0, 0]
+    inside = session.geometry(window)
+    return inside.get("width", 0) + left + right, inside.get("height", 0) + top + bottom
+
+
 def read(path):
     if not os.path.exists(path):
         return None
@@ -39,9 +48,13 @@ def test_net_search_sends_the_phrase_to_the_chosen_engine(session, stage):
         board_menu(session, board, "s")
         search = session.window("Zendra Net Search", proc.pid)
         session.xdotool("windowactivate", "--sync", search)
-        # From the phrase box: past "&Search" and "&Keep on top" to "&Search List", which shows the engines.
+        # Both sizes are the whole window's, its frame included.
+        wait_for(lambda: outer_size(session, search) == (302, 107), 5,
+                 lambda: f"the compact window measures {outer_size(session, search)}")
+        # From the phrase box: past "&Search" and "&Keep on top" to "Search Lis&t", which shows the engines.
         session.xdotool("key", "Tab", "Tab", "Tab", "space")
-        wait_for(lambda: session.geometry(search).get("width") == 420, 5, "the engine list did not show")
+        wait_for(lambda: outer_size(session, search) == (420, 193), 5,
+                 lambda: f"the window with the engine list measures {outer_size(session, search)}")
         session.xdotool("key", "alt+w")
         place = session.geometry(search)
         session.xdotool("mousemove", place["x"] + PHRASE_BOX[0], place["y"] + PHRASE_BOX[1], "click", "1")

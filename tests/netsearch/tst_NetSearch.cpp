@@ -34,7 +34,8 @@ struct SearchWindow
         window->Command1_Click();
         return fakes.shell.opened.isEmpty() ? QByteArray() : fakes.shell.opened.last().toEncoded();
     }
-    QSize size() const { return window->size(); }
+    /// The whole window, frame included, as its two sizes are meant.
+    QSize size() const { return window->frameGeometry().size(); }
 };
 } // namespace
 
@@ -110,6 +111,7 @@ void tst_NetSearch::doubleClickOrEnterOpensTheHomePage()
 {
     SearchWindow search;
     search.window->show();
+    QCOMPARE(search.window->option(1)->toolTip(), u"Double click to visit"_qs);
     QTest::mouseDClick(search.window->option(1), Qt::LeftButton);
     QTest::keyClick(search.window->option(6), Qt::Key_Return);
     QCOMPARE(search.fakes.shell.opened,

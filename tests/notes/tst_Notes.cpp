@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
@@ -357,25 +358,29 @@ void tst_Notes::resizeFollowsTheWindow()
 
 void tst_Notes::badSlotFilesNeitherCrashNorHideTheirIcons()
 {
-    const QByteArray huge = "\"" + QByteArray(10 * 1024 * 1024, 'x') + "\"\r\n";
+    // Over a megabyte, as a person might gather over the years.
+    const QByteArray grown = record(QByteArray("a line of a note that has grown long\r\n").repeated(40000));
     Notes notes({{QStringLiteral("1.zrn"), QByteArray()},
                  {QStringLiteral("2.zrn"), QByteArray("\x00\xff\xfe binary \x01", 12)},
                  {QStringLiteral("3.zrn"), QByteArray("\"never closed\r\nnext line")},
-                 {QStringLiteral("4.zrn"), huge},
+                 {QStringLiteral("4.zrn"), grown},
                  {QStringLiteral("5.zrn"), record(QByteArray(200000, 'y'))}});
     QCOMPARE(notes.inUse(), QStringLiteral("12345"));
     QCOMPARE(notes.slots->icon(3)->toolTip(), QStringLiteral("never closed"));
-    for (int slot : {1, 2, 3, 5}) {
+    for (int slot : {1, 2, 3, 4, 5}) {
         notes.slots->note_DblClick(slot);
         QCOMPARE(notes.slots->editor()->slotNumber(), slot);
     }
-    // The board opens a slot past the Open command's limit; a file of megabytes it leaves alone.
+    // The board opens a slot past the Open command's limit, long ones too; only a file past all reason it leaves
+    // alone (here a sparse one, never read).
     QCOMPARE(notes.slots->editor()->body()->toPlainText().size(), 200000);
     QVERIFY(notes.fakes.dialogs.messages.isEmpty());
+    QFile absurd(notes.dir.path() + QStringLiteral("/4.zrn"));
+    QVERIFY(absurd.resize(frmNote::kMaxSlotBytes + 1));
     notes.slots->note_DblClick(4);
     QCOMPARE(notes.lastMessage(), QStringLiteral("The file is too large to open."));
     QCOMPARE(notes.slots->editor()->slotNumber(), 0);
-    QCOMPARE(notes.dir.read(QStringLiteral("4.zrn")), huge);
+    QCOMPARE(QFileInfo(absurd).size(), frmNote::kMaxSlotBytes + 1);
 }
 
 void tst_Notes::aFailedSaveSaysSoAndKeepsTheSlotFree()

@@ -65,7 +65,8 @@ void tst_frmPref::okAtOnceRewritesTheFileWithFlagsNormalised()
     programs[1] = "\"Say \xe2\x80\x9dhi\xe2\x80\x9d\",\"/opt/a,b --x\"";
     QByteArray options = optionsWithPrograms(programs);
     options.replace("2,\"Say", "7,\"Say");
-    options.replace("1,0,1,1,1,1,1,2", "2,255,1,7,1,1,0,9");
+    // The board colour is the desktop's button face, a code that is no RGB value.
+    options.replace("1,0,1,1,1,1,1,2", "2,-2147483633,1,7,1,1,0,9");
     Preferences preferences(options);
     preferences.control<QPushButton>("Command5")->click();
 
@@ -75,7 +76,7 @@ void tst_frmPref::okAtOnceRewritesTheFileWithFlagsNormalised()
     QCOMPARE(stored.programs[1].title, QStringLiteral("Say \u201Dhi\u201D"));
     QCOMPARE(stored.explorerFlag, 0.0F);
     QCOMPARE(stored.dialUpFlag, 0.0F);
-    QCOMPARE(stored.colour, 255);
+    QCOMPARE(stored.colour, -2147483633);
     QCOMPARE(stored.trayMode, 3.0F);
     QCOMPARE(preferences.board.trayCalls, QStringList{QStringLiteral("add")});
     QVERIFY(preferences.window.isNull() || !preferences.window->isVisible());
@@ -87,6 +88,9 @@ void tst_frmPref::applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote()
     QVERIFY(!preferences.applyEnabled());
     QTest::keyClicks(preferences.control<QLineEdit>("txtBG"), QStringLiteral("/nowhere.png"));
     preferences.window->Combo1_Click(4);
+    // "Browse" cancelled changes nothing.
+    preferences.control<QPushButton>("Command1")->click();
+    QCOMPARE(preferences.fakes.dialogs.openRequests.first().filters.first(), QStringLiteral("All Types (*.*)"));
     QVERIFY(!preferences.applyEnabled());
 
     preferences.window->show();
@@ -99,6 +103,11 @@ void tst_frmPref::applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote()
     QCOMPARE(preferences.board.visible.value(QStringLiteral("np"), true), false);
     QCOMPARE(preferences.stored().notepadFlag, 0.0F);
     QCOMPARE(preferences.stored().backgroundPath, QStringLiteral("/nowhere.png"));
+    preferences.fakes.dialogs.chosenColour = QColor(0, 0, 255);
+    preferences.control<QPushButton>("Command6")->click();
+    QCOMPARE(preferences.fakes.dialogs.colourTitles, QStringList{QStringLiteral("Background Color")});
+    preferences.control<QPushButton>("Command4")->click();
+    QCOMPARE(preferences.stored().colour, 0xFF0000);
 
     // Cancel after Apply drops nothing Apply wrote; OK writes even with Apply disabled.
     const QByteArray applied = preferences.dir.read(QStringLiteral("options.dat"));

@@ -46,7 +46,14 @@ public:
         return inputAnswers.isEmpty() ? std::nullopt : std::optional<QString>(inputAnswers.takeFirst());
     }
     std::optional<QString> openFile(const OpenFileRequest& request) override;
-    std::optional<QColor> chooseColour(const QColor&) override { return {}; }
+    /// The title of every colour dialog; the dialog answers `chosenColour`, a cancel when that is invalid.
+    QStringList colourTitles;
+    QColor chosenColour;
+    std::optional<QColor> chooseColour(const QColor&, const QString& title) override
+    {
+        colourTitles << title;
+        return chosenColour.isValid() ? std::optional<QColor>(chosenColour) : std::nullopt;
+    }
     bool choosePrinter(QPrinter& printer, bool offerSelection) override;
 };
 

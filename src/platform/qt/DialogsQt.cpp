@@ -101,9 +101,9 @@ std::optional<QString> DialogsQt::openFile(const OpenFileRequest& request)
     return dialog.selectedFiles().first();
 }
 
-std::optional<QColor> DialogsQt::chooseColour(const QColor& initial)
+std::optional<QColor> DialogsQt::chooseColour(const QColor& initial, const QString& title)
 {
-    const QColor colour = QColorDialog::getColor(initial, QApplication::activeWindow());
+    const QColor colour = QColorDialog::getColor(initial, QApplication::activeWindow(), title);
     if (!colour.isValid())
         return std::nullopt;
     return colour;

@@ -9,6 +9,6 @@ public:
     MessageAnswer message(const MessageRequest& request) override;
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial) override;
     std::optional<QString> openFile(const OpenFileRequest& request) override;
-    std::optional<QColor> chooseColour(const QColor& initial) override;
+    std::optional<QColor> chooseColour(const QColor& initial, const QString& title) override;
     bool choosePrinter(QPrinter& printer, bool offerSelection) override;
 };
