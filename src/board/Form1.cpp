@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "board/ExitStore.h"
 #include "board/PositionFile.h"
 #include "board/VolumeButtons.h"
 #include "core/AccessibleRole.h"
@@ -15,7 +16,6 @@
 #include "core/Twips.h"
 #include "email/MailController.h"
 #include "info/InfoWindows.h"
-#include "launch/IconPositions.h"
 #include "launch/LaunchIcons.h"
 #include "netsearch/frmnetsearch.h"
 #include "notes/NoteSlots.h"
@@ -23,7 +23,6 @@
 #include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "platform/Tray.h"
-#include "scratch/ScratchFiles.h"
 #include "scratch/ScratchPad.h"
 #include "settings/ApplyOptions.h"
 #include "settings/Options.h"
@@ -279,13 +278,13 @@ void Form1::mnuExit_Click()
     m_exiting = true;
     removeTrayIcon();
 
-    const QStringList failures = storeForExit(true);
+    const QStringList failures = ExitStore::store(m_dataDir, positionTwips(), isOnTop(), *m_scratch, *m_launch, true);
     if (!failures.isEmpty()) {
-        m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save %1 in %2. The files there are unchanged.")
-                                        .arg(failures.join(QStringLiteral(" and ")), m_dataDir.directory()),
-                                    QString(),
-                                    MessageIcon::Critical,
-                                    MessageButtons::Ok});
+        m_platform.dialogs.message(
+            {ExitStore::failureText(failures, m_dataDir) + QStringLiteral(" The files there are unchanged."),
+             QString(),
+             MessageIcon::Critical,
+             MessageButtons::Ok});
     }
     Q_EMIT exitRequested();
 }
@@ -297,26 +296,10 @@ void Form1::sessionEnding()
     if (!m_loaded || m_stored || m_exiting)
         return;
     // Nobody is there to answer a message box now; a file not saved is noted on the standard error.
-    const QStringList failures = storeForExit(false);
-    if (!failures.isEmpty())
-        qWarning("Zendra 98 could not save %s in %s.",
-                 qUtf8Printable(failures.join(QStringLiteral(" and "))),
-                 qUtf8Printable(m_dataDir.directory()));
-}
-
-QStringList Form1::storeForExit(bool ask)
-{
     m_stored = true;
-    QStringList failures;
-    const QPointF place = positionTwips();
-    const PositionFile position{isOnTop() ? 1.0F : 0.0F, static_cast<float>(place.x()), static_cast<float>(place.y())};
-    if (!position.write(m_dataDir))
-        failures << QString::fromLatin1(PositionFile::kName);
-    if (!m_scratch->exitStep(ask))
-        failures << QString::fromLatin1(ScratchFile::kName);
-    if (!m_launch->iconpossave())
-        failures << QString::fromLatin1(IconPositions::kSavedName);
-    return failures;
+    const QStringList failures = ExitStore::store(m_dataDir, positionTwips(), isOnTop(), *m_scratch, *m_launch, false);
+    if (!failures.isEmpty())
+        qWarning("%s", qUtf8Printable(ExitStore::failureText(failures, m_dataDir)));
 }
 
 void Form1::Picture1_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)

@@ -139,8 +139,6 @@ private:
     /// A double click on the board or its background picture opens the scratch pad.
     void Form_DblClick();
     void dragStep(Qt::MouseButtons held, QPointF pointer);
-    /// position.dat, scratch.dat (asking first when `ask`) and icons.dat; the names of the files not saved.
-    QStringList storeForExit(bool ask);
     QPixmap picture(const char* name) const;
 
     Platform& m_platform;
