@@ -94,186 +94,154 @@ class tst_BoardMenu final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void boardMenuHoldsEveryItemInOrder();
-    void eachOpeningReadsTheProgramTitles();
-    void titlesShowLiterallyAndFit();
-    void trayClicksReachTheBoard();
-    void linksOpenTheirTargets();
-    void keysOpenTheBoardMenuFromTheFocusedBoard_data();
-    void keysOpenTheBoardMenuFromTheFocusedBoard();
-    void noTwoItemsOfAMenuOrWindowShareAnAccessKey();
+    void boardMenuHoldsEveryItemInOrder()
+    {
+        Board board;
+        board.load();
+        const auto menu = [&](const char* name) {
+            return shown(board.form->findChild<QMenu*>(QString::fromLatin1(name)));
+        };
+        QCOMPARE(menu("mnuRight"),
+                 QStringLiteral("&New Zendra Note Open S&cratch Pad | Net &Search &Launch Program> | Check &Email* | "
+                                "&Icons> P&osition> Always On &Top | &Preferences | &Help> | E&xit"));
+        QCOMPARE(menu("mnuicons"), QStringLiteral("&Default Positions"));
+        QCOMPARE(menu("mnuPosition"),
+                 QStringLiteral("Top Right Corner Top Left Corner Bottom Right Corner Bottom Left Corner"));
+        QCOMPARE(menu("mnuhelp"),
+                 QStringLiteral("&Feedback | &Tovane Website &Zendra 98 Website | &Help Check for &Updates | Ti&ps | "
+                                "&Credits &About"));
+        QCOMPARE(board.action("mnudisableauto")->text(), QStringLiteral("&Disable Auto Check"));
+        QVERIFY(board.action("mnuontop")->isCheckable());
+        QCOMPARE(menu("mnuProgTitle"),
+                 QStringLiteral("Program 1 Program 2 Program 3 Program 4 Program 5 Program 6 "
+                                "Program 7 Program 8 Program 9 Program 10"));
+        QCOMPARE(shown(board.form->launch().programPopup()),
+                 QStringLiteral("Item1 Item2 Item3 Item4 Item5 Item6 Item7 Item8 Item9 Item10"));
+    }
+
+    void eachOpeningReadsTheProgramTitles()
+    {
+        Board board;
+        board.load();
+        QMenu* launch = board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"));
+        const auto open = [&] {
+            board.form->openBoardMenu(board.form->mapToGlobal(QPoint(20, 20)));
+            QVERIFY(board.form->boardMenu()->isVisible());
+            board.form->boardMenu()->hide();
+        };
+
+        board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Alpha")));
+        open();
+        QCOMPARE(captions(launch), titles(QStringLiteral("Alpha")));
+        QVERIFY(board.form->drag().suppressed());
+
+        // A change made elsewhere shows at the next opening.
+        board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Beta")));
+        open();
+        QCOMPARE(captions(launch), titles(QStringLiteral("Beta")));
+
+        // A file that ends after the third program leaves the other seven titles as they were.
+        const QByteArray threePrograms = optionsWithPrograms(programs("Gamma").mid(0, 3));
+        board.dir.write(QStringLiteral("options.dat"), threePrograms.left(threePrograms.lastIndexOf("\r\n1,0,") + 2));
+        open();
+        QCOMPARE(captions(launch), titles(QStringLiteral("Gamma")).mid(0, 3) + titles(QStringLiteral("Beta")).mid(3));
+
+        QVERIFY(QFile::remove(board.dir.path() + QStringLiteral("/options.dat")));
+        open();
+        QCOMPARE(captions(launch), titles(QStringLiteral("Gamma")).mid(0, 3) + titles(QStringLiteral("Beta")).mid(3));
+    }
+
+    void titlesShowLiterallyAndFit()
+    {
+        Board board;
+        board.load();
+        const QByteArray longTitle(10000, 'x');
+        QList<QByteArray> list = programs("P");
+        list[0] = "\"Tom & Jerry\",\"\"";
+        list[1] = "\"-\",\"\"";
+        list[2] = "\"" + longTitle + "\",\"\"";
+        list[3] = "\"\",\"\"";
+        list[4] = "\"two\r\nlines\tand a tab\",\"\"";
+        board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(list));
+        board.form->openBoardMenu(QPoint(0, 0));
+        const QStringList shown = captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle")));
+        QCOMPARE(shown[0], QStringLiteral("Tom && Jerry"));
+        QCOMPARE(shown[1], QStringLiteral("-"));
+        QVERIFY(shown[2].size() <= ProgramMenu::kMaxCaptionLength);
+        QVERIFY(shown[2].startsWith(QStringLiteral("xxxx")) && shown[2].contains(QChar(0x2026)));
+        QCOMPARE(shown[3], QString());
+        QCOMPARE(shown[4], QStringLiteral("two  lines and a tab"));
+        QVERIFY(board.form->boardMenu()->sizeHint().width() < 1024);
+
+        board.form->findChild<QAction*>(QStringLiteral("mnuPrograms6"))->trigger();
+        QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("/bin/P6")});
+    }
+
+    void linksOpenTheirTargets()
+    {
+        Board board;
+        board.load();
+        for (const char* name : {"mnufeedback", "mnututorials", "mnucheckforupdates"})
+            board.action(name)->trigger();
+        const QList<QUrl> expected{
+            QUrl(QStringLiteral("mailto:zendra98@tovane.example")),
+            QUrl::fromLocalFile(board.dir.path() + QStringLiteral("/help/index.html")),
+            QUrl(QStringLiteral("https://www.tovane.example/zendra/updates/1.50.html")),
+        };
+        QCOMPARE(board.fakes.shell.opened, expected);
+    }
+
+    void keysOpenTheBoardMenuFromTheFocusedBoard_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("the Menu key") << Qt::Key_Menu << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Shift+F10") << Qt::Key_F10 << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
+        QTest::newRow("F10 alone") << Qt::Key_F10 << Qt::KeyboardModifiers() << false;
+        QTest::newRow("Ctrl+Shift+F10") << Qt::Key_F10 << (Qt::ShiftModifier | Qt::ControlModifier) << false;
+        QTest::newRow("Shift+F9") << Qt::Key_F9 << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+    }
+
+    void keysOpenTheBoardMenuFromTheFocusedBoard()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, opens);
+        Board board;
+        board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Key")));
+        board.load();
+        QVERIFY(QTest::qWaitForWindowActive(board.form.get()));
+        QCOMPARE(QApplication::focusWidget(), board.form.get());
+        // Sent to the window, the key reaches whichever widget has the focus.
+        QTest::keyClick(board.form->windowHandle(), key, modifiers);
+        QCOMPARE(board.form->boardMenu()->isVisible(), opens);
+        QCOMPARE(board.form->drag().suppressed(), opens);
+        if (opens) {
+            QCOMPARE(captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"))),
+                     titles(QStringLiteral("Key")));
+            QVERIFY(board.form->geometry().contains(board.form->boardMenu()->pos()));
+        }
+    }
+
+    void noTwoItemsOfAMenuOrWindowShareAnAccessKey()
+    {
+        Board board;
+        board.load();
+        board.form->mnuPref_Click();
+        board.form->mnunetsearch_Click();
+        board.form->notes().mnunewnote_Click();
+        board.form->info().mnutips_Click();
+        QStringList shared;
+        for (const QWidget* widget : QApplication::allWidgets()) {
+            if (qobject_cast<const QMenu*>(widget) != nullptr)
+                shared << sharedAccessKeys(captions(widget));
+            else if (widget->isWindow())
+                shared << sharedAccessKeys(windowCaptions(*widget));
+        }
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("; "))));
+    }
 };
-
-void tst_BoardMenu::boardMenuHoldsEveryItemInOrder()
-{
-    Board board;
-    board.load();
-    const auto menu = [&](const char* name) { return shown(board.form->findChild<QMenu*>(QString::fromLatin1(name))); };
-    QCOMPARE(menu("mnuRight"),
-             QStringLiteral("&New Zendra Note Open S&cratch Pad | Net &Search &Launch Program> | Check &Email* | "
-                            "&Icons> P&osition> Always On &Top | &Preferences | &Help> | E&xit"));
-    QCOMPARE(menu("mnuicons"), QStringLiteral("&Default Positions"));
-    QCOMPARE(menu("mnuPosition"),
-             QStringLiteral("Top Right Corner Top Left Corner Bottom Right Corner Bottom Left Corner"));
-    QCOMPARE(menu("mnuhelp"),
-             QStringLiteral("&Feedback | &Tovane Website &Zendra 98 Website | &Help Check for &Updates | Ti&ps | "
-                            "&Credits &About"));
-    QCOMPARE(board.action("mnudisableauto")->text(), QStringLiteral("&Disable Auto Check"));
-    QVERIFY(board.action("mnuontop")->isCheckable());
-    QCOMPARE(menu("mnuProgTitle"),
-             QStringLiteral("Program 1 Program 2 Program 3 Program 4 Program 5 Program 6 "
-                            "Program 7 Program 8 Program 9 Program 10"));
-    QCOMPARE(shown(board.form->launch().programPopup()),
-             QStringLiteral("Item1 Item2 Item3 Item4 Item5 Item6 Item7 Item8 Item9 Item10"));
-}
-
-void tst_BoardMenu::eachOpeningReadsTheProgramTitles()
-{
-    Board board;
-    board.load();
-    QMenu* launch = board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"));
-    const auto open = [&] {
-        board.form->openBoardMenu(board.form->mapToGlobal(QPoint(20, 20)));
-        QVERIFY(board.form->boardMenu()->isVisible());
-        board.form->boardMenu()->hide();
-    };
-
-    board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Alpha")));
-    open();
-    QCOMPARE(captions(launch), titles(QStringLiteral("Alpha")));
-    QVERIFY(board.form->drag().suppressed());
-
-    // A change made elsewhere shows at the next opening.
-    board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Beta")));
-    open();
-    QCOMPARE(captions(launch), titles(QStringLiteral("Beta")));
-
-    // A file that ends after the third program leaves the other seven titles as they were.
-    const QByteArray threePrograms = optionsWithPrograms(programs("Gamma").mid(0, 3));
-    board.dir.write(QStringLiteral("options.dat"), threePrograms.left(threePrograms.lastIndexOf("\r\n1,0,") + 2));
-    open();
-    QCOMPARE(captions(launch), titles(QStringLiteral("Gamma")).mid(0, 3) + titles(QStringLiteral("Beta")).mid(3));
-
-    QVERIFY(QFile::remove(board.dir.path() + QStringLiteral("/options.dat")));
-    open();
-    QCOMPARE(captions(launch), titles(QStringLiteral("Gamma")).mid(0, 3) + titles(QStringLiteral("Beta")).mid(3));
-}
-
-void tst_BoardMenu::titlesShowLiterallyAndFit()
-{
-    Board board;
-    board.load();
-    const QByteArray longTitle(10000, 'x');
-    QList<QByteArray> list = programs("P");
-    list[0] = "\"Tom & Jerry\",\"\"";
-    list[1] = "\"-\",\"\"";
-    list[2] = "\"" + longTitle + "\",\"\"";
-    list[3] = "\"\",\"\"";
-    list[4] = "\"two\r\nlines\tand a tab\",\"\"";
-    board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(list));
-    board.form->openBoardMenu(QPoint(0, 0));
-    const QStringList shown = captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle")));
-    QCOMPARE(shown[0], QStringLiteral("Tom && Jerry"));
-    QCOMPARE(shown[1], QStringLiteral("-"));
-    QVERIFY(shown[2].size() <= ProgramMenu::kMaxCaptionLength);
-    QVERIFY(shown[2].startsWith(QStringLiteral("xxxx")) && shown[2].contains(QChar(0x2026)));
-    QCOMPARE(shown[3], QString());
-    QCOMPARE(shown[4], QStringLiteral("two  lines and a tab"));
-    QVERIFY(board.form->boardMenu()->sizeHint().width() < 1024);
-
-    board.form->findChild<QAction*>(QStringLiteral("mnuPrograms6"))->trigger();
-    QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("/bin/P6")});
-}
-
-void tst_BoardMenu::trayClicksReachTheBoard()
-{
-    Board board;
-    board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Tray")));
-    board.load();
-    QVERIFY(QTest::qWaitForWindowActive(board.form.get()));
-    // Another window takes the focus; a click on the tray icon brings the board back to the front.
-    QWidget other;
-    for (const bool doubleClick : {false, true}) {
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        if (doubleClick)
-            Q_EMIT board.fakes.tray.leftDoubleClicked(1);
-        else
-            Q_EMIT board.fakes.tray.leftClicked(1);
-        QTRY_COMPARE(QApplication::activeWindow(), board.form.get());
-    }
-    Q_EMIT board.fakes.tray.rightClicked(1, QPoint(300, 300));
-    QVERIFY(board.form->boardMenu()->isVisible());
-    QCOMPARE(captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"))), titles(QStringLiteral("Tray")));
-}
-
-void tst_BoardMenu::linksOpenTheirTargets()
-{
-    Board board;
-    board.load();
-    for (const char* name : {"mnufeedback", "mnuwebtovane", "mnuwebzendra", "mnututorials", "mnucheckforupdates"})
-        board.action(name)->trigger();
-    const QList<QUrl> expected{
-        QUrl(QStringLiteral("mailto:zendra98@tovane.example")),
-        QUrl(QStringLiteral("https://www.tovane.example/")),
-        QUrl(QStringLiteral("https://www.tovane.example/zendra/")),
-        QUrl::fromLocalFile(board.dir.path() + QStringLiteral("/help/index.html")),
-        QUrl(QStringLiteral("https://www.tovane.example/zendra/updates/1.50.html")),
-    };
-    QCOMPARE(board.fakes.shell.opened, expected);
-}
-
-void tst_BoardMenu::keysOpenTheBoardMenuFromTheFocusedBoard_data()
-{
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("the Menu key") << Qt::Key_Menu << Qt::KeyboardModifiers() << true;
-    QTest::newRow("Shift+F10") << Qt::Key_F10 << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
-    QTest::newRow("F10 alone") << Qt::Key_F10 << Qt::KeyboardModifiers() << false;
-    QTest::newRow("Ctrl+Shift+F10") << Qt::Key_F10 << (Qt::ShiftModifier | Qt::ControlModifier) << false;
-    QTest::newRow("Shift+F9") << Qt::Key_F9 << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
-}
-
-void tst_BoardMenu::keysOpenTheBoardMenuFromTheFocusedBoard()
-{
-    QFETCH(Qt::Key, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, opens);
-    Board board;
-    board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Key")));
-    board.load();
-    QVERIFY(QTest::qWaitForWindowActive(board.form.get()));
-    QCOMPARE(QApplication::focusWidget(), board.form.get());
-    // Sent to the window, the key reaches whichever widget has the focus.
-    QTest::keyClick(board.form->windowHandle(), key, modifiers);
-    QCOMPARE(board.form->boardMenu()->isVisible(), opens);
-    QCOMPARE(board.form->drag().suppressed(), opens);
-    if (opens) {
-        QCOMPARE(captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"))),
-                 titles(QStringLiteral("Key")));
-        QVERIFY(board.form->geometry().contains(board.form->boardMenu()->pos()));
-    }
-}
-
-void tst_BoardMenu::noTwoItemsOfAMenuOrWindowShareAnAccessKey()
-{
-    Board board;
-    board.load();
-    board.form->mnuPref_Click();
-    board.form->mnunetsearch_Click();
-    board.form->notes().mnunewnote_Click();
-    board.form->info().mnutips_Click();
-    QStringList shared;
-    for (const QWidget* widget : QApplication::allWidgets()) {
-        if (qobject_cast<const QMenu*>(widget) != nullptr)
-            shared << sharedAccessKeys(captions(widget));
-        else if (widget->isWindow())
-            shared << sharedAccessKeys(windowCaptions(*widget));
-    }
-    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("; "))));
-}
 
 QTEST_MAIN(tst_BoardMenu)
 #include "tst_BoardMenu.moc"

@@ -36,332 +36,320 @@ class tst_Form1 final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startWithoutAnyFile();
-    void startFromStoredFiles();
-    void onTopToggleRewritesOnlyTheFlag();
-    void exitStoresPositionAndIconsExactly();
-    void exitOnAFullDiskSaysSoAndKeepsTheFiles();
-    void sessionEndStoresAsExitOnceWithoutAsking();
-    void dragFollowsThePointerUntilAMenuOpens();
-    void volumeButtonsStepTheMixer();
-    void mouseOnAControlDoesOnlyWhatTheControlDoes_data();
-    void mouseOnAControlDoesOnlyWhatTheControlDoes();
-    void cornersDockOnThePrimaryScreen();
-    void boardStoredOnNoScreenComesUpOnThePrimary();
-    void screenReaderPressClicksTheControl();
-};
-
-void tst_Form1::startWithoutAnyFile()
-{
-    Board board;
-    board.load(false);
-    QCOMPARE(board.fakes.dialogs.messages.size(), 1);
-    const MessageRequest& message = board.fakes.dialogs.messages.first();
-    QCOMPARE(message.text, kMailPictureError);
-    QCOMPARE(message.title, QString());
-    QCOMPARE(message.icon, MessageIcon::Critical);
-    QCOMPARE(message.buttons, MessageButtons::Ok);
-
-    QCOMPARE(board.form->pos(), QPoint(0, 0));
-    QCOMPARE(board.form->size(), QSize(160, 120));
-    QCOMPARE(board.form->palette().color(QPalette::Window), QColor(Qt::black));
-    QVERIFY(!board.form->isOnTop());
-    QVERIFY(!board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    for (const char* name : {"Image1", "dialup", "controlp", "picture4", "cal", "np"})
-        QVERIFY2(!board.icon(name)->isVisible(), name);
-    QVERIFY(board.fakes.tray.calls.isEmpty());
-    QVERIFY(!board.icon("emailpic")->isVisible());
-    QVERIFY(board.dir.snapshot().isEmpty());
-}
-
-void tst_Form1::startFromStoredFiles()
-{
-    Board board;
-    board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
-    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,255,1,1,1,2,0,3"));
-    board.dir.write(QStringLiteral("icons.dat"), kIcons);
-    board.load();
-    QVERIFY(board.fakes.dialogs.messages.isEmpty());
-    QCOMPARE(board.form->pos(), QPoint(304, 8));
-    QVERIFY(board.action("mnuontop")->isChecked());
-    QVERIFY(board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    // Tray mode 3 with the board on top: no tray icon.
-    QCOMPARE(board.fakes.tray.calls, TrayCalls{FakeTray::Call::Remove});
-    QCOMPARE(board.form->palette().color(QPalette::Window), QColor(255, 0, 0));
-    QVERIFY(board.icon("dialup")->isVisible());
-    QVERIFY(!board.icon("cal")->isVisible());
-    QCOMPARE(board.icon("dialup")->pos(), QPoint(32, 95));
-}
-
-void tst_Form1::onTopToggleRewritesOnlyTheFlag()
-{
-    Board board;
-    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,3"));
-    board.dir.write(QStringLiteral("position.dat"), "0,4560,120\r\n");
-    board.load();
-    board.form->moveToTwips({900, 900});
-
-    board.form->mnuontop_Click();
-    QVERIFY(board.form->isOnTop());
-    QVERIFY(board.form->isVisible());
-    QVERIFY(board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(board.form->pos(), QPoint(60, 60));
-    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
-
-    board.form->mnuontop_Click();
-    QVERIFY(!board.form->isOnTop());
-    QVERIFY(!board.action("mnuontop")->isChecked());
-    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,4560,120\r\n"));
-    // In tray mode 3 the icon shows exactly while the board is not on top.
-    using Call = FakeTray::Call;
-    QCOMPARE(board.fakes.tray.calls, (TrayCalls{Call::Add, Call::Remove, Call::Add}));
-    QCOMPARE(board.fakes.tray.tooltip, QStringLiteral("Zendra 98"));
-
-    // Without a position file the flag is still stored; in another tray mode the toggle leaves the tray alone.
-    QFile::remove(board.dir.path() + QStringLiteral("/position.dat"));
-    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,1"));
-    board.action("mnuontop")->trigger();
-    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,0,0\r\n"));
-    QCOMPARE(board.fakes.tray.calls.size(), 3);
-}
-
-void tst_Form1::exitStoresPositionAndIconsExactly()
-{
-    Board board;
-    const QByteArray options = optionsWith("\"\",0", "1,0,1,1,1,1,1,1");
-    board.dir.write(QStringLiteral("options.dat"), options);
-    board.dir.write(QStringLiteral("position.dat"), "1,4567,123\r\n");
-    board.dir.write(QStringLiteral("icons.dat"), kIcons);
-    board.dir.write(QStringLiteral("scratch.dat"), "0,\"kept\"\r\n");
-    board.load();
-    QSignalSpy exited(board.form.get(), &Form1::exitRequested);
-
-    board.form->mnuExit_Click();
-
-    QCOMPARE(exited.size(), 1);
-    QCOMPARE(board.fakes.tray.calls.last(), FakeTray::Call::Remove);
-    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4567,123\r\n"));
-    QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
-    QCOMPARE(board.dir.read(QStringLiteral("options.dat")), options);
-    QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"kept\"\r\n"));
-    QVERIFY(board.fakes.dialogs.messages.isEmpty());
-}
-
-void tst_Form1::exitOnAFullDiskSaysSoAndKeepsTheFiles()
-{
-    Board board;
-    board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
-    board.dir.write(QStringLiteral("icons.dat"), kIcons);
-    board.load();
-    board.form->moveToTwips({1500, 1500});
-    QSignalSpy exited(board.form.get(), &Form1::exitRequested);
+    void startWithoutAnyFile()
     {
-        const FileSizeLimit full(4);
-        // While the message is open, "Exit" chosen again from the board or tray menu does nothing.
-        board.fakes.dialogs.whileOpen = [&] { board.action("mnuExit")->trigger(); };
+        Board board;
+        board.load(false);
+        QCOMPARE(board.fakes.dialogs.messages.size(), 1);
+        const MessageRequest& message = board.fakes.dialogs.messages.first();
+        QCOMPARE(message.text, kMailPictureError);
+        QCOMPARE(message.title, QString());
+        QCOMPARE(message.icon, MessageIcon::Critical);
+        QCOMPARE(message.buttons, MessageButtons::Ok);
+
+        QCOMPARE(board.form->pos(), QPoint(0, 0));
+        QCOMPARE(board.form->size(), QSize(160, 120));
+        QCOMPARE(board.form->palette().color(QPalette::Window), QColor(Qt::black));
+        QVERIFY(!board.form->isOnTop());
+        QVERIFY(!board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        for (const char* name : {"Image1", "dialup", "controlp", "picture4", "cal", "np"})
+            QVERIFY2(!board.icon(name)->isVisible(), name);
+        QVERIFY(board.fakes.tray.calls.isEmpty());
+        QVERIFY(!board.icon("emailpic")->isVisible());
+        QVERIFY(board.dir.snapshot().isEmpty());
+    }
+
+    void startFromStoredFiles()
+    {
+        Board board;
+        board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
+        board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,255,1,1,1,2,0,3"));
+        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        board.load();
+        QVERIFY(board.fakes.dialogs.messages.isEmpty());
+        QCOMPARE(board.form->pos(), QPoint(304, 8));
+        QVERIFY(board.action("mnuontop")->isChecked());
+        QVERIFY(board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // Tray mode 3 with the board on top: no tray icon.
+        QCOMPARE(board.fakes.tray.calls, TrayCalls{FakeTray::Call::Remove});
+        QCOMPARE(board.form->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QVERIFY(board.icon("dialup")->isVisible());
+        QVERIFY(!board.icon("cal")->isVisible());
+        QCOMPARE(board.icon("dialup")->pos(), QPoint(32, 95));
+    }
+
+    void onTopToggleRewritesOnlyTheFlag()
+    {
+        Board board;
+        board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,3"));
+        board.dir.write(QStringLiteral("position.dat"), "0,4560,120\r\n");
+        board.load();
+        board.form->moveToTwips({900, 900});
+
+        board.form->mnuontop_Click();
+        QVERIFY(board.form->isOnTop());
+        QVERIFY(board.form->isVisible());
+        QVERIFY(board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(board.form->pos(), QPoint(60, 60));
+        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
+
+        board.form->mnuontop_Click();
+        QVERIFY(!board.form->isOnTop());
+        QVERIFY(!board.action("mnuontop")->isChecked());
+        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,4560,120\r\n"));
+        // In tray mode 3 the icon shows exactly while the board is not on top.
+        using Call = FakeTray::Call;
+        QCOMPARE(board.fakes.tray.calls, (TrayCalls{Call::Add, Call::Remove, Call::Add}));
+        QCOMPARE(board.fakes.tray.tooltip, QStringLiteral("Zendra 98"));
+
+        // Without a position file the flag is still stored; in another tray mode the toggle leaves the tray alone.
+        QFile::remove(board.dir.path() + QStringLiteral("/position.dat"));
+        board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,1"));
+        board.action("mnuontop")->trigger();
+        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,0,0\r\n"));
+        QCOMPARE(board.fakes.tray.calls.size(), 3);
+    }
+
+    void exitStoresPositionAndIconsExactly()
+    {
+        Board board;
+        const QByteArray options = optionsWith("\"\",0", "1,0,1,1,1,1,1,1");
+        board.dir.write(QStringLiteral("options.dat"), options);
+        board.dir.write(QStringLiteral("position.dat"), "1,4567,123\r\n");
+        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        board.dir.write(QStringLiteral("scratch.dat"), "0,\"kept\"\r\n");
+        board.load();
+        QSignalSpy exited(board.form.get(), &Form1::exitRequested);
+
         board.form->mnuExit_Click();
+
+        QCOMPARE(exited.size(), 1);
+        QCOMPARE(board.fakes.tray.calls.last(), FakeTray::Call::Remove);
+        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4567,123\r\n"));
+        QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
+        QCOMPARE(board.dir.read(QStringLiteral("options.dat")), options);
+        QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"kept\"\r\n"));
+        QVERIFY(board.fakes.dialogs.messages.isEmpty());
     }
-    QCOMPARE(exited.size(), 1);
-    QCOMPARE(board.fakes.dialogs.messages.size(), 1);
-    QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("position.dat")));
-    QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("icons.dat")));
-    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
-    QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
-}
 
-void tst_Form1::sessionEndStoresAsExitOnceWithoutAsking()
-{
-    Board board;
-    // A board not loaded yet has nothing of its own to store.
-    board.form = std::make_unique<Form1>(board.fakes.platform, board.dir.dataDir());
-    board.form->sessionEnding();
-    QVERIFY(board.dir.snapshot().isEmpty());
-
-    board.dir.write(QStringLiteral("icons.dat"), kIcons);
-    board.load();
-    board.form->moveToTwips({1500, 1500});
-    board.form->scratch().open();
-    board.form->scratch().text()->setPlainText(QStringLiteral("jotted"));
-    board.form->sessionEnding();
-    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
-    QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("1,\"jotted\"\r\n"));
-    QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
-    QVERIFY(board.fakes.dialogs.messages.isEmpty());
-
-    // The quit that follows the session's end stores nothing more.
-    board.form->moveToTwips({3000, 3000});
-    board.form->sessionEnding();
-    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
-
-    // Nor does the quit that follows "Exit": the pad stays as its question was answered.
-    Board exited;
-    exited.load();
-    exited.form->scratch().open();
-    exited.form->scratch().text()->setPlainText(QStringLiteral("dropped"));
-    exited.fakes.dialogs.answers << MessageAnswer::No;
-    exited.form->mnuExit_Click();
-    exited.form->sessionEnding();
-    QCOMPARE(exited.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"dropped\"\r\n"));
-}
-
-void tst_Form1::dragFollowsThePointerUntilAMenuOpens()
-{
-    Board board;
-    board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
-    board.load();
-    QWidget* form = board.form.get();
-    const QPoint start = form->pos();
-    const auto drag = [form](QPoint from, QPoint to, bool release) {
-        sendMouse(form, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
-        sendMouse(form, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-        sendMouse(form, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-        if (release)
-            sendMouse(form, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-    };
-    drag({20, 30}, {30, 35}, true);
-    QCOMPARE(form->pos(), start + QPoint(10, 5));
-
-    sendMouse(form, QEvent::MouseButtonPress, {50, 50}, Qt::RightButton, Qt::RightButton);
-    board.form->boardMenu()->hide();
-    drag({20, 30}, {60, 60}, false);
-    QCOMPARE(form->pos(), start + QPoint(10, 5));
-    // Letting go over the board is a click on its surface: dragging works again.
-    sendMouse(form, QEvent::MouseButtonRelease, {60, 60}, Qt::LeftButton, Qt::NoButton);
-    drag({20, 30}, {10, 40}, false);
-    QCOMPARE(form->pos(), start + QPoint(0, 15));
-}
-
-void tst_Form1::volumeButtonsStepTheMixer()
-{
-    Board board;
-    board.load();
-    board.fakes.volume.level = 0xFFFFFFFFU;
-    QTest::mouseClick(board.icon("down"), Qt::LeftButton);
-    QCOMPARE(board.fakes.volume.level, (61440U << 16) | 61440U);
-    QTest::mouseClick(board.icon("up"), Qt::LeftButton);
-    QCOMPARE(board.fakes.volume.level, 0xFFFFFFFFU);
-    QTest::mouseClick(board.icon("up"), Qt::RightButton);
-    QCOMPARE(board.fakes.volume.sets, 2);
-
-    board.fakes.volume.present = false;
-    QTest::mouseClick(board.icon("up"), Qt::LeftButton);
-    QCOMPARE(board.fakes.volume.sets, 2);
-}
-
-void tst_Form1::mouseOnAControlDoesOnlyWhatTheControlDoes_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<bool>("boardMoves");
-    QTest::addColumn<bool>("menuOpens");
-    QTest::addColumn<Qt::CursorShape>("pointerWhileHeld");
-    const auto row = [](const char* control, Qt::MouseButton button, bool moves, bool menu, Qt::CursorShape held) {
-        QTest::addRow("%s, button %d", control, int(button))
-            << QString::fromLatin1(control) << button << moves << menu << held;
-    };
-    // Only the background picture drags the board and opens its menu, as the surface does.
-    row("Picture1", Qt::LeftButton, true, false, Qt::SizeAllCursor);
-    row("Picture1", Qt::RightButton, false, true, Qt::ArrowCursor);
-    for (const char* control : {"cal", "Image1"}) {
-        row(control, Qt::LeftButton, false, false, Qt::ArrowCursor);
-        row(control, Qt::RightButton, false, false, Qt::ClosedHandCursor);
+    void exitOnAFullDiskSaysSoAndKeepsTheFiles()
+    {
+        Board board;
+        board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
+        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        board.load();
+        board.form->moveToTwips({1500, 1500});
+        QSignalSpy exited(board.form.get(), &Form1::exitRequested);
+        {
+            const FileSizeLimit full(4);
+            // While the message is open, "Exit" chosen again from the board or tray menu does nothing.
+            board.fakes.dialogs.whileOpen = [&] { board.action("mnuExit")->trigger(); };
+            board.form->mnuExit_Click();
+        }
+        QCOMPARE(exited.size(), 1);
+        QCOMPARE(board.fakes.dialogs.messages.size(), 1);
+        QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("position.dat")));
+        QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("icons.dat")));
+        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
+        QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
     }
-    row("cal", Qt::MiddleButton, false, false, Qt::ArrowCursor);
-    for (const char* control : {"up", "down", "picIcons", "Image2", "stripButton1", "emailpic", "emailgif"}) {
-        row(control, Qt::LeftButton, false, false, Qt::ArrowCursor);
-        row(control, Qt::RightButton, false, false, Qt::ArrowCursor);
+
+    void sessionEndStoresAsExitOnceWithoutAsking()
+    {
+        Board board;
+        // A board not loaded yet has nothing of its own to store.
+        board.form = std::make_unique<Form1>(board.fakes.platform, board.dir.dataDir());
+        board.form->sessionEnding();
+        QVERIFY(board.dir.snapshot().isEmpty());
+
+        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        board.load();
+        board.form->moveToTwips({1500, 1500});
+        board.form->scratch().open();
+        board.form->scratch().text()->setPlainText(QStringLiteral("jotted"));
+        board.form->sessionEnding();
+        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
+        QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("1,\"jotted\"\r\n"));
+        QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
+        QVERIFY(board.fakes.dialogs.messages.isEmpty());
+
+        // The quit that follows the session's end stores nothing more.
+        board.form->moveToTwips({3000, 3000});
+        board.form->sessionEnding();
+        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
+
+        // Nor does the quit that follows "Exit": the pad stays as its question was answered.
+        Board exited;
+        exited.load();
+        exited.form->scratch().open();
+        exited.form->scratch().text()->setPlainText(QStringLiteral("dropped"));
+        exited.fakes.dialogs.answers << MessageAnswer::No;
+        exited.form->mnuExit_Click();
+        exited.form->sessionEnding();
+        QCOMPARE(exited.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"dropped\"\r\n"));
     }
-}
 
-void tst_Form1::mouseOnAControlDoesOnlyWhatTheControlDoes()
-{
-    QFETCH(QString, control);
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(bool, boardMoves);
-    QFETCH(bool, menuOpens);
-    QFETCH(Qt::CursorShape, pointerWhileHeld);
-    Board board;
-    const QString picture = board.dir.path() + QStringLiteral("/back.png");
-    QImage image(160, 120, QImage::Format_RGB32);
-    image.fill(Qt::cyan);
-    QVERIFY(image.save(picture));
-    board.dir.write(QStringLiteral("options.dat"), optionsWith("\"" + picture.toUtf8() + "\",1", "1,0,1,1,1,1,1,2"));
-    board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
-    board.dir.write(QStringLiteral("icons.dat"), kIcons);
-    board.load();
-    board.form->mail().indicator().show();
-    auto* widget = board.form->findChild<QWidget*>(control);
-    QVERIFY(widget && widget->isVisible());
-    const QPoint start = board.form->pos();
+    void dragFollowsThePointerUntilAMenuOpens()
+    {
+        Board board;
+        board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
+        board.load();
+        QWidget* form = board.form.get();
+        const QPoint start = form->pos();
+        const auto drag = [form](QPoint from, QPoint to, bool release) {
+            sendMouse(form, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+            sendMouse(form, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(form, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+            if (release)
+                sendMouse(form, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        };
+        drag({20, 30}, {30, 35}, true);
+        QCOMPARE(form->pos(), start + QPoint(10, 5));
 
-    // Press, drag 30 pixels away and let go there: a drag on the board, or a move of a launch icon.
-    sendMouse(widget, QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::NoButton);
-    sendMouse(widget, QEvent::MouseButtonPress, {2, 2}, button, button);
-    QCOMPARE(board.form->boardMenu()->isVisible(), menuOpens);
-    QCOMPARE(board.form->cursor().shape(), pointerWhileHeld);
-    sendMouse(widget, QEvent::MouseMove, {32, 17}, Qt::NoButton, button);
-    QCOMPARE(board.form->pos() != start, boardMoves);
-    sendMouse(widget, QEvent::MouseButtonRelease, {32, 17}, button, Qt::NoButton);
-    QCOMPARE(board.form->cursor().shape(), Qt::ArrowCursor);
-    QVERIFY(board.fakes.shell.ran.isEmpty());
-    QCOMPARE(board.fakes.volume.sets, 0);
-}
+        sendMouse(form, QEvent::MouseButtonPress, {50, 50}, Qt::RightButton, Qt::RightButton);
+        board.form->boardMenu()->hide();
+        drag({20, 30}, {60, 60}, false);
+        QCOMPARE(form->pos(), start + QPoint(10, 5));
+        // Letting go over the board is a click on its surface: dragging works again.
+        sendMouse(form, QEvent::MouseButtonRelease, {60, 60}, Qt::LeftButton, Qt::NoButton);
+        drag({20, 30}, {10, 40}, false);
+        QCOMPARE(form->pos(), start + QPoint(0, 15));
+    }
 
-void tst_Form1::cornersDockOnThePrimaryScreen()
-{
-    Board board;
-    board.fakes.screens.screens = {QRect(0, 0, 1000, 700), QRect(-800, 0, 800, 600)};
-    board.load();
-    const auto dockedAt = [&](const char* item) {
-        board.action(item)->trigger();
-        return board.form->pos();
-    };
-    // The bottom corners stand 440 twips (29.3 pixels) above the screen's lower edge.
-    QCOMPARE(dockedAt("mnutopright"), QPoint(840, 0));
-    QCOMPARE(dockedAt("mnubottomleft"), QPoint(0, 551));
-    QCOMPARE(dockedAt("mnubottomright"), QPoint(840, 551));
-    QCOMPARE(dockedAt("mnutopleft"), QPoint(0, 0));
-}
+    void volumeButtonsStepTheMixer()
+    {
+        Board board;
+        board.load();
+        board.fakes.volume.level = 0xFFFFFFFFU;
+        QTest::mouseClick(board.icon("down"), Qt::LeftButton);
+        QCOMPARE(board.fakes.volume.level, (61440U << 16) | 61440U);
+        QTest::mouseClick(board.icon("up"), Qt::LeftButton);
+        QCOMPARE(board.fakes.volume.level, 0xFFFFFFFFU);
+        QTest::mouseClick(board.icon("up"), Qt::RightButton);
+        QCOMPARE(board.fakes.volume.sets, 2);
 
-void tst_Form1::boardStoredOnNoScreenComesUpOnThePrimary()
-{
-    Board board;
-    board.fakes.screens.screens = {QRect(0, 0, 1000, 700), QRect(1000, 0, 800, 600)};
-    board.dir.write(QStringLiteral("position.dat"), "0,60000,-3000\r\n");
-    board.load();
-    QCOMPARE(board.form->pos(), QPoint(840, 0));
-    QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,60000,-3000\r\n"));
+        board.fakes.volume.present = false;
+        QTest::mouseClick(board.icon("up"), Qt::LeftButton);
+        QCOMPARE(board.fakes.volume.sets, 2);
+    }
 
-    // On the second screen the stored place is kept as it is.
-    board.dir.write(QStringLiteral("position.dat"), "0,16500,1500\r\n");
-    board.load();
-    QCOMPARE(board.form->pos(), QPoint(1100, 100));
-}
-void tst_Form1::screenReaderPressClicksTheControl()
-{
-    Board board;
-    board.dir.write(QStringLiteral("3.zrn"), "\"Buy milk\r\nCall Bob\"\r\n");
-    board.load();
-    const auto press = [&](const char* control) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(board.icon(control));
-        QVERIFY(accessible && accessible->actionInterface());
-        QVERIFY(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    };
-    // A right-button drag of an icon leaves the drag flag set; a press still starts the program, as a click does.
-    sendMouse(board.icon("np"), QEvent::MouseButtonPress, {2, 2}, Qt::RightButton, Qt::RightButton);
-    sendMouse(board.icon("np"), QEvent::MouseButtonRelease, {2, 2}, Qt::RightButton, Qt::NoButton);
-    press("cal");
-    QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("calc.exe")});
-    board.fakes.volume.level = 0;
-    press("up");
-    QCOMPARE(board.fakes.volume.level, (4095U << 16) | 4095U);
-    press("note3");
-    QVERIFY(board.form->notes().isHighlighted(3));
-    // The note's first line is what a screen reader reads after its name.
-    QCOMPARE(QAccessible::queryAccessibleInterface(board.icon("note3"))->text(QAccessible::Description),
-             QStringLiteral("Buy milk"));
-}
+    void mouseOnAControlDoesOnlyWhatTheControlDoes_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("boardMoves");
+        QTest::addColumn<bool>("menuOpens");
+        QTest::addColumn<Qt::CursorShape>("pointerWhileHeld");
+        const auto row = [](const char* control, Qt::MouseButton button, bool moves, bool menu, Qt::CursorShape held) {
+            QTest::addRow("%s, button %d", control, int(button))
+                << QString::fromLatin1(control) << button << moves << menu << held;
+        };
+        // Only the background picture drags the board and opens its menu, as the surface does.
+        row("Picture1", Qt::LeftButton, true, false, Qt::SizeAllCursor);
+        row("Picture1", Qt::RightButton, false, true, Qt::ArrowCursor);
+        for (const char* control : {"cal", "Image1"}) {
+            row(control, Qt::LeftButton, false, false, Qt::ArrowCursor);
+            row(control, Qt::RightButton, false, false, Qt::ClosedHandCursor);
+        }
+        row("cal", Qt::MiddleButton, false, false, Qt::ArrowCursor);
+        for (const char* control : {"up", "down", "picIcons", "Image2", "stripButton1", "emailpic", "emailgif"}) {
+            row(control, Qt::LeftButton, false, false, Qt::ArrowCursor);
+            row(control, Qt::RightButton, false, false, Qt::ArrowCursor);
+        }
+    }
+
+    void mouseOnAControlDoesOnlyWhatTheControlDoes()
+    {
+        QFETCH(QString, control);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, boardMoves);
+        QFETCH(bool, menuOpens);
+        QFETCH(Qt::CursorShape, pointerWhileHeld);
+        Board board;
+        const QString picture = board.dir.path() + QStringLiteral("/back.png");
+        QImage image(160, 120, QImage::Format_RGB32);
+        image.fill(Qt::cyan);
+        QVERIFY(image.save(picture));
+        board.dir.write(QStringLiteral("options.dat"),
+                        optionsWith("\"" + picture.toUtf8() + "\",1", "1,0,1,1,1,1,1,2"));
+        board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
+        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        board.load();
+        board.form->mail().indicator().show();
+        auto* widget = board.form->findChild<QWidget*>(control);
+        QVERIFY(widget && widget->isVisible());
+        const QPoint start = board.form->pos();
+
+        // Press, drag 30 pixels away and let go there: a drag on the board, or a move of a launch icon.
+        sendMouse(widget, QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::NoButton);
+        sendMouse(widget, QEvent::MouseButtonPress, {2, 2}, button, button);
+        QCOMPARE(board.form->boardMenu()->isVisible(), menuOpens);
+        QCOMPARE(board.form->cursor().shape(), pointerWhileHeld);
+        sendMouse(widget, QEvent::MouseMove, {32, 17}, Qt::NoButton, button);
+        QCOMPARE(board.form->pos() != start, boardMoves);
+        sendMouse(widget, QEvent::MouseButtonRelease, {32, 17}, button, Qt::NoButton);
+        QCOMPARE(board.form->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(board.fakes.shell.ran.isEmpty());
+        QCOMPARE(board.fakes.volume.sets, 0);
+    }
+
+    void cornersDockOnThePrimaryScreen()
+    {
+        Board board;
+        board.fakes.screens.screens = {QRect(0, 0, 1000, 700), QRect(-800, 0, 800, 600)};
+        board.load();
+        const auto dockedAt = [&](const char* item) {
+            board.action(item)->trigger();
+            return board.form->pos();
+        };
+        // The bottom corners stand 440 twips (29.3 pixels) above the screen's lower edge.
+        QCOMPARE(dockedAt("mnutopright"), QPoint(840, 0));
+        QCOMPARE(dockedAt("mnubottomleft"), QPoint(0, 551));
+        QCOMPARE(dockedAt("mnubottomright"), QPoint(840, 551));
+        QCOMPARE(dockedAt("mnutopleft"), QPoint(0, 0));
+    }
+
+    void boardStoredOnNoScreenComesUpOnThePrimary()
+    {
+        Board board;
+        board.fakes.screens.screens = {QRect(0, 0, 1000, 700), QRect(1000, 0, 800, 600)};
+        board.dir.write(QStringLiteral("position.dat"), "0,60000,-3000\r\n");
+        board.load();
+        QCOMPARE(board.form->pos(), QPoint(840, 0));
+        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,60000,-3000\r\n"));
+
+        // On the second screen the stored place is kept as it is.
+        board.dir.write(QStringLiteral("position.dat"), "0,16500,1500\r\n");
+        board.load();
+        QCOMPARE(board.form->pos(), QPoint(1100, 100));
+    }
+
+    void screenReaderPressClicksTheControl()
+    {
+        Board board;
+        board.dir.write(QStringLiteral("3.zrn"), "\"Buy milk\r\nCall Bob\"\r\n");
+        board.load();
+        const auto press = [&](const char* control) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(board.icon(control));
+            QVERIFY(accessible && accessible->actionInterface());
+            QVERIFY(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        // A right-button drag of an icon leaves the drag flag set; a press still starts the program, as a click does.
+        sendMouse(board.icon("np"), QEvent::MouseButtonPress, {2, 2}, Qt::RightButton, Qt::RightButton);
+        sendMouse(board.icon("np"), QEvent::MouseButtonRelease, {2, 2}, Qt::RightButton, Qt::NoButton);
+        press("cal");
+        QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("calc.exe")});
+        board.fakes.volume.level = 0;
+        press("up");
+        QCOMPARE(board.fakes.volume.level, (4095U << 16) | 4095U);
+        press("note3");
+        QVERIFY(board.form->notes().isHighlighted(3));
+        // The note's first line is what a screen reader reads after its name.
+        QCOMPARE(QAccessible::queryAccessibleInterface(board.icon("note3"))->text(QAccessible::Description),
+                 QStringLiteral("Buy milk"));
+    }
+};
 
 QTEST_MAIN(tst_Form1)
 #include "tst_Form1.moc"

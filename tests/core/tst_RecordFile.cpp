@@ -26,140 +26,135 @@ class tst_RecordFile final : public QObject
 private Q_SLOTS:
     // A locale with a decimal comma must not leak into the files.
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German)); }
-    void readsFieldsByTheRules_data();
-    void readsFieldsByTheRules();
-    void typedReadsKeepWhatTheyCannotFill();
-    void writesRecordsByteForByte();
-    void writtenTextReadsBackWhole();
-    void readsNoMoreThanTheCapOfAHugeFile();
-    void failedWriteKeepsThePreviousFile();
-};
 
-void tst_RecordFile::readsFieldsByTheRules_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArrayList>("expected");
-
-    QTest::newRow("a quoted field holds commas and CR LF")
-        << QByteArray("0,\"first, line\r\nsecond\"\r\n") << QByteArrayList{"0", "\"first, line\r\nsecond\""};
-    QTest::newRow("blanks before a field and spaces after a plain one are dropped; empty fields")
-        << QByteArray("  1,\t abc  ,   \"  a  \",\"\",,5\r\n")
-        << QByteArrayList{"1", "abc", "\"  a  \"", "\"\"", "", "5"};
-    QTest::newRow("text after a closing quote is skipped; a quote never closed runs to the end")
-        << QByteArray("\"abc\"xyz,2,\"abc,def") << QByteArrayList{"\"abc\"", "2", "\"abc,def\""};
-    QTest::newRow("a bare LF ends a record, the last one may lack its end")
-        << QByteArray("1\n2\n3") << QByteArrayList{"1", "2", "3"};
-    QTest::newRow("a UTF-8 byte order mark is not part of the first field")
-        << QByteArray("\xEF\xBB\xBF\"a\"\r\n") << QByteArrayList{"\"a\""};
-    QTest::newRow("bytes that are not UTF-8 are Windows-1252")
-        << QByteArray("\"caf\xE9 \x80 \x96\"\r\n") << QByteArrayList{"\"caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93\""};
-}
-
-void tst_RecordFile::readsFieldsByTheRules()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QByteArrayList, expected);
-    QCOMPARE(allFields(bytes), expected);
-}
-
-void tst_RecordFile::typedReadsKeepWhatTheyCannotFill()
-{
-    // A field that does not convert leaves its target and the read goes on; line ends separate like commas.
-    RecordReader reader = RecordReader::fromBytes("abc,1e99,12.5,99999999999,\r\n\"12\",12,,word\r\n5\r\n");
-    float text = 3;
-    float tooLarge = 4;
-    float number = 0;
-    qint32 outOfRange = 6;
-    float empty = 9;
-    QVERIFY(!reader.read(text, tooLarge, number, outOfRange, empty));
-    QCOMPARE(text, 3.0F);
-    QCOMPARE(tooLarge, 4.0F);
-    QCOMPARE(number, 12.5F);
-    QCOMPARE(outOfRange, 6);
-    QCOMPARE(empty, 0.0F);
-
-    QVariant quotedNumber;
-    QVariant plainNumber;
-    QVariant emptyValue = 5;
-    QVariant word;
-    QVERIFY(reader.read(quotedNumber, plainNumber, emptyValue, word));
-    QCOMPARE(quotedNumber.typeId(), QMetaType::QString);
-    QCOMPARE(plainNumber.typeId(), QMetaType::Double);
-    QCOMPARE(plainNumber.toDouble(), 12.0);
-    QVERIFY(!emptyValue.isValid());
-    QCOMPARE(word, QVariant(QStringLiteral("word")));
-
-    // The end of the file leaves the targets not reached as they were.
-    float last = 0;
-    float afterEnd = 77;
-    QString kept = QStringLiteral("kept");
-    QVERIFY(!reader.read(last, afterEnd, kept));
-    QCOMPARE(last, 5.0F);
-    QCOMPARE(afterEnd, 77.0F);
-    QCOMPARE(kept, QStringLiteral("kept"));
-}
-
-void tst_RecordFile::writesRecordsByteForByte()
-{
-    QCOMPARE(RecordWriter::formatRecord(
-                 {0.0F, -1.0F, 9999999.0F, 1.5F, -0.25F, qint32{10841658}, qint32{-2147483633}, RecordWriter::Empty{}}),
-             QByteArray("0,-1,9999999,1.5,-0.25,10841658,-2147483633,\r\n"));
-    QCOMPARE(RecordWriter::formatRecord({QStringLiteral("first\r\nsecond"), QString(), QStringLiteral("say \"hi\"")}),
-             QByteArray("\"first\r\nsecond\",\"\",\"say \xE2\x80\x9Dhi\xE2\x80\x9D\"\r\n"));
-}
-
-void tst_RecordFile::writtenTextReadsBackWhole()
-{
-    const QStringList texts = {QStringLiteral("C:\\My Pictures\\a, b.bmp"),
-                               QStringLiteral("one\r\ntwo\r\n\r\nthree"),
-                               QStringLiteral("  padded  "),
-                               QStringLiteral(u"café — naïve ✓"),
-                               QString()};
-    RecordWriter writer;
-    for (const QString& text : texts)
-        writer.writeRecord({text});
-    RecordReader reader = RecordReader::fromBytes(writer.bytes());
-    for (const QString& text : texts) {
-        QString back;
-        QVERIFY(reader.read(back));
-        QCOMPARE(back, text);
-    }
-}
-
-void tst_RecordFile::readsNoMoreThanTheCapOfAHugeFile()
-{
-    // Zeros up to the cap, which take no room on the disk, and a record past it that is never read.
-    TempDataDir dir;
-    QFile file(dir.path() + QStringLiteral("/huge.dat"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.resize(RecordReader::kMaxFileBytes));
-    QVERIFY(file.seek(RecordReader::kMaxFileBytes));
-    file.write(",42\r\n");
-    file.close();
-
-    RecordReader reader = RecordReader::open(dir.dataDir(), QStringLiteral("huge.dat"));
-    QString head;
-    float past = -1;
-    QVERIFY(!reader.read(head, past));
-    QCOMPARE(head.size(), RecordReader::kMaxFileBytes);
-    QCOMPARE(past, -1.0F);
-}
-
-void tst_RecordFile::failedWriteKeepsThePreviousFile()
-{
-    TempDataDir dir;
-    dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
-    RecordWriter writer;
-    writer.writeRecord({QString(200, u'x')});
+    void readsFieldsByTheRules_data()
     {
-        const FileSizeLimit full(64);
-        QVERIFY(!writer.commit(dir.dataDir(), QStringLiteral("position.dat")));
-    }
-    QCOMPARE(dir.snapshot(), (QHash<QString, QByteArray>{{QStringLiteral("position.dat"), "1,4560,120\r\n"}}));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArrayList>("expected");
 
-    QVERIFY(writer.commit(dir.dataDir(), QStringLiteral("position.dat")));
-    QCOMPARE(dir.read(QStringLiteral("position.dat")), writer.bytes());
-}
+        QTest::newRow("a quoted field holds commas and CR LF")
+            << QByteArray("0,\"first, line\r\nsecond\"\r\n") << QByteArrayList{"0", "\"first, line\r\nsecond\""};
+        QTest::newRow("blanks before a field and spaces after a plain one are dropped; empty fields")
+            << QByteArray("  1,\t abc  ,   \"  a  \",\"\",,5\r\n")
+            << QByteArrayList{"1", "abc", "\"  a  \"", "\"\"", "", "5"};
+        QTest::newRow("text after a closing quote is skipped; a quote never closed runs to the end")
+            << QByteArray("\"abc\"xyz,2,\"abc,def") << QByteArrayList{"\"abc\"", "2", "\"abc,def\""};
+        QTest::newRow("a bare LF ends a record, the last one may lack its end")
+            << QByteArray("1\n2\n3") << QByteArrayList{"1", "2", "3"};
+        QTest::newRow("a UTF-8 byte order mark is not part of the first field")
+            << QByteArray("\xEF\xBB\xBF\"a\"\r\n") << QByteArrayList{"\"a\""};
+        QTest::newRow("bytes that are not UTF-8 are Windows-1252")
+            << QByteArray("\"caf\xE9 \x80 \x96\"\r\n") << QByteArrayList{"\"caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93\""};
+    }
+
+    void readsFieldsByTheRules()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArrayList, expected);
+        QCOMPARE(allFields(bytes), expected);
+    }
+
+    void typedReadsKeepWhatTheyCannotFill()
+    {
+        // A field that does not convert leaves its target and the read goes on; line ends separate like commas.
+        RecordReader reader = RecordReader::fromBytes("abc,1e99,12.5,99999999999,\r\n\"12\",12,,word\r\n5\r\n");
+        float text = 3;
+        float tooLarge = 4;
+        float number = 0;
+        qint32 outOfRange = 6;
+        float empty = 9;
+        QVERIFY(!reader.read(text, tooLarge, number, outOfRange, empty));
+        QCOMPARE(text, 3.0F);
+        QCOMPARE(tooLarge, 4.0F);
+        QCOMPARE(number, 12.5F);
+        QCOMPARE(outOfRange, 6);
+        QCOMPARE(empty, 0.0F);
+
+        QVariant quotedNumber;
+        QVariant plainNumber;
+        QVariant emptyValue = 5;
+        QVariant word;
+        QVERIFY(reader.read(quotedNumber, plainNumber, emptyValue, word));
+        QCOMPARE(quotedNumber.typeId(), QMetaType::QString);
+        QCOMPARE(plainNumber.typeId(), QMetaType::Double);
+        QCOMPARE(plainNumber.toDouble(), 12.0);
+        QVERIFY(!emptyValue.isValid());
+        QCOMPARE(word, QVariant(QStringLiteral("word")));
+
+        // The end of the file leaves the targets not reached as they were.
+        float last = 0;
+        float afterEnd = 77;
+        QString kept = QStringLiteral("kept");
+        QVERIFY(!reader.read(last, afterEnd, kept));
+        QCOMPARE(last, 5.0F);
+        QCOMPARE(afterEnd, 77.0F);
+        QCOMPARE(kept, QStringLiteral("kept"));
+    }
+
+    void writesRecordsByteForByte()
+    {
+        QCOMPARE(
+            RecordWriter::formatRecord(
+                {0.0F, -1.0F, 9999999.0F, 1.5F, -0.25F, qint32{10841658}, qint32{-2147483633}, RecordWriter::Empty{}}),
+            QByteArray("0,-1,9999999,1.5,-0.25,10841658,-2147483633,\r\n"));
+        QCOMPARE(
+            RecordWriter::formatRecord({QStringLiteral("first\r\nsecond"), QString(), QStringLiteral("say \"hi\"")}),
+            QByteArray("\"first\r\nsecond\",\"\",\"say \xE2\x80\x9Dhi\xE2\x80\x9D\"\r\n"));
+    }
+
+    void writtenTextReadsBackWhole()
+    {
+        const QStringList texts = {QStringLiteral("C:\\My Pictures\\a, b.bmp"),
+                                   QStringLiteral("one\r\ntwo\r\n\r\nthree"),
+                                   QStringLiteral("  padded  "),
+                                   QStringLiteral(u"café — naïve ✓"),
+                                   QString()};
+        RecordWriter writer;
+        for (const QString& text : texts)
+            writer.writeRecord({text});
+        RecordReader reader = RecordReader::fromBytes(writer.bytes());
+        for (const QString& text : texts) {
+            QString back;
+            QVERIFY(reader.read(back));
+            QCOMPARE(back, text);
+        }
+    }
+
+    void readsNoMoreThanTheCapOfAHugeFile()
+    {
+        // Zeros up to the cap, which take no room on the disk, and a record past it that is never read.
+        TempDataDir dir;
+        QFile file(dir.path() + QStringLiteral("/huge.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(RecordReader::kMaxFileBytes));
+        QVERIFY(file.seek(RecordReader::kMaxFileBytes));
+        file.write(",42\r\n");
+        file.close();
+
+        RecordReader reader = RecordReader::open(dir.dataDir(), QStringLiteral("huge.dat"));
+        QString head;
+        float past = -1;
+        QVERIFY(!reader.read(head, past));
+        QCOMPARE(head.size(), RecordReader::kMaxFileBytes);
+        QCOMPARE(past, -1.0F);
+    }
+
+    void failedWriteKeepsThePreviousFile()
+    {
+        TempDataDir dir;
+        dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
+        RecordWriter writer;
+        writer.writeRecord({QString(200, u'x')});
+        {
+            const FileSizeLimit full(64);
+            QVERIFY(!writer.commit(dir.dataDir(), QStringLiteral("position.dat")));
+        }
+        QCOMPARE(dir.snapshot(), (QHash<QString, QByteArray>{{QStringLiteral("position.dat"), "1,4560,120\r\n"}}));
+
+        QVERIFY(writer.commit(dir.dataDir(), QStringLiteral("position.dat")));
+        QCOMPARE(dir.read(QStringLiteral("position.dat")), writer.bytes());
+    }
+};
 
 QTEST_APPLESS_MAIN(tst_RecordFile)
 #include "tst_RecordFile.moc"

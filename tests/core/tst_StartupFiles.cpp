@@ -30,115 +30,111 @@ class tst_StartupFiles final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void readsEveryFileOfAFullDirectory();
-    void shortOptionsKeepTheValuesNotReached();
-    void badFilesSpoilNothingElse_data();
-    void badFilesSpoilNothingElse();
-};
+    void readsEveryFileOfAFullDirectory()
+    {
+        TempDataDir dir;
+        dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
+        dir.write(QStringLiteral("options.dat"), goodOptions());
+        dir.write(QStringLiteral("icons.dat"),
+                  "1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1440,1710\r\n1300,2000\r\n");
+        dir.write(QStringLiteral("scratch.dat"), "1,\"line one\r\nline two\"\r\n");
+        dir.write(QStringLiteral("autosave.dat"), "1,1\r\n");
+        dir.write(QStringLiteral("tipset.dat"), "1\r\n");
+        dir.write(QStringLiteral("2.zrn"), "\"buy milk, eggs\"\r\n");
+        dir.write(QStringLiteral("5.zrn"), "");
 
-void tst_StartupFiles::readsEveryFileOfAFullDirectory()
-{
-    TempDataDir dir;
-    dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
-    dir.write(QStringLiteral("options.dat"), goodOptions());
-    dir.write(QStringLiteral("icons.dat"),
-              "1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1440,1710\r\n1300,2000\r\n");
-    dir.write(QStringLiteral("scratch.dat"), "1,\"line one\r\nline two\"\r\n");
-    dir.write(QStringLiteral("autosave.dat"), "1,1\r\n");
-    dir.write(QStringLiteral("tipset.dat"), "1\r\n");
-    dir.write(QStringLiteral("2.zrn"), "\"buy milk, eggs\"\r\n");
-    dir.write(QStringLiteral("5.zrn"), "");
-
-    const StartupFiles files = StartupFiles::read(dir.dataDir());
-    QCOMPARE(files.position.onTop, 1.0F);
-    QCOMPARE(files.position.left, 4560.0F);
-    QCOMPARE(files.position.top, 120.0F);
-    QCOMPARE(files.options.backgroundPath, QStringLiteral("/pictures/sky, blue.png"));
-    QCOMPARE(files.options.programs[9].title, QStringLiteral("Title 10"));
-    QCOMPARE(files.options.programs[2].path, QStringLiteral("/usr/bin/prog3"));
-    QCOMPARE(files.options.colour, 10841658);
-    QCOMPARE(files.options.calculatorFlag, 2.0F);
-    QCOMPARE(files.options.trayMode, 3.0F);
-    QCOMPARE(files.icons[LaunchIconId::Notepad].top, 1300.0F);
-    QCOMPARE(files.icons[LaunchIconId::Notepad].left, 2000.0F);
-    QCOMPARE(files.scratch.text, QStringLiteral("line one\nline two"));
-    QCOMPARE(files.autosave.checked, 1.0F);
-    QCOMPARE(files.tipset.showAtStartup, 1.0F);
-    QVERIFY(!files.notes[0].has_value());
-    QCOMPARE(files.notes[1]->text, QStringLiteral("buy milk, eggs"));
-    // An empty note file still holds its slot.
-    QVERIFY(files.notes[4].has_value());
-}
-
-void tst_StartupFiles::shortOptionsKeepTheValuesNotReached()
-{
-    TempDataDir dir;
-    QByteArray bytes = goodOptions();
-    bytes.truncate(bytes.indexOf("Title 4"));
-    dir.write(QStringLiteral("options.dat"), bytes);
-    const StartupFiles files = StartupFiles::read(dir.dataDir());
-    QCOMPARE(files.options.programs[2].title, QStringLiteral("Title 3"));
-    QCOMPARE(files.options.programs[3].title, QString());
-    QCOMPARE(files.options.trayMode, 0.0F);
-    QCOMPARE(files.options.colour, 0);
-}
-
-void tst_StartupFiles::badFilesSpoilNothingElse_data()
-{
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QByteArray>("bytes");
-
-    // Every byte value, quotes, commas and line ends among them, in bytes that are not UTF-8.
-    QByteArray binary;
-    for (int i = 0; i < 4096; ++i)
-        binary += static_cast<char>(i * 7);
-    QTest::newRow("missing") << false << QByteArray();
-    QTest::newRow("empty") << true << QByteArray();
-    QTest::newRow("truncated") << true << QByteArray("1,\"unfinished");
-    QTest::newRow("binary") << true << binary;
-    QTest::newRow("text where numbers belong") << true << QByteArray("abc,def,\"ghi\",jkl\r\nmno\r\n");
-    // Fields far longer than any real one: a number, text after a closing quote, and countless empty ones.
-    QTest::newRow("huge") << true
-                          << QByteArray(1 << 18, '7') + ",\"\"" + QByteArray(1 << 18, '"') + QByteArray(1 << 20, ',');
-}
-
-void tst_StartupFiles::badFilesSpoilNothingElse()
-{
-    QFETCH(bool, present);
-    QFETCH(QByteArray, bytes);
-    TempDataDir dir;
-    if (present) {
-        // One file written, the others linked to it: a large input lands on the disk once.
-        dir.write(kDataFiles.first(), bytes);
-        const QByteArray first = QFile::encodeName(dir.path() + u'/' + kDataFiles.first());
-        for (const QString& name : kDataFiles.mid(1))
-            QCOMPARE(::link(first.constData(), QFile::encodeName(dir.path() + u'/' + name).constData()), 0);
+        const StartupFiles files = StartupFiles::read(dir.dataDir());
+        QCOMPARE(files.position.onTop, 1.0F);
+        QCOMPARE(files.position.left, 4560.0F);
+        QCOMPARE(files.position.top, 120.0F);
+        QCOMPARE(files.options.backgroundPath, QStringLiteral("/pictures/sky, blue.png"));
+        QCOMPARE(files.options.programs[9].title, QStringLiteral("Title 10"));
+        QCOMPARE(files.options.programs[2].path, QStringLiteral("/usr/bin/prog3"));
+        QCOMPARE(files.options.colour, 10841658);
+        QCOMPARE(files.options.calculatorFlag, 2.0F);
+        QCOMPARE(files.options.trayMode, 3.0F);
+        QCOMPARE(files.icons[LaunchIconId::Notepad].top, 1300.0F);
+        QCOMPARE(files.icons[LaunchIconId::Notepad].left, 2000.0F);
+        QCOMPARE(files.scratch.text, QStringLiteral("line one\nline two"));
+        QCOMPARE(files.autosave.checked, 1.0F);
+        QCOMPARE(files.tipset.showAtStartup, 1.0F);
+        QVERIFY(!files.notes[0].has_value());
+        QCOMPARE(files.notes[1]->text, QStringLiteral("buy milk, eggs"));
+        // An empty note file still holds its slot.
+        QVERIFY(files.notes[4].has_value());
     }
-    dir.write(QStringLiteral("5.zrn"), "\"still read\"\r\n");
-    const auto before = dir.snapshot();
 
-    const StartupFiles files = StartupFiles::read(dir.dataDir());
-
-    QCOMPARE(dir.snapshot(), before);
-    QCOMPARE(files.notes[4]->text, QStringLiteral("still read"));
-    QCOMPARE(files.notes[2].has_value(), present);
-    // A file missing or empty leaves every value at its start.
-    if (bytes.isEmpty()) {
-        QVERIFY(!files.email.checkingEnabled.isValid());
-        QVERIFY(files.email.checkingFlagIs(0));
-        QVERIFY(!files.email.automaticCheckConfigured());
-        for (const IconPlace& place : files.icons.places)
-            QCOMPARE(QPointF(place.left, place.top), QPointF(0, 0));
-        QCOMPARE(files.autosave.checked, 0.0F);
-        QCOMPARE(files.tipset.showAtStartup, 0.0F);
-        QCOMPARE(QList<float>({files.position.onTop, files.position.left, files.position.top}),
-                 QList<float>({0, 0, 0}));
-        QCOMPARE(files.scratch.text, QString());
-        QCOMPARE(files.options.colour, 0);
+    void shortOptionsKeepTheValuesNotReached()
+    {
+        TempDataDir dir;
+        QByteArray bytes = goodOptions();
+        bytes.truncate(bytes.indexOf("Title 4"));
+        dir.write(QStringLiteral("options.dat"), bytes);
+        const StartupFiles files = StartupFiles::read(dir.dataDir());
+        QCOMPARE(files.options.programs[2].title, QStringLiteral("Title 3"));
+        QCOMPARE(files.options.programs[3].title, QString());
         QCOMPARE(files.options.trayMode, 0.0F);
-        QCOMPARE(files.options.programs[0].path, QString());
+        QCOMPARE(files.options.colour, 0);
     }
-}
+
+    void badFilesSpoilNothingElse_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QByteArray>("bytes");
+
+        // Every byte value, quotes, commas and line ends among them, in bytes that are not UTF-8.
+        QByteArray binary;
+        for (int i = 0; i < 4096; ++i)
+            binary += static_cast<char>(i * 7);
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("empty") << true << QByteArray();
+        QTest::newRow("truncated") << true << QByteArray("1,\"unfinished");
+        QTest::newRow("binary") << true << binary;
+        QTest::newRow("text where numbers belong") << true << QByteArray("abc,def,\"ghi\",jkl\r\nmno\r\n");
+        // Fields far longer than any real one: a number, text after a closing quote, and countless empty ones.
+        QTest::newRow("huge") << true
+                              << QByteArray(1 << 18, '7') + ",\"\"" + QByteArray(1 << 18, '"') +
+                                     QByteArray(1 << 20, ',');
+    }
+
+    void badFilesSpoilNothingElse()
+    {
+        QFETCH(bool, present);
+        QFETCH(QByteArray, bytes);
+        TempDataDir dir;
+        if (present) {
+            // One file written, the others linked to it: a large input lands on the disk once.
+            dir.write(kDataFiles.first(), bytes);
+            const QByteArray first = QFile::encodeName(dir.path() + u'/' + kDataFiles.first());
+            for (const QString& name : kDataFiles.mid(1))
+                QCOMPARE(::link(first.constData(), QFile::encodeName(dir.path() + u'/' + name).constData()), 0);
+        }
+        dir.write(QStringLiteral("5.zrn"), "\"still read\"\r\n");
+        const auto before = dir.snapshot();
+
+        const StartupFiles files = StartupFiles::read(dir.dataDir());
+
+        QCOMPARE(dir.snapshot(), before);
+        QCOMPARE(files.notes[4]->text, QStringLiteral("still read"));
+        QCOMPARE(files.notes[2].has_value(), present);
+        // A file missing or empty leaves every value at its start.
+        if (bytes.isEmpty()) {
+            QVERIFY(!files.email.checkingEnabled.isValid());
+            QVERIFY(files.email.checkingFlagIs(0));
+            QVERIFY(!files.email.automaticCheckConfigured());
+            for (const IconPlace& place : files.icons.places)
+                QCOMPARE(QPointF(place.left, place.top), QPointF(0, 0));
+            QCOMPARE(files.autosave.checked, 0.0F);
+            QCOMPARE(files.tipset.showAtStartup, 0.0F);
+            QCOMPARE(QList<float>({files.position.onTop, files.position.left, files.position.top}),
+                     QList<float>({0, 0, 0}));
+            QCOMPARE(files.scratch.text, QString());
+            QCOMPARE(files.options.colour, 0);
+            QCOMPARE(files.options.trayMode, 0.0F);
+            QCOMPARE(files.options.programs[0].path, QString());
+        }
+    }
+};
 
 QTEST_APPLESS_MAIN(tst_StartupFiles)
 #include "tst_StartupFiles.moc"

@@ -258,35 +258,6 @@ def test_a_drag_from_an_icon_and_clicks_on_an_arrow_leave_the_board_as_it_was(se
         wait_exit(proc)
 
 
-def test_preferences_apply_hides_a_cleared_icon_at_once(session, stage):
-    with StagedProgram(session, stage, {"icons.dat": ICONS}) as program:
-        proc = program.start()
-        board = program.board(proc)
-        place = session.geometry(board)
-
-        def notepad_pixels():
-            # The Notepad icon's square at its stored place: top 1440, left 2055 twips.
-            return subprocess.run(["import", "-window", "root", "-crop", f"16x16+{place['x'] + 137}+{place['y'] + 96}",
-                                   "rgb:-"], env=session.env, capture_output=True).stdout
-        with_icon = notepad_pixels()
-        board_menu(session, board, "p")
-        window = wait_for(lambda: next(iter(session.windows("Zendra Preferences", proc.pid)), None), 10,
-                          "the preferences window did not open")
-        wait_for(lambda: session.xdotool("getactivewindow").stdout.strip() == str(window), 10,
-                 "the preferences window did not take the focus")
-        # The Notepad box of "Show Icons For", then Apply, where the window lays them out in twips.
-        at = session.geometry(window)
-        for x, y in ((291, 193), (268, 273)):
-            session.xdotool("mousemove", at["x"] + x, at["y"] + y, "click", "1")
-        wait_for(lambda: program.read("options.dat").split(b"\r\n")[11].split(b",")[6] == b"0", 10,
-                 lambda: f"options.dat holds {program.read('options.dat')}")
-        wait_for(lambda: notepad_pixels() != with_icon, 5, "the Notepad icon is still on the board")
-        session.xdotool("key", "Escape")
-        wait_for(lambda: not session.windows("Zendra Preferences", proc.pid), 5, "Escape left the window open")
-        board_menu(session, board, "x")
-        wait_exit(proc)
-
-
 def test_command_line_answers_without_a_display(session, stage):
     env = {key: value for key, value in os.environ.items()
            if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}

@@ -45,503 +45,494 @@ class tst_Mail final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void setupLoadsEachState();
-    void setupSaves();
-    void boardCheckListsEveryMessage();
-    void emptyMailboxAndConnectError_data();
-    void emptyMailboxAndConnectError();
-    void passwordPrompt();
-    void timerChecksOneIntervalAfterTheLastCheck();
-    void oneCheckAtATime();
-    void badFilesAndBrokenSessions();
-    void passwordInTheKeyringAndNotifications();
-    void securityChosenAndCertificatesTrusted();
-    void hostileMailboxesCostOneBoxAndBoundedRows();
-};
+    void setupLoadsEachState()
+    {
+        // Checking off with a manual interval: everything but the box itself and the account is disabled.
+        MailBoard off(emailFile(0, 9999999, u"pw"_s, u"/s/ding.wav"_s));
+        QVERIFY(!off.action("mnccheckemail")->isEnabled());
+        QVERIFY(!off.action("mnudisableauto")->isVisible());
+        QVERIFY(!off.list());
+        off.withSetup([](Esetup& setup) {
+            for (const char* name :
+                 {"Optauto", "OptManual", "min", "Check2", "txtServer", "txtPOP", "txtPass", "txtEmail", "txtSound"})
+                QVERIFY2(!child<QWidget>(setup, name)->isEnabled(), name);
+            QVERIFY(child<QRadioButton>(setup, "OptManual")->isChecked());
+            QCOMPARE(child<QLineEdit>(setup, "txtPOP")->text(), u"joe"_s);
+            QCOMPARE(child<QLineEdit>(setup, "txtSound")->text(), u"/s/ding.wav"_s);
+            QCOMPARE(child<QCheckBox>(setup, "Check2")->text(), u"Off"_s);
+            QVERIFY(child<QPushButton>(setup, "Command2")->isEnabled());
+        });
 
-void tst_Mail::setupLoadsEachState()
-{
-    // Checking off with a manual interval: everything but the box itself and the account is disabled.
-    MailBoard off(emailFile(0, 9999999, u"pw"_s, u"/s/ding.wav"_s));
-    QVERIFY(!off.action("mnccheckemail")->isEnabled());
-    QVERIFY(!off.action("mnudisableauto")->isVisible());
-    QVERIFY(!off.list());
-    off.withSetup([](Esetup& setup) {
-        for (const char* name :
-             {"Optauto", "OptManual", "min", "Check2", "txtServer", "txtPOP", "txtPass", "txtEmail", "txtSound"})
-            QVERIFY2(!child<QWidget>(setup, name)->isEnabled(), name);
-        QVERIFY(child<QRadioButton>(setup, "OptManual")->isChecked());
-        QCOMPARE(child<QLineEdit>(setup, "txtPOP")->text(), u"joe"_s);
-        QCOMPARE(child<QLineEdit>(setup, "txtSound")->text(), u"/s/ding.wav"_s);
-        QCOMPARE(child<QCheckBox>(setup, "Check2")->text(), u"Off"_s);
-        QVERIFY(child<QPushButton>(setup, "Command2")->isEnabled());
-    });
+        // Checking on every six minutes, no sound: all enabled, the sound box off.
+        MailBoard on(emailFile(1, 360000));
+        QVERIFY(on.action("mnudisableauto")->isVisible());
+        QVERIFY(on.list() && !on.list()->isVisible());
+        on.withSetup([](Esetup& setup) {
+            QCOMPARE(child<QComboBox>(setup, "min")->currentText(), u"6"_s);
+            QVERIFY(child<QRadioButton>(setup, "Optauto")->isChecked());
+            QVERIFY(child<QComboBox>(setup, "min")->isEnabled());
+            QVERIFY(child<QCheckBox>(setup, "Check2")->isEnabled());
+            QVERIFY(!child<QCheckBox>(setup, "Check2")->isChecked());
+            QVERIFY(!child<QLineEdit>(setup, "txtSound")->isEnabled());
+            QVERIFY(!child<QPushButton>(setup, "cmdtest")->isEnabled());
+        });
 
-    // Checking on every six minutes, no sound: all enabled, the sound box off.
-    MailBoard on(emailFile(1, 360000));
-    QVERIFY(on.action("mnudisableauto")->isVisible());
-    QVERIFY(on.list() && !on.list()->isVisible());
-    on.withSetup([](Esetup& setup) {
-        QCOMPARE(child<QComboBox>(setup, "min")->currentText(), u"6"_s);
-        QVERIFY(child<QRadioButton>(setup, "Optauto")->isChecked());
-        QVERIFY(child<QComboBox>(setup, "min")->isEnabled());
-        QVERIFY(child<QCheckBox>(setup, "Check2")->isEnabled());
-        QVERIFY(!child<QCheckBox>(setup, "Check2")->isChecked());
-        QVERIFY(!child<QLineEdit>(setup, "txtSound")->isEnabled());
-        QVERIFY(!child<QPushButton>(setup, "cmdtest")->isEnabled());
-    });
+        // A value the list does not hold selects nothing, and "OK" waits for a change.
+        MailBoard odd(emailFile(1, 12345));
+        odd.withSetup([](Esetup& setup) {
+            QVERIFY(!child<QRadioButton>(setup, "Optauto")->isChecked());
+            QCOMPARE(child<QComboBox>(setup, "min")->currentIndex(), -1);
+            QVERIFY(!child<QPushButton>(setup, "Command2")->isEnabled());
+            QTest::keyClick(child<QLineEdit>(setup, "txtEmail"), Qt::Key_End);
+            QVERIFY(child<QPushButton>(setup, "Command2")->isEnabled());
+        });
+    }
 
-    // A value the list does not hold selects nothing, and "OK" waits for a change.
-    MailBoard odd(emailFile(1, 12345));
-    odd.withSetup([](Esetup& setup) {
-        QVERIFY(!child<QRadioButton>(setup, "Optauto")->isChecked());
-        QCOMPARE(child<QComboBox>(setup, "min")->currentIndex(), -1);
-        QVERIFY(!child<QPushButton>(setup, "Command2")->isEnabled());
-        QTest::keyClick(child<QLineEdit>(setup, "txtEmail"), Qt::Key_End);
-        QVERIFY(child<QPushButton>(setup, "Command2")->isEnabled());
-    });
-}
+    void setupSaves()
+    {
+        MailBoard board(emailFile(1, 12345, u"old"_s, u"/s/ding.wav"_s));
+        const QString file = board.dir.path() + u"/email.dat"_s;
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
 
-void tst_Mail::setupSaves()
-{
-    MailBoard board(emailFile(1, 12345, u"old"_s, u"/s/ding.wav"_s));
-    const QString file = board.dir.path() + u"/email.dat"_s;
-    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
+        // Incomplete: Retry keeps the window, Cancel closes it; neither writes.
+        board.withSetup([&](Esetup& setup) {
+            auto* server = child<QLineEdit>(setup, "txtServer");
+            QTest::keyClick(server, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(server, Qt::Key_Backspace);
+            board.fakes.dialogs.answers = {MessageAnswer::Retry, MessageAnswer::Cancel};
+            child<QPushButton>(setup, "Command2")->click();
+            QVERIFY(setup.isVisible());
+            child<QPushButton>(setup, "Command2")->click();
+            QVERIFY(!setup.isVisible());
+        });
+        QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, 12345, u"old"_s, u"/s/ding.wav"_s));
+        QCOMPARE(board.fakes.dialogs.messages.size(), 2);
+        QCOMPARE(board.fakes.dialogs.messages[0].buttons, MessageButtons::RetryCancel);
+        QCOMPARE(titles(board.fakes.dialogs)[0],
+                 u"Information Incomplete: You have failed to enter all the needed information. Please try again."_s);
 
-    // Incomplete: Retry keeps the window, Cancel closes it; neither writes.
-    board.withSetup([&](Esetup& setup) {
-        auto* server = child<QLineEdit>(setup, "txtServer");
-        QTest::keyClick(server, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(server, Qt::Key_Backspace);
-        board.fakes.dialogs.answers = {MessageAnswer::Retry, MessageAnswer::Cancel};
-        child<QPushButton>(setup, "Command2")->click();
-        QVERIFY(setup.isVisible());
-        child<QPushButton>(setup, "Command2")->click();
-        QVERIFY(!setup.isVisible());
-    });
-    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, 12345, u"old"_s, u"/s/ding.wav"_s));
-    QCOMPARE(board.fakes.dialogs.messages.size(), 2);
-    QCOMPARE(board.fakes.dialogs.messages[0].buttons, MessageButtons::RetryCancel);
-    QCOMPARE(titles(board.fakes.dialogs)[0],
-             u"Information Incomplete: You have failed to enter all the needed information. Please try again."_s);
+        // Automatic with no minutes chosen: "5"; the sound switched off writes no path; an empty password stays empty.
+        board.withSetup([](Esetup& setup) {
+            child<QRadioButton>(setup, "Optauto")->click();
+            child<QCheckBox>(setup, "Check2")->click();
+            child<QLineEdit>(setup, "txtPass")->clear();
+            child<QPushButton>(setup, "Command2")->click();
+            QCOMPARE(child<QComboBox>(setup, "min")->currentText(), u"5"_s);
+        });
+        QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
+        QCOMPARE(QFileInfo(file).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+        QVERIFY(board.action("mnudisableauto")->isVisible());
 
-    // Automatic with no minutes chosen: "5"; the sound switched off writes no path; an empty password stays empty.
-    board.withSetup([](Esetup& setup) {
-        child<QRadioButton>(setup, "Optauto")->click();
-        child<QCheckBox>(setup, "Check2")->click();
-        child<QLineEdit>(setup, "txtPass")->clear();
-        child<QPushButton>(setup, "Command2")->click();
-        QCOMPARE(child<QComboBox>(setup, "min")->currentText(), u"5"_s);
-    });
-    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
-    QCOMPARE(QFileInfo(file).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
-    QVERIFY(board.action("mnudisableauto")->isVisible());
+        // Manual only: the marker whatever the list shows, and the automatic item goes away.
+        board.action("mnudisableauto")->trigger();
+        board.withSetup([](Esetup& setup) {
+            child<QRadioButton>(setup, "OptManual")->click();
+            child<QPushButton>(setup, "Command2")->click();
+        });
+        QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, 9999999));
+        QVERIFY(board.action("mnccheckemail")->isEnabled());
+        QVERIFY(!board.action("mnudisableauto")->isVisible());
+        QCOMPARE(board.action("mnudisableauto")->text(), u"Enable &Auto Check"_s);
 
-    // Manual only: the marker whatever the list shows, and the automatic item goes away.
-    board.action("mnudisableauto")->trigger();
-    board.withSetup([](Esetup& setup) {
-        child<QRadioButton>(setup, "OptManual")->click();
-        child<QPushButton>(setup, "Command2")->click();
-    });
-    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, 9999999));
-    QVERIFY(board.action("mnccheckemail")->isEnabled());
-    QVERIFY(!board.action("mnudisableauto")->isVisible());
-    QCOMPARE(board.action("mnudisableauto")->text(), u"Enable &Auto Check"_s);
+        // Checking off: the board's "Check &Email" goes grey. Browse cancelled changes nothing, confirmed enables Test.
+        board.withSetup([&](Esetup& setup) {
+            auto* test = child<QPushButton>(setup, "cmdtest");
+            child<QPushButton>(setup, "Command1")->click();
+            QVERIFY(!test->isEnabled());
+            board.fakes.dialogs.chosenFiles = {u"/home/joe/bell.wav"_s};
+            child<QPushButton>(setup, "Command1")->click();
+            QVERIFY(test->isEnabled());
+            test->click();
+            child<QCheckBox>(setup, "Check1")->click();
+            child<QPushButton>(setup, "Command2")->click();
+        });
+        QCOMPARE(board.fakes.sound.played, QStringList{u"/home/joe/bell.wav"_s});
+        QCOMPARE(board.fakes.dialogs.openRequests[0].title, u"Browse"_s);
+        QVERIFY(!board.action("mnccheckemail")->isEnabled());
+        QVERIFY(board.dir.read(u"email.dat"_s).startsWith("0\r\n9999999\r\n"));
+    }
 
-    // Checking off: the board's "Check &Email" goes grey. Browse cancelled changes nothing, confirmed enables Test.
-    board.withSetup([&](Esetup& setup) {
-        auto* test = child<QPushButton>(setup, "cmdtest");
-        child<QPushButton>(setup, "Command1")->click();
-        QVERIFY(!test->isEnabled());
-        board.fakes.dialogs.chosenFiles = {u"/home/joe/bell.wav"_s};
-        child<QPushButton>(setup, "Command1")->click();
-        QVERIFY(test->isEnabled());
-        test->click();
-        child<QCheckBox>(setup, "Check1")->click();
-        child<QPushButton>(setup, "Command2")->click();
-    });
-    QCOMPARE(board.fakes.sound.played, QStringList{u"/home/joe/bell.wav"_s});
-    QCOMPARE(board.fakes.dialogs.openRequests[0].title, u"Browse"_s);
-    QVERIFY(!board.action("mnccheckemail")->isEnabled());
-    QVERIFY(board.dir.read(u"email.dat"_s).startsWith("0\r\n9999999\r\n"));
-}
-
-void tst_Mail::boardCheckListsEveryMessage()
-{
-    MailBoard board(emailFile(1, 9999999, u"secret"_s, u"/s/ding.wav"_s));
-    board.fakes.pop3.script = threeMessages;
-    board.action("mnccheckemail")->trigger();
-    QVERIFY(board.checkEnds());
-
-    const Pop3Account account = board.fakes.pop3.opens.value(0);
-    QCOMPARE(QStringList({account.server, account.user, account.password}),
-             QStringList({u"mail.example.org"_s, u"joe"_s, u"secret"_s}));
-    QCOMPARE(board.list()->list().rowCount(), 4);
-    QCOMPARE(board.row(0), u"From:|Subject:|Date:"_s);
-    QCOMPARE(board.row(1), u"Ann <ann@x.org>|Lunch|Mon, 1 Jan 2024"_s);
-    QCOMPARE(board.row(3), u"Cy|Üben|Wed, 3 Jan 2024"_s);
-    QCOMPARE(board.list()->frameCaption(), u"Email Messages - 3 message(s) waiting"_s);
-    QVERIFY(!board.list()->lastChecked().isEmpty());
-    QVERIFY(board.mail().indicator().isShown());
-    QCOMPARE(board.fakes.sound.played, QStringList{u"/s/ding.wav"_s});
-    QVERIFY(board.fakes.dialogs.messages.isEmpty());
-    frmChecking* checking = board.mail().check().checkingWindow();
-    QCOMPARE(checking->text(), u"Checking for new mail on mail.example.org for joe."_s);
-    QVERIFY(!checking->isVisible());
-
-    // The light opens the list; "&Close" hides both and keeps the rows.
-    board.mail().emailpic_Click();
-    QVERIFY(board.list()->isVisible());
-    board.button("cmdClose")->click();
-    QVERIFY(!board.list()->isVisible());
-    QVERIFY(!board.mail().indicator().isShown());
-    QCOMPARE(board.list()->list().rowCount(), 4);
-}
-
-void tst_Mail::emptyMailboxAndConnectError_data()
-{
-    QTest::addColumn<bool>("fromBoard");
-    QTest::addColumn<bool>("refused");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<int>("alerts");
-    QTest::newRow("board, empty") << true << false << QStringList{u"Sorry: You have no new messages."_s} << 0;
-    QTest::newRow("list, empty") << false << false << QStringList() << 0;
-    const QStringList refusal{u"Error during Connect: [AUTH] Authentication failed."_s};
-    QTest::newRow("board, refused") << true << true << refusal << 1;
-    QTest::newRow("list, refused") << false << true << refusal << 1;
-}
-
-void tst_Mail::emptyMailboxAndConnectError()
-{
-    QFETCH(bool, fromBoard);
-    QFETCH(bool, refused);
-    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, u"/s/ding.wav"_s));
-    board.fakes.pop3.script = [refused](FakePop3Client& pop) {
-        if (refused) {
-            pop.openError = Pop3Error::Server;
-            pop.openErrorText = u"[AUTH] Authentication failed."_s;
-        }
-    };
-    board.list()->list().addRow({u"earlier"_s, u"row"_s, u""_s});
-    if (fromBoard)
+    void boardCheckListsEveryMessage()
+    {
+        MailBoard board(emailFile(1, 9999999, u"secret"_s, u"/s/ding.wav"_s));
+        board.fakes.pop3.script = threeMessages;
         board.action("mnccheckemail")->trigger();
-    else
+        QVERIFY(board.checkEnds());
+
+        const Pop3Account account = board.fakes.pop3.opens.value(0);
+        QCOMPARE(QStringList({account.server, account.user, account.password}),
+                 QStringList({u"mail.example.org"_s, u"joe"_s, u"secret"_s}));
+        QCOMPARE(board.list()->list().rowCount(), 4);
+        QCOMPARE(board.row(0), u"From:|Subject:|Date:"_s);
+        QCOMPARE(board.row(1), u"Ann <ann@x.org>|Lunch|Mon, 1 Jan 2024"_s);
+        QCOMPARE(board.row(3), u"Cy|Üben|Wed, 3 Jan 2024"_s);
+        QCOMPARE(board.list()->frameCaption(), u"Email Messages - 3 message(s) waiting"_s);
+        QVERIFY(!board.list()->lastChecked().isEmpty());
+        QVERIFY(board.mail().indicator().isShown());
+        QCOMPARE(board.fakes.sound.played, QStringList{u"/s/ding.wav"_s});
+        QVERIFY(board.fakes.dialogs.messages.isEmpty());
+        frmChecking* checking = board.mail().check().checkingWindow();
+        QCOMPARE(checking->text(), u"Checking for new mail on mail.example.org for joe."_s);
+        QVERIFY(!checking->isVisible());
+
+        // The light opens the list; "&Close" hides both and keeps the rows.
+        board.mail().emailpic_Click();
+        QVERIFY(board.list()->isVisible());
+        board.button("cmdClose")->click();
+        QVERIFY(!board.list()->isVisible());
+        QVERIFY(!board.mail().indicator().isShown());
+        QCOMPARE(board.list()->list().rowCount(), 4);
+    }
+
+    void emptyMailboxAndConnectError_data()
+    {
+        QTest::addColumn<bool>("fromBoard");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<int>("alerts");
+        QTest::newRow("board, empty") << true << false << QStringList{u"Sorry: You have no new messages."_s} << 0;
+        QTest::newRow("list, empty") << false << false << QStringList() << 0;
+        const QStringList refusal{u"Error during Connect: [AUTH] Authentication failed."_s};
+        QTest::newRow("board, refused") << true << true << refusal << 1;
+        QTest::newRow("list, refused") << false << true << refusal << 1;
+    }
+
+    void emptyMailboxAndConnectError()
+    {
+        QFETCH(bool, fromBoard);
+        QFETCH(bool, refused);
+        MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, u"/s/ding.wav"_s));
+        board.fakes.pop3.script = [refused](FakePop3Client& pop) {
+            if (refused) {
+                pop.openError = Pop3Error::Server;
+                pop.openErrorText = u"[AUTH] Authentication failed."_s;
+            }
+        };
+        board.list()->list().addRow({u"earlier"_s, u"row"_s, u""_s});
+        if (fromBoard)
+            board.action("mnccheckemail")->trigger();
+        else
+            board.button("Command1")->click();
+        QVERIFY(board.checkEnds());
+        QTEST(titles(board.fakes.dialogs), "shown");
+        QTEST(int(board.fakes.sound.played.size()), "alerts");
+        QVERIFY(board.button("Command1")->isEnabled());
+        QVERIFY(!board.mail().indicator().isShown());
+        // A refusal leaves the heading alone; an empty mailbox leaves the list's rows, which the board's check
+        // has emptied.
+        QCOMPARE(board.list()->list().rowCount(), refused ? 1 : 2);
+        QCOMPARE(board.row(1), refused ? u"||"_s : fromBoard ? u"||"_s : u"earlier|row|"_s);
+    }
+
+    void passwordPrompt()
+    {
+        MailBoard board(emailFile(1, kFiveMinutes));
+        board.fakes.pop3.script = threeMessages;
+        const auto prompt = [&] {
+            frmPassword* shown = board.mail().check().passwordPrompt();
+            return shown && shown->isVisible() ? shown : nullptr;
+        };
+
+        // The board asks at every check: Enter with nothing typed keeps asking, a typed password is used.
+        for (const QString& typed : {u"first"_s, u"second"_s}) {
+            board.action("mnccheckemail")->trigger();
+            QTRY_VERIFY(prompt());
+            QCOMPARE(prompt()->windowTitle(), u"Enter Email Password"_s);
+            auto* box = child<QLineEdit>(*prompt(), "txtPassword");
+            QVERIFY(!child<QPushButton>(*prompt(), "cmdOK")->isEnabled());
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(prompt());
+            QTest::keyClicks(box, typed);
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(board.checkEnds());
+            QCOMPARE(board.fakes.pop3.opens.constLast().password, typed);
+        }
+
+        // Cancelled in the list: nothing happens, and that window never asks again.
+        const qsizetype made = board.fakes.pop3.made.size();
         board.button("Command1")->click();
-    QVERIFY(board.checkEnds());
-    QTEST(titles(board.fakes.dialogs), "shown");
-    QTEST(int(board.fakes.sound.played.size()), "alerts");
-    QVERIFY(board.button("Command1")->isEnabled());
-    QVERIFY(!board.mail().indicator().isShown());
-    // A refusal leaves the heading alone; an empty mailbox leaves the list's rows, which the board's check
-    // has emptied.
-    QCOMPARE(board.list()->list().rowCount(), refused ? 1 : 2);
-    QCOMPARE(board.row(1), refused ? u"||"_s : fromBoard ? u"||"_s : u"earlier|row|"_s);
-}
-
-void tst_Mail::passwordPrompt()
-{
-    MailBoard board(emailFile(1, kFiveMinutes));
-    board.fakes.pop3.script = threeMessages;
-    const auto prompt = [&] {
-        frmPassword* shown = board.mail().check().passwordPrompt();
-        return shown && shown->isVisible() ? shown : nullptr;
-    };
-
-    // The board asks at every check: Enter with nothing typed keeps asking, a typed password is used.
-    for (const QString& typed : {u"first"_s, u"second"_s}) {
-        board.action("mnccheckemail")->trigger();
         QTRY_VERIFY(prompt());
-        QCOMPARE(prompt()->windowTitle(), u"Enter Email Password"_s);
-        auto* box = child<QLineEdit>(*prompt(), "txtPassword");
-        QVERIFY(!child<QPushButton>(*prompt(), "cmdOK")->isEnabled());
-        QTest::keyClick(box, Qt::Key_Return);
-        QVERIFY(prompt());
-        QTest::keyClicks(box, typed);
-        QTest::keyClick(box, Qt::Key_Return);
+        child<QPushButton>(*prompt(), "cmdCancel")->click();
         QVERIFY(board.checkEnds());
-        QCOMPARE(board.fakes.pop3.opens.constLast().password, typed);
+        board.button("Command1")->click();
+        QVERIFY(!prompt());
+        QCOMPARE(board.fakes.pop3.made.size(), made);
+        QVERIFY(board.fakes.dialogs.messages.isEmpty());
+        QVERIFY(board.button("Command1")->isEnabled());
     }
 
-    // Cancelled in the list: nothing happens, and that window never asks again.
-    const qsizetype made = board.fakes.pop3.made.size();
-    board.button("Command1")->click();
-    QTRY_VERIFY(prompt());
-    child<QPushButton>(*prompt(), "cmdCancel")->click();
-    QVERIFY(board.checkEnds());
-    board.button("Command1")->click();
-    QVERIFY(!prompt());
-    QCOMPARE(board.fakes.pop3.made.size(), made);
-    QVERIFY(board.fakes.dialogs.messages.isEmpty());
-    QVERIFY(board.button("Command1")->isEnabled());
-}
+    void timerChecksOneIntervalAfterTheLastCheck()
+    {
+        // Started just below 2^32 ms of uptime: the schedule runs on past it.
+        const qint64 start = (qint64(1) << 32) - 1000;
+        MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s), start);
+        frmEmail& list = *board.list();
+        const auto tickAt = [&](qint64 now) {
+            board.fakes.clock.now = now;
+            list.Timer1_Timer();
+            board.checkEnds();
+            return board.fakes.pop3.made.size();
+        };
+        QCOMPARE(list.dueTime(), start + kFiveMinutes);
+        QCOMPARE(tickAt(start + kFiveMinutes), 0);
+        QCOMPARE(tickAt(start + kFiveMinutes + 1), 1);
+        const qint64 ended = start + kFiveMinutes + 1;
+        QCOMPARE(list.dueTime(), ended + kFiveMinutes);
+        QCOMPARE(tickAt(ended + kFiveMinutes + 1), 2);
 
-void tst_Mail::timerChecksOneIntervalAfterTheLastCheck()
-{
-    // Started just below 2^32 ms of uptime: the schedule runs on past it.
-    const qint64 start = (qint64(1) << 32) - 1000;
-    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s), start);
-    frmEmail& list = *board.list();
-    const auto tickAt = [&](qint64 now) {
-        board.fakes.clock.now = now;
-        list.Timer1_Timer();
-        board.checkEnds();
-        return board.fakes.pop3.made.size();
-    };
-    QCOMPARE(list.dueTime(), start + kFiveMinutes);
-    QCOMPARE(tickAt(start + kFiveMinutes), 0);
-    QCOMPARE(tickAt(start + kFiveMinutes + 1), 1);
-    const qint64 ended = start + kFiveMinutes + 1;
-    QCOMPARE(list.dueTime(), ended + kFiveMinutes);
-    QCOMPARE(tickAt(ended + kFiveMinutes + 1), 2);
+        // Switched off on the board: ticks do nothing, and each renews the due time.
+        board.action("mnudisableauto")->trigger();
+        QCOMPARE(board.action("mnudisableauto")->text(), u"Enable &Auto Check"_s);
+        QCOMPARE(tickAt(ended + 3 * kFiveMinutes), 2);
+        board.button("Command1")->click();
+        QCOMPARE(board.fakes.pop3.made.size(), 2);
 
-    // Switched off on the board: ticks do nothing, and each renews the due time.
-    board.action("mnudisableauto")->trigger();
-    QCOMPARE(board.action("mnudisableauto")->text(), u"Enable &Auto Check"_s);
-    QCOMPARE(tickAt(ended + 3 * kFiveMinutes), 2);
-    board.button("Command1")->click();
-    QCOMPARE(board.fakes.pop3.made.size(), 2);
-
-    // Manual only: the window has no schedule at all.
-    MailBoard manual(emailFile(1, 9999999));
-    manual.mail().emailpic_Click();
-    QVERIFY(!manual.list()->dueTime());
-}
-
-void tst_Mail::oneCheckAtATime()
-{
-    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s));
-    board.fakes.pop3.script = [](FakePop3Client& pop) {
-        threeMessages(pop);
-        pop.paused = true;
-    };
-    board.action("mnccheckemail")->trigger();
-    QTest::qWait(20);
-    board.action("mnccheckemail")->trigger();
-    board.button("Command1")->click();
-    board.fakes.clock.now = 10 * kFiveMinutes;
-    board.list()->Timer1_Timer();
-    QCOMPARE(board.fakes.pop3.made.size(), 1);
-    board.fakes.pop3.last()->resume();
-    QVERIFY(board.checkEnds());
-    QCOMPARE(board.list()->list().rowCount(), 4);
-    // The tick that found a check running counts as a check: the next one is due an interval after it.
-    board.list()->Timer1_Timer();
-    QCOMPARE(board.fakes.pop3.made.size(), 1);
-    board.fakes.clock.now = 11 * kFiveMinutes + 1;
-    board.fakes.pop3.script = threeMessages;
-    board.list()->Timer1_Timer();
-    QVERIFY(board.checkEnds());
-    QCOMPARE(board.fakes.pop3.made.size(), 2);
-}
-
-void tst_Mail::badFilesAndBrokenSessions()
-{
-    // A missing, short, binary or huge email.dat: the board starts and the setup window opens on what was read.
-    const QByteArray huge(10 * 1024 * 1024, 'x');
-    for (const QByteArray& email : {QByteArray(),
-                                    QByteArray("1\r\n"),
-                                    QByteArray("\0\xff\x01\"\r\n", 6),
-                                    huge,
-                                    QByteArray("1\r\nabc\r\n\"joe\"\r\n")}) {
-        MailBoard board(email);
-        board.withSetup([](Esetup& setup) { QVERIFY(child<QLineEdit>(setup, "txtServer")->text().isEmpty()); });
+        // Manual only: the window has no schedule at all.
+        MailBoard manual(emailFile(1, 9999999));
+        manual.mail().emailpic_Click();
+        QVERIFY(!manual.list()->dueTime());
     }
 
-    // The connection lost after the first message: that row stays, the loss is said once, the alert sounds.
-    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, u"/s/ding.wav"_s));
-    board.fakes.pop3.script = [](FakePop3Client& pop) {
-        threeMessages(pop);
-        pop.messages[1] = FakePop3Client::failure(Pop3Error::ConnectionLost, u"The server closed the connection."_s);
-    };
-    board.action("mnccheckemail")->trigger();
-    QVERIFY(board.checkEnds());
-    QCOMPARE(titles(board.fakes.dialogs),
-             QStringList{u"Error during RetrieveCurrentMsg: The server closed the connection."_s});
-    QCOMPARE(board.list()->list().rowCount(), 2);
-    QCOMPARE(board.fakes.sound.played.size(), 1);
+    void oneCheckAtATime()
+    {
+        MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s));
+        board.fakes.pop3.script = [](FakePop3Client& pop) {
+            threeMessages(pop);
+            pop.paused = true;
+        };
+        board.action("mnccheckemail")->trigger();
+        QTest::qWait(20);
+        board.action("mnccheckemail")->trigger();
+        board.button("Command1")->click();
+        board.fakes.clock.now = 10 * kFiveMinutes;
+        board.list()->Timer1_Timer();
+        QCOMPARE(board.fakes.pop3.made.size(), 1);
+        board.fakes.pop3.last()->resume();
+        QVERIFY(board.checkEnds());
+        QCOMPARE(board.list()->list().rowCount(), 4);
+        // The tick that found a check running counts as a check: the next one is due an interval after it.
+        board.list()->Timer1_Timer();
+        QCOMPARE(board.fakes.pop3.made.size(), 1);
+        board.fakes.clock.now = 11 * kFiveMinutes + 1;
+        board.fakes.pop3.script = threeMessages;
+        board.list()->Timer1_Timer();
+        QVERIFY(board.checkEnds());
+        QCOMPARE(board.fakes.pop3.made.size(), 2);
+    }
 
-    // The program ends in the middle of a check: the board goes with the session open and nothing is left behind.
-    board.fakes.pop3.script = [](FakePop3Client& pop) {
-        threeMessages(pop);
-        pop.paused = true;
-    };
-    board.action("mnccheckemail")->trigger();
-    QTRY_VERIFY(board.fakes.pop3.last());
-    QPointer<Pop3Client> session = board.fakes.pop3.last();
-    board.form.reset();
-    QVERIFY(!session);
-}
+    void badFilesAndBrokenSessions()
+    {
+        // A missing, short, binary or huge email.dat: the board starts and the setup window opens on what was read.
+        const QByteArray huge(10 * 1024 * 1024, 'x');
+        for (const QByteArray& email : {QByteArray(),
+                                        QByteArray("1\r\n"),
+                                        QByteArray("\0\xff\x01\"\r\n", 6),
+                                        huge,
+                                        QByteArray("1\r\nabc\r\n\"joe\"\r\n")}) {
+            MailBoard board(email);
+            board.withSetup([](Esetup& setup) { QVERIFY(child<QLineEdit>(setup, "txtServer")->text().isEmpty()); });
+        }
 
-void tst_Mail::passwordInTheKeyringAndNotifications()
-{
-    // A password carried over in email.dat moves into the keyring at the next save; the checks find it there.
-    MailBoard board(emailFile(1, kFiveMinutes, u"old"_s));
-    board.fakes.pop3.script = threeMessages;
-    board.withSetup([](Esetup& setup) {
-        QTRY_COMPARE(child<QLabel>(setup, "passwordPlace")->text(), u"A password is kept in GNOME Keyring."_s);
-        child<QLineEdit>(setup, "txtEmail")->setFocus();
-        QTest::keyClick(child<QLineEdit>(setup, "txtEmail"), Qt::Key_End);
-        child<QPushButton>(setup, "Command2")->click();
-    });
-    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
-    QCOMPARE(board.fakes.keyring.passwords, (QHash<QString, QString>{{u"joe@mail.example.org"_s, u"old"_s}}));
-    board.withSetup([](Esetup& setup) { QTRY_COMPARE(child<QLineEdit>(setup, "txtPass")->text(), u"old"_s); });
-
-    // The board is hidden: the desktop's notification tells of the mail.
-    board.form->hide();
-    board.action("mnccheckemail")->trigger();
-    QVERIFY(board.checkEnds());
-    QCOMPARE(board.fakes.pop3.opens.value(0).password, u"old"_s);
-    QCOMPARE(board.fakes.notifier.notifications.value(0).second, u"3 message(s) waiting\nLunch"_s);
-
-    // A locked keyring: the password stays in the file, and the user is told.
-    board.withSetup([&](Esetup& setup) {
-        QTRY_COMPARE(child<QLineEdit>(setup, "txtPass")->text(), u"old"_s);
-        board.fakes.keyring.refuse = true;
-        child<QLineEdit>(setup, "txtPass")->clear();
-        QTest::keyClicks(child<QLineEdit>(setup, "txtPass"), u"new"_s);
-        child<QPushButton>(setup, "Command2")->click();
-    });
-    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes, u"new"_s));
-    QCOMPARE(titles(board.fakes.dialogs).value(0),
-             u"Zendra Email Check Setup: The keyring did not take the password: The keyring is locked.\nIt is kept in "
-             u"email.dat, readable by you alone."_s);
-
-    // Carried over from before there was a keyring, in a file others could read: a check moves the password into
-    // the keyring and makes the file its owner's again.
-    MailBoard carried(emailFile(1, kFiveMinutes, u"carried"_s));
-    const QString file = carried.dir.path() + u"/email.dat"_s;
-    QFile::setPermissions(file, QFile::ReadUser | QFile::WriteUser | QFile::ReadOther);
-    carried.fakes.pop3.script = threeMessages;
-    carried.action("mnccheckemail")->trigger();
-    QVERIFY(carried.checkEnds());
-    QTRY_COMPARE(carried.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
-    QCOMPARE(carried.fakes.keyring.passwords.value(u"joe@mail.example.org"_s), u"carried"_s);
-    QCOMPARE(QFileInfo(file).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
-
-    // A keyring slow to say it is there: OK waits for it rather than write the password into the file.
-    carried.fakes.keyring.delayMs = 300;
-    carried.withSetup([](Esetup& setup) {
-        QTest::keyClicks(child<QLineEdit>(setup, "txtPass"), u"typed"_s);
-        child<QPushButton>(setup, "Command2")->click();
-    });
-    QCOMPARE(carried.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
-    QCOMPARE(carried.fakes.keyring.passwords.value(u"joe@mail.example.org"_s), u"typed"_s);
-}
-
-void tst_Mail::securityChosenAndCertificatesTrusted()
-{
-    // An email.dat from before the choice existed never logs in in clear: port 995 means TLS from the start,
-    // anything else STARTTLS, required.
-    for (const auto& [server, security] : {std::pair{u"mail.example.org"_s, Pop3Security::StartTls},
-                                           std::pair{u"mail.example.org:995"_s, Pop3Security::TlsOnConnect}}) {
-        MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, {}, server));
+        // The connection lost after the first message: that row stays, the loss is said once, the alert sounds.
+        MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, u"/s/ding.wav"_s));
+        board.fakes.pop3.script = [](FakePop3Client& pop) {
+            threeMessages(pop);
+            pop.messages[1] =
+                FakePop3Client::failure(Pop3Error::ConnectionLost, u"The server closed the connection."_s);
+        };
         board.action("mnccheckemail")->trigger();
         QVERIFY(board.checkEnds());
-        QCOMPARE(board.fakes.pop3.opens.value(0).security, security);
-        QVERIFY(board.list()->status().startsWith(u"Security: "_s + MailSecurity::describe(security)));
+        QCOMPARE(titles(board.fakes.dialogs),
+                 QStringList{u"Error during RetrieveCurrentMsg: The server closed the connection."_s});
+        QCOMPARE(board.list()->list().rowCount(), 2);
+        QCOMPARE(board.fakes.sound.played.size(), 1);
+
+        // The program ends in the middle of a check: the board goes with the session open and nothing is left behind.
+        board.fakes.pop3.script = [](FakePop3Client& pop) {
+            threeMessages(pop);
+            pop.paused = true;
+        };
+        board.action("mnccheckemail")->trigger();
+        QTRY_VERIFY(board.fakes.pop3.last());
+        QPointer<Pop3Client> session = board.fakes.pop3.last();
+        board.form.reset();
+        QVERIFY(!session);
     }
 
-    // Chosen in the setup window, with a warning for clear text, and kept beside the seven records of email.dat.
-    MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s));
-    board.withSetup([](Esetup& setup) {
-        auto* security = child<QComboBox>(setup, "cboSecurity");
-        QCOMPARE(security->currentIndex(), int(Pop3Security::StartTls));
-        QVERIFY(child<QLabel>(setup, "lblSecurityWarning")->isHidden());
-        security->setCurrentIndex(int(Pop3Security::None));
-        Q_EMIT security->activated(int(Pop3Security::None));
-        QVERIFY(!child<QLabel>(setup, "lblSecurityWarning")->isHidden());
-        child<QPushButton>(setup, "Command2")->click();
-    });
-    QCOMPARE(board.dir.read(u"emailsec.dat"_s), "2\r\n\"\"\r\n\"\"\r\n");
-    QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes)); // the password went into the keyring
-    QVERIFY(board.list()->status().contains(MailSecurity::describe(Pop3Security::None)));
+    void passwordInTheKeyringAndNotifications()
+    {
+        // A password carried over in email.dat moves into the keyring at the next save; the checks find it there.
+        MailBoard board(emailFile(1, kFiveMinutes, u"old"_s));
+        board.fakes.pop3.script = threeMessages;
+        board.withSetup([](Esetup& setup) {
+            QTRY_COMPARE(child<QLabel>(setup, "passwordPlace")->text(), u"A password is kept in GNOME Keyring."_s);
+            child<QLineEdit>(setup, "txtEmail")->setFocus();
+            QTest::keyClick(child<QLineEdit>(setup, "txtEmail"), Qt::Key_End);
+            child<QPushButton>(setup, "Command2")->click();
+        });
+        QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
+        QCOMPARE(board.fakes.keyring.passwords, (QHash<QString, QString>{{u"joe@mail.example.org"_s, u"old"_s}}));
+        board.withSetup([](Esetup& setup) { QTRY_COMPARE(child<QLineEdit>(setup, "txtPass")->text(), u"old"_s); });
 
-    // A certificate the system does not trust: the board's check describes it and asks; trusted, it is kept for
-    // the account and the check goes on with it.
-    const Pop3Certificate certificate{u"mail.example.org"_s,
-                                      u"Joe's own CA"_s,
-                                      QDateTime::currentDateTime(),
-                                      QDateTime::currentDateTime().addYears(1),
-                                      u"AB:CD"_s,
-                                      {u"it is signed only by itself"_s}};
-    const auto untrusted = [&](FakePop3Client& pop) {
-        threeMessages(pop);
-        if (pop.openLog->size() % 2 == 0) {
-            pop.openError = Pop3Error::CertificateUntrusted;
-            pop.openErrorText = u"The certificate of mail.example.org is not trusted."_s;
-            pop.openCertificate = certificate;
+        // The board is hidden: the desktop's notification tells of the mail.
+        board.form->hide();
+        board.action("mnccheckemail")->trigger();
+        QVERIFY(board.checkEnds());
+        QCOMPARE(board.fakes.pop3.opens.value(0).password, u"old"_s);
+        QCOMPARE(board.fakes.notifier.notifications.value(0).second, u"3 message(s) waiting\nLunch"_s);
+
+        // A locked keyring: the password stays in the file, and the user is told.
+        board.withSetup([&](Esetup& setup) {
+            QTRY_COMPARE(child<QLineEdit>(setup, "txtPass")->text(), u"old"_s);
+            board.fakes.keyring.refuse = true;
+            child<QLineEdit>(setup, "txtPass")->clear();
+            QTest::keyClicks(child<QLineEdit>(setup, "txtPass"), u"new"_s);
+            child<QPushButton>(setup, "Command2")->click();
+        });
+        QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes, u"new"_s));
+        QCOMPARE(
+            titles(board.fakes.dialogs).value(0),
+            u"Zendra Email Check Setup: The keyring did not take the password: The keyring is locked.\nIt is kept in "
+            u"email.dat, readable by you alone."_s);
+
+        // Carried over from before there was a keyring, in a file others could read: a check moves the password into
+        // the keyring and makes the file its owner's again.
+        MailBoard carried(emailFile(1, kFiveMinutes, u"carried"_s));
+        const QString file = carried.dir.path() + u"/email.dat"_s;
+        QFile::setPermissions(file, QFile::ReadUser | QFile::WriteUser | QFile::ReadOther);
+        carried.fakes.pop3.script = threeMessages;
+        carried.action("mnccheckemail")->trigger();
+        QVERIFY(carried.checkEnds());
+        QTRY_COMPARE(carried.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
+        QCOMPARE(carried.fakes.keyring.passwords.value(u"joe@mail.example.org"_s), u"carried"_s);
+        QCOMPARE(QFileInfo(file).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+
+        // A keyring slow to say it is there: OK waits for it rather than write the password into the file.
+        carried.fakes.keyring.delayMs = 300;
+        carried.withSetup([](Esetup& setup) {
+            QTest::keyClicks(child<QLineEdit>(setup, "txtPass"), u"typed"_s);
+            child<QPushButton>(setup, "Command2")->click();
+        });
+        QCOMPARE(carried.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes));
+        QCOMPARE(carried.fakes.keyring.passwords.value(u"joe@mail.example.org"_s), u"typed"_s);
+    }
+
+    void securityChosenAndCertificatesTrusted()
+    {
+        // An email.dat from before the choice existed never logs in in clear: port 995 means TLS from the start,
+        // anything else STARTTLS, required.
+        for (const auto& [server, security] : {std::pair{u"mail.example.org"_s, Pop3Security::StartTls},
+                                               std::pair{u"mail.example.org:995"_s, Pop3Security::TlsOnConnect}}) {
+            MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s, {}, server));
+            board.action("mnccheckemail")->trigger();
+            QVERIFY(board.checkEnds());
+            QCOMPARE(board.fakes.pop3.opens.value(0).security, security);
+            QVERIFY(board.list()->status().startsWith(u"Security: "_s + MailSecurity::describe(security)));
         }
-    };
-    board.fakes.pop3.script = untrusted;
-    board.fakes.pop3.opens.clear();
-    board.fakes.dialogs.answers = {MessageAnswer::Yes};
-    board.action("mnccheckemail")->trigger();
-    QVERIFY(board.checkEnds());
-    const MessageRequest question = board.fakes.dialogs.messages.value(0);
-    QCOMPARE(question.title, u"Untrusted Certificate"_s);
-    for (const QString& shown : {u"signed only by itself"_s, u"Joe's own CA"_s, u"SHA-256 fingerprint: AB:CD"_s})
-        QVERIFY2(question.text.contains(shown), qPrintable(question.text));
-    QCOMPARE(board.fakes.pop3.opens.size(), 2);
-    QCOMPARE(board.fakes.pop3.opens[1].trustedCertificate, u"AB:CD"_s);
-    QCOMPARE(board.list()->list().rowCount(), 4);
-    QVERIFY(board.dir.read(u"emailsec.dat"_s).endsWith("\"joe@mail.example.org\"\r\n\"AB:CD\"\r\n"));
 
-    // An automatic check asks nothing: it fails, and the list window says so.
-    board.fakes.pop3.opens.clear();
-    board.fakes.dialogs.messages.clear();
-    board.fakes.clock.now = 2 * kFiveMinutes;
-    board.list()->Timer1_Timer();
-    QVERIFY(board.checkEnds());
-    QVERIFY(board.fakes.dialogs.messages.isEmpty());
-    QVERIFY2(board.list()->status().contains(u"failed: The certificate of mail.example.org is not trusted."_s),
-             qPrintable(board.list()->status()));
+        // Chosen in the setup window, with a warning for clear text, and kept beside the seven records of email.dat.
+        MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s));
+        board.withSetup([](Esetup& setup) {
+            auto* security = child<QComboBox>(setup, "cboSecurity");
+            QCOMPARE(security->currentIndex(), int(Pop3Security::StartTls));
+            QVERIFY(child<QLabel>(setup, "lblSecurityWarning")->isHidden());
+            security->setCurrentIndex(int(Pop3Security::None));
+            Q_EMIT security->activated(int(Pop3Security::None));
+            QVERIFY(!child<QLabel>(setup, "lblSecurityWarning")->isHidden());
+            child<QPushButton>(setup, "Command2")->click();
+        });
+        QCOMPARE(board.dir.read(u"emailsec.dat"_s), "2\r\n\"\"\r\n\"\"\r\n");
+        QCOMPARE(board.dir.read(u"email.dat"_s), emailFile(1, kFiveMinutes)); // the password went into the keyring
+        QVERIFY(board.list()->status().contains(MailSecurity::describe(Pop3Security::None)));
 
-    // The setup window shows the trusted certificate; "Forget" drops it with the next save.
-    board.withSetup([](Esetup& setup) {
-        QVERIFY(child<QLabel>(setup, "lblCertificate")->toolTip().contains(u"AB:CD"_s));
-        child<QPushButton>(setup, "cmdForget")->click();
-        child<QPushButton>(setup, "Command2")->click();
-    });
-    QCOMPARE(board.dir.read(u"emailsec.dat"_s), "2\r\n\"\"\r\n\"\"\r\n");
-}
+        // A certificate the system does not trust: the board's check describes it and asks; trusted, it is kept for
+        // the account and the check goes on with it.
+        const Pop3Certificate certificate{u"mail.example.org"_s,
+                                          u"Joe's own CA"_s,
+                                          QDateTime::currentDateTime(),
+                                          QDateTime::currentDateTime().addYears(1),
+                                          u"AB:CD"_s,
+                                          {u"it is signed only by itself"_s}};
+        const auto untrusted = [&](FakePop3Client& pop) {
+            threeMessages(pop);
+            if (pop.openLog->size() % 2 == 0) {
+                pop.openError = Pop3Error::CertificateUntrusted;
+                pop.openErrorText = u"The certificate of mail.example.org is not trusted."_s;
+                pop.openCertificate = certificate;
+            }
+        };
+        board.fakes.pop3.script = untrusted;
+        board.fakes.pop3.opens.clear();
+        board.fakes.dialogs.answers = {MessageAnswer::Yes};
+        board.action("mnccheckemail")->trigger();
+        QVERIFY(board.checkEnds());
+        const MessageRequest question = board.fakes.dialogs.messages.value(0);
+        QCOMPARE(question.title, u"Untrusted Certificate"_s);
+        for (const QString& shown : {u"signed only by itself"_s, u"Joe's own CA"_s, u"SHA-256 fingerprint: AB:CD"_s})
+            QVERIFY2(question.text.contains(shown), qPrintable(question.text));
+        QCOMPARE(board.fakes.pop3.opens.size(), 2);
+        QCOMPARE(board.fakes.pop3.opens[1].trustedCertificate, u"AB:CD"_s);
+        QCOMPARE(board.list()->list().rowCount(), 4);
+        QVERIFY(board.dir.read(u"emailsec.dat"_s).endsWith("\"joe@mail.example.org\"\r\n\"AB:CD\"\r\n"));
 
-void tst_Mail::hostileMailboxesCostOneBoxAndBoundedRows()
-{
-    // Thirty unreadable messages: one box for all of them, naming the first error.
-    MailBoard board(emailFile(1, 9999999, u"pw"_s));
-    board.fakes.pop3.script = [](FakePop3Client& pop) {
-        pop.messages.fill(FakePop3Client::failure(Pop3Error::Server, u"message locked"_s), 30);
-        pop.messages[5] = FakePop3Client::message(u"<b>Ann</b>"_s, u"<img src=x>Lunch"_s, u"Mon"_s);
-    };
-    board.action("mnccheckemail")->trigger();
-    QVERIFY(board.checkEnds());
-    QCOMPARE(titles(board.fakes.dialogs),
-             QStringList{u"Error during RetrieveCurrentMsg: 29 messages could not be read. The first error: message "
-                         u"locked"_s});
-    // What the server sent is text, also in the tooltip that shows a whole subject.
-    const QString tip = board.list()->list().index(1, 1).data(Qt::ToolTipRole).toString();
-    QVERIFY2(tip.contains(u"&lt;img src=x&gt;Lunch"_s) && !tip.contains(u"<img"_s), qPrintable(tip));
+        // An automatic check asks nothing: it fails, and the list window says so.
+        board.fakes.pop3.opens.clear();
+        board.fakes.dialogs.messages.clear();
+        board.fakes.clock.now = 2 * kFiveMinutes;
+        board.list()->Timer1_Timer();
+        QVERIFY(board.checkEnds());
+        QVERIFY(board.fakes.dialogs.messages.isEmpty());
+        QVERIFY2(board.list()->status().contains(u"failed: The certificate of mail.example.org is not trusted."_s),
+                 qPrintable(board.list()->status()));
 
-    // A mailbox of millions: the list holds the first rows and says how many more wait.
-    board.fakes.dialogs.messages.clear();
-    board.fakes.pop3.script = [](FakePop3Client& pop) {
-        pop.messages.fill(FakePop3Client::message(u"a"_s, u"s"_s, u"d"_s), MailCheck::kMaxRows);
-        pop.reportedCount = 10'000'000;
-    };
-    // An event loop of its own: waiting in steps of 10 ms would take that long for every row.
-    QEventLoop loop;
-    connect(&board.mail().check(), &MailCheck::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(120'000, &loop, &QEventLoop::quit);
-    board.action("mnccheckemail")->trigger();
-    loop.exec();
-    QVERIFY(!board.mail().check().running());
-    const MailListModel& rows = board.list()->list();
-    QCOMPARE(rows.rowCount(), MailCheck::kMaxRows + 2);
-    QCOMPARE(board.row(rows.rowCount() - 1), u"|9950000 more message(s) not listed|"_s);
-    QCOMPARE(board.list()->frameCaption(), u"Email Messages - 10000000 message(s) waiting (the first 50000 listed)"_s);
-    QVERIFY(board.fakes.dialogs.messages.isEmpty());
-}
+        // The setup window shows the trusted certificate; "Forget" drops it with the next save.
+        board.withSetup([](Esetup& setup) {
+            QVERIFY(child<QLabel>(setup, "lblCertificate")->toolTip().contains(u"AB:CD"_s));
+            child<QPushButton>(setup, "cmdForget")->click();
+            child<QPushButton>(setup, "Command2")->click();
+        });
+        QCOMPARE(board.dir.read(u"emailsec.dat"_s), "2\r\n\"\"\r\n\"\"\r\n");
+    }
+
+    void hostileMailboxesCostOneBoxAndBoundedRows()
+    {
+        // Thirty unreadable messages: one box for all of them, naming the first error.
+        MailBoard board(emailFile(1, 9999999, u"pw"_s));
+        board.fakes.pop3.script = [](FakePop3Client& pop) {
+            pop.messages.fill(FakePop3Client::failure(Pop3Error::Server, u"message locked"_s), 30);
+            pop.messages[5] = FakePop3Client::message(u"<b>Ann</b>"_s, u"<img src=x>Lunch"_s, u"Mon"_s);
+        };
+        board.action("mnccheckemail")->trigger();
+        QVERIFY(board.checkEnds());
+        QCOMPARE(
+            titles(board.fakes.dialogs),
+            QStringList{u"Error during RetrieveCurrentMsg: 29 messages could not be read. The first error: message "
+                        u"locked"_s});
+        // What the server sent is text, also in the tooltip that shows a whole subject.
+        const QString tip = board.list()->list().index(1, 1).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains(u"&lt;img src=x&gt;Lunch"_s) && !tip.contains(u"<img"_s), qPrintable(tip));
+
+        // A mailbox of millions: the list holds the first rows and says how many more wait.
+        board.fakes.dialogs.messages.clear();
+        board.fakes.pop3.script = [](FakePop3Client& pop) {
+            pop.messages.fill(FakePop3Client::message(u"a"_s, u"s"_s, u"d"_s), MailCheck::kMaxRows);
+            pop.reportedCount = 10'000'000;
+        };
+        // An event loop of its own: waiting in steps of 10 ms would take that long for every row.
+        QEventLoop loop;
+        connect(&board.mail().check(), &MailCheck::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(120'000, &loop, &QEventLoop::quit);
+        board.action("mnccheckemail")->trigger();
+        loop.exec();
+        QVERIFY(!board.mail().check().running());
+        const MailListModel& rows = board.list()->list();
+        QCOMPARE(rows.rowCount(), MailCheck::kMaxRows + 2);
+        QCOMPARE(board.row(rows.rowCount() - 1), u"|9950000 more message(s) not listed|"_s);
+        QCOMPARE(board.list()->frameCaption(),
+                 u"Email Messages - 10000000 message(s) waiting (the first 50000 listed)"_s);
+        QVERIFY(board.fakes.dialogs.messages.isEmpty());
+    }
+};
 
 QTEST_MAIN(tst_Mail)
 #include "tst_Mail.moc"

@@ -50,206 +50,177 @@ class tst_InfoWindows final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyTipIsDrawnAnEmptyLineToo();
-    void theCheckBoxStoresTheStartUpSetting();
-    void openersWriteOneAndStartUpOnlyReads();
-    void badTipsFilesStillOpenTheWindow_data();
-    void badTipsFilesStillOpenTheWindow();
-    void versionLineJoinsMinorAndRevision_data();
-    void versionLineJoinsMinorAndRevision();
-    void hiddenPictureNeedsTheGestureOncePerShow();
-    void boardAndNoteEditorOpenTheAboutWindow();
-    void creditsShowTheSelectedEntryAndRefuseTyping();
-};
-
-void tst_InfoWindows::everyTipIsDrawnAnEmptyLineToo()
-{
-    TipWindow tips("1\r\n", kThreeTips);
-    QVERIFY(tips.window->Form_Load());
-    const QStringList expected{u"First tip"_qs, QString(), u"Third tip"_qs};
-    QSet<int> seen;
-    for (int draw = 0; draw < 60; ++draw) {
-        const int current = tips.window->currentTip();
-        QVERIFY2(current >= 1 && current <= 3, qPrintable(QString::number(current)));
-        QCOMPARE(tips.window->tipText(), expected.at(current - 1));
-        seen.insert(current);
-        tips.window->cmdNextTip_Click();
+    void everyTipIsDrawnAnEmptyLineToo()
+    {
+        TipWindow tips("1\r\n", kThreeTips);
+        QVERIFY(tips.window->Form_Load());
+        const QStringList expected{u"First tip"_qs, QString(), u"Third tip"_qs};
+        QSet<int> seen;
+        for (int draw = 0; draw < 60; ++draw) {
+            const int current = tips.window->currentTip();
+            QVERIFY2(current >= 1 && current <= 3, qPrintable(QString::number(current)));
+            QCOMPARE(tips.window->tipText(), expected.at(current - 1));
+            seen.insert(current);
+            tips.window->cmdNextTip_Click();
+        }
+        QCOMPARE(seen, (QSet<int>{1, 2, 3}));
+        // The edges of the random source's range give the first and the last tip.
+        QCOMPARE(Tips::pick(3, [] { return 0.0; }), 1);
+        QCOMPARE(Tips::pick(3, [] { return 0.9999; }), 3);
     }
-    QCOMPARE(seen, (QSet<int>{1, 2, 3}));
-    // The edges of the random source's range give the first and the last tip.
-    QCOMPARE(Tips::pick(3, [] { return 0.0; }), 1);
-    QCOMPARE(Tips::pick(3, [] { return 0.9999; }), 3);
-}
 
-void tst_InfoWindows::theCheckBoxStoresTheStartUpSetting()
-{
-    TipWindow tips("1\r\n", kThreeTips);
-    QVERIFY(tips.window->Form_Load());
-    auto* box = tips.window->findChild<QCheckBox*>(u"chkLoadTipsAtStartup"_qs);
-    QVERIFY(box->isChecked());
-    QCOMPARE(tips.stored(), u"1"_qs);
-    tips.window->show();
-    QTest::mouseClick(box, Qt::LeftButton);
-    QCOMPARE(tips.dir.read(u"tipset.dat"_qs), QByteArray("0\r\n"));
-    QCOMPARE(tips.stored(), u"0"_qs);
-    QTest::keyClick(box, Qt::Key_Space);
-    QCOMPARE(tips.dir.read(u"tipset.dat"_qs), QByteArray("1\r\n"));
-    QCOMPARE(tips.stored(), u"1"_qs);
-    QTest::keyClick(tips.window.get(), Qt::Key_Escape);
-    QVERIFY(!tips.window->isVisible());
-    QCOMPARE(tips.dir.read(u"tipset.dat"_qs), QByteArray("1\r\n"));
+    void theCheckBoxStoresTheStartUpSetting()
+    {
+        TipWindow tips("1\r\n", kThreeTips);
+        QVERIFY(tips.window->Form_Load());
+        auto* box = tips.window->findChild<QCheckBox*>(u"chkLoadTipsAtStartup"_qs);
+        QVERIFY(box->isChecked());
+        QCOMPARE(tips.stored(), u"1"_qs);
+        tips.window->show();
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(tips.dir.read(u"tipset.dat"_qs), QByteArray("0\r\n"));
+        QCOMPARE(tips.stored(), u"0"_qs);
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(tips.dir.read(u"tipset.dat"_qs), QByteArray("1\r\n"));
+        QCOMPARE(tips.stored(), u"1"_qs);
+        QTest::keyClick(tips.window.get(), Qt::Key_Escape);
+        QVERIFY(!tips.window->isVisible());
+        QCOMPARE(tips.dir.read(u"tipset.dat"_qs), QByteArray("1\r\n"));
 
-    TipWindow off("0\r\n", kThreeTips);
-    QVERIFY(!off.window->Form_Load());
-    QCOMPARE(off.dir.read(u"tipset.dat"_qs), QByteArray("0\r\n"));
-}
+        TipWindow off("0\r\n", kThreeTips);
+        QVERIFY(!off.window->Form_Load());
+        QCOMPARE(off.dir.read(u"tipset.dat"_qs), QByteArray("0\r\n"));
+    }
 
-void tst_InfoWindows::openersWriteOneAndStartUpOnlyReads()
-{
-    FakePlatform fakes;
-    TempDataDir dir;
-    dir.write(u"tipset.dat"_qs, "0\r\n");
-    dir.write(u"TIPOFDAY.TXT"_qs, kThreeTips);
-    QWidget owner;
-    InfoWindows info(fakes.platform, dir.dataDir(), owner);
-    TipsetFile tipset;
-    tipset.read(dir.dataDir());
-    info.startUp(tipset);
-    QVERIFY(!info.tip());
-    info.mnutips_Click();
-    QVERIFY(info.tip() && info.tip()->isVisible());
-    QCOMPARE(dir.read(u"tipset.dat"_qs), QByteArray("1\r\n"));
-    QVERIFY(info.tip()->findChild<QCheckBox*>(u"chkLoadTipsAtStartup"_qs)->isChecked());
-    info.tip()->close();
-    QTRY_VERIFY(!info.tip());
+    void openersWriteOneAndStartUpOnlyReads()
+    {
+        FakePlatform fakes;
+        TempDataDir dir;
+        dir.write(u"tipset.dat"_qs, "0\r\n");
+        dir.write(u"TIPOFDAY.TXT"_qs, kThreeTips);
+        QWidget owner;
+        InfoWindows info(fakes.platform, dir.dataDir(), owner);
+        TipsetFile tipset;
+        tipset.read(dir.dataDir());
+        info.startUp(tipset);
+        QVERIFY(!info.tip());
+        info.mnutips_Click();
+        QVERIFY(info.tip() && info.tip()->isVisible());
+        QCOMPARE(dir.read(u"tipset.dat"_qs), QByteArray("1\r\n"));
+        QVERIFY(info.tip()->findChild<QCheckBox*>(u"chkLoadTipsAtStartup"_qs)->isChecked());
+        info.tip()->close();
+        QTRY_VERIFY(!info.tip());
 
-    tipset.showAtStartup = 1;
-    info.startUp(tipset);
-    QVERIFY(info.tip() && info.tip()->isVisible());
-}
+        tipset.showAtStartup = 1;
+        info.startUp(tipset);
+        QVERIFY(info.tip() && info.tip()->isVisible());
+    }
 
-void tst_InfoWindows::badTipsFilesStillOpenTheWindow_data()
-{
-    QTest::addColumn<QByteArray>("tipset");
-    QTest::addColumn<std::optional<QByteArray>>("tips");
-    QTest::addColumn<QString>("shown");
+    void badTipsFilesStillOpenTheWindow_data()
+    {
+        QTest::addColumn<QByteArray>("tipset");
+        QTest::addColumn<std::optional<QByteArray>>("tips");
+        QTest::addColumn<QString>("shown");
 
-    QByteArray manyLines;
-    for (int i = 1; i <= 100000; ++i)
-        manyLines += "tip\r\n";
-    const QByteArray longLine(1024 * 1024, 'x');
+        QByteArray manyLines;
+        for (int i = 1; i <= 100000; ++i)
+            manyLines += "tip\r\n";
+        const QByteArray longLine(1024 * 1024, 'x');
 
-    QTest::newRow("no tips file: the not-found message")
-        << QByteArray("1") << std::optional<QByteArray>() << frmTip::notFoundMessage();
-    QTest::newRow("empty tips file: no tip and no message")
-        << QByteArray("1") << std::optional<QByteArray>("") << QString();
-    QTest::newRow("100,000 lines") << QByteArray("1") << std::optional<QByteArray>(manyLines) << u"tip"_qs;
-    QTest::newRow("one 1 MB line shows its beginning")
-        << QByteArray("1") << std::optional<QByteArray>(longLine) << QString(frmTip::kMaxShownChars, u'x');
-    QTest::newRow("invalid UTF-8 is read as Windows-1252")
-        << QByteArray("1") << std::optional<QByteArray>("caf\xe9 \x93quoted\x94") << u"café “quoted”"_qs;
-    QTest::newRow("bare LF line ends") << QByteArray("1") << std::optional<QByteArray>("only\n") << u"only"_qs;
-    QTest::newRow("tipset as a decimal rounds to 1") << QByteArray("0.6,") << std::optional<QByteArray>("a") << u"a"_qs;
-}
+        QTest::newRow("no tips file: the not-found message")
+            << QByteArray("1") << std::optional<QByteArray>() << frmTip::notFoundMessage();
+        QTest::newRow("empty tips file: no tip and no message")
+            << QByteArray("1") << std::optional<QByteArray>("") << QString();
+        QTest::newRow("100,000 lines") << QByteArray("1") << std::optional<QByteArray>(manyLines) << u"tip"_qs;
+        QTest::newRow("one 1 MB line shows its beginning")
+            << QByteArray("1") << std::optional<QByteArray>(longLine) << QString(frmTip::kMaxShownChars, u'x');
+        QTest::newRow("invalid UTF-8 is read as Windows-1252")
+            << QByteArray("1") << std::optional<QByteArray>("caf\xe9 \x93quoted\x94") << u"café “quoted”"_qs;
+        QTest::newRow("bare LF line ends") << QByteArray("1") << std::optional<QByteArray>("only\n") << u"only"_qs;
+        QTest::newRow("tipset as a decimal rounds to 1")
+            << QByteArray("0.6,") << std::optional<QByteArray>("a") << u"a"_qs;
+    }
 
-void tst_InfoWindows::badTipsFilesStillOpenTheWindow()
-{
-    QFETCH(QByteArray, tipset);
-    QFETCH(std::optional<QByteArray>, tips);
-    QFETCH(QString, shown);
-    TipWindow window(tipset, tips);
-    QVERIFY(window.window->Form_Load());
-    window.window->show();
-    QCOMPARE(window.window->tipText(), shown);
-    window.window->cmdNextTip_Click();
-    QCOMPARE(window.window->tipText(), shown);
-}
+    void badTipsFilesStillOpenTheWindow()
+    {
+        QFETCH(QByteArray, tipset);
+        QFETCH(std::optional<QByteArray>, tips);
+        QFETCH(QString, shown);
+        TipWindow window(tipset, tips);
+        QVERIFY(window.window->Form_Load());
+        window.window->show();
+        QCOMPARE(window.window->tipText(), shown);
+        window.window->cmdNextTip_Click();
+        QCOMPARE(window.window->tipText(), shown);
+    }
 
-void tst_InfoWindows::versionLineJoinsMinorAndRevision_data()
-{
-    QTest::addColumn<int>("major");
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<int>("revision");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("this program") << 1 << 5 << 0 << u"Version: 1.50"_qs;
-    QTest::newRow("a two-digit revision") << 2 << 0 << 12 << u"Version: 2.012"_qs;
-}
+    void hiddenPictureNeedsTheGestureOncePerShow()
+    {
+        float armed = 0;
+        auto about = std::make_unique<frmAbout>(armed);
+        about->show();
+        QCOMPARE(about->windowTitle(), u"About Zendra 98"_qs);
+        QCOMPARE(about->findChild<QLabel*>(u"lblVersion"_qs)->text(), u"Version: 1.50"_qs);
+        PaintedPicture* icon = about->icon();
+        QTest::mouseClick(icon, Qt::LeftButton);
+        QTest::keyClick(icon, Qt::Key_Z, Qt::ControlModifier);
+        QTest::mouseClick(icon, Qt::LeftButton);
+        QVERIFY(!about->hiddenPicture()->isVisible());
 
-void tst_InfoWindows::versionLineJoinsMinorAndRevision()
-{
-    QFETCH(int, major);
-    QFETCH(int, minor);
-    QFETCH(int, revision);
-    QFETCH(QString, line);
-    QCOMPARE(AboutText::versionLine(major, minor, revision), line);
-}
+        QTest::keyClick(icon, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        QCOMPARE(armed, 1.0F);
+        // The gesture holds across closing and opening the window.
+        about = std::make_unique<frmAbout>(armed);
+        about->show();
+        QVERIFY(!about->hiddenPicture()->isVisible());
+        QTest::mouseClick(about->icon(), Qt::LeftButton);
+        QVERIFY(about->hiddenPicture()->isVisible());
+        QTest::keyClick(about->hiddenPicture(), Qt::Key_Space);
+        QVERIFY(!about->hiddenPicture()->isVisible());
+        QCOMPARE(armed, 0.0F);
+        QTest::mouseClick(about->icon(), Qt::LeftButton);
+        QVERIFY(!about->hiddenPicture()->isVisible());
+        QTest::keyClick(about.get(), Qt::Key_Escape);
+        QVERIFY(!about->isVisible());
+    }
 
-void tst_InfoWindows::hiddenPictureNeedsTheGestureOncePerShow()
-{
-    float armed = 0;
-    auto about = std::make_unique<frmAbout>(armed);
-    about->show();
-    QCOMPARE(about->windowTitle(), u"About Zendra 98"_qs);
-    QCOMPARE(about->findChild<QLabel*>(u"lblVersion"_qs)->text(), u"Version: 1.50"_qs);
-    PaintedPicture* icon = about->icon();
-    QTest::mouseClick(icon, Qt::LeftButton);
-    QTest::keyClick(icon, Qt::Key_Z, Qt::ControlModifier);
-    QTest::mouseClick(icon, Qt::LeftButton);
-    QVERIFY(!about->hiddenPicture()->isVisible());
+    void boardAndNoteEditorOpenTheAboutWindow()
+    {
+        Board board;
+        board.load();
+        int opened = 0;
+        const auto closeTheAboutWindow = [&opened] {
+            QTRY_VERIFY(qobject_cast<frmAbout*>(QApplication::activeModalWidget()));
+            ++opened;
+            QApplication::activeModalWidget()->close();
+        };
+        QTimer::singleShot(0, closeTheAboutWindow);
+        board.action("mnuAbout")->trigger();
+        QCOMPARE(opened, 1);
 
-    QTest::keyClick(icon, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-    QCOMPARE(armed, 1.0F);
-    // The gesture holds across closing and opening the window.
-    about = std::make_unique<frmAbout>(armed);
-    about->show();
-    QVERIFY(!about->hiddenPicture()->isVisible());
-    QTest::mouseClick(about->icon(), Qt::LeftButton);
-    QVERIFY(about->hiddenPicture()->isVisible());
-    QTest::keyClick(about->hiddenPicture(), Qt::Key_Space);
-    QVERIFY(!about->hiddenPicture()->isVisible());
-    QCOMPARE(armed, 0.0F);
-    QTest::mouseClick(about->icon(), Qt::LeftButton);
-    QVERIFY(!about->hiddenPicture()->isVisible());
-    QTest::keyClick(about.get(), Qt::Key_Escape);
-    QVERIFY(!about->isVisible());
-}
+        board.form->notes().mnunewnote_Click();
+        auto* editorAbout = board.form->notes().editor()->findChild<QAction*>(u"mnuAbout"_qs);
+        QVERIFY(editorAbout->isEnabled());
+        QTimer::singleShot(0, closeTheAboutWindow);
+        editorAbout->trigger();
+        QCOMPARE(opened, 2);
+    }
 
-void tst_InfoWindows::boardAndNoteEditorOpenTheAboutWindow()
-{
-    Board board;
-    board.load();
-    int opened = 0;
-    const auto closeTheAboutWindow = [&opened] {
-        QTRY_VERIFY(qobject_cast<frmAbout*>(QApplication::activeModalWidget()));
-        ++opened;
-        QApplication::activeModalWidget()->close();
-    };
-    QTimer::singleShot(0, closeTheAboutWindow);
-    board.action("mnuAbout")->trigger();
-    QCOMPARE(opened, 1);
-
-    board.form->notes().mnunewnote_Click();
-    auto* editorAbout = board.form->notes().editor()->findChild<QAction*>(u"mnuAbout"_qs);
-    QVERIFY(editorAbout->isEnabled());
-    QTimer::singleShot(0, closeTheAboutWindow);
-    editorAbout->trigger();
-    QCOMPARE(opened, 2);
-}
-
-void tst_InfoWindows::creditsShowTheSelectedEntryAndRefuseTyping()
-{
-    frmCredits credits;
-    credits.setAttribute(Qt::WA_DeleteOnClose, false);
-    credits.show();
-    QCOMPARE(credits.windowTitle(), u"Zendra 98 Credits"_qs);
-    QCOMPARE(credits.text()->toPlainText(), AboutText::creditsText(0).replace(u"\r\n"_qs, u"\n"_qs));
-    QVERIFY(credits.text()->toPlainText().startsWith(u"Lead Programmer\n    "_qs));
-    QTest::keyClick(credits.list(), Qt::Key_Down);
-    QCOMPARE(credits.list()->currentItem()->text(), u"Beta Testers"_qs);
-    QVERIFY(credits.text()->toPlainText().endsWith(u"\n\n'Nope, don't work for me.'"_qs));
-    QTest::keyClicks(credits.text(), u"typed"_qs);
-    QVERIFY(!credits.text()->toPlainText().contains(u"typed"_qs));
-}
+    void creditsShowTheSelectedEntryAndRefuseTyping()
+    {
+        frmCredits credits;
+        credits.setAttribute(Qt::WA_DeleteOnClose, false);
+        credits.show();
+        QCOMPARE(credits.windowTitle(), u"Zendra 98 Credits"_qs);
+        QCOMPARE(credits.text()->toPlainText(), AboutText::creditsText(0).replace(u"\r\n"_qs, u"\n"_qs));
+        QVERIFY(credits.text()->toPlainText().startsWith(u"Lead Programmer\n    "_qs));
+        QTest::keyClick(credits.list(), Qt::Key_Down);
+        QCOMPARE(credits.list()->currentItem()->text(), u"Beta Testers"_qs);
+        QVERIFY(credits.text()->toPlainText().endsWith(u"\n\n'Nope, don't work for me.'"_qs));
+        QTest::keyClicks(credits.text(), u"typed"_qs);
+        QVERIFY(!credits.text()->toPlainText().contains(u"typed"_qs));
+    }
+};
 
 QTEST_MAIN(tst_InfoWindows)
 #include "tst_InfoWindows.moc"

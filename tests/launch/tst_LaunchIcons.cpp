@@ -64,159 +64,153 @@ class tst_LaunchIcons final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void clickStartsEachIconsCommand();
-    void rightDragMovesWithoutStarting();
-    void myProgramsOpensTheProgramList();
-    void defaultPositionsAndTheSavedFile();
-    void stripSlidesOpenAndParks();
-};
+    void clickStartsEachIconsCommand()
+    {
+        Launch launch;
+        for (const char* name : {"dialup", "controlp", "picture4", "cal", "np"})
+            QTest::mouseClick(launch.icon(name), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(launch.fakes.shell.ran,
+                 (QStringList{
+                     QStringLiteral("EXPLORER.EXE ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{992CFFA0-F557-101A-88EC-"
+                                    "00DD010CCC48}"),
+                     QStringLiteral("explorer.exe ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{21EC2020-3AEA-1069-A2DD-"
+                                    "08002B30309D}"),
+                     QStringLiteral("explorer.exe"),
+                     QStringLiteral("calc.exe"),
+                     QStringLiteral("notepad.exe"),
+                 }));
+        QCOMPARE(launch.board.highlightClears, 5);
 
-void tst_LaunchIcons::clickStartsEachIconsCommand()
-{
-    Launch launch;
-    for (const char* name : {"dialup", "controlp", "picture4", "cal", "np"})
-        QTest::mouseClick(launch.icon(name), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(launch.fakes.shell.ran,
-             (QStringList{
-                 QStringLiteral("EXPLORER.EXE ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{992CFFA0-F557-101A-88EC-"
-                                "00DD010CCC48}"),
-                 QStringLiteral("explorer.exe ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{21EC2020-3AEA-1069-A2DD-"
-                                "08002B30309D}"),
-                 QStringLiteral("explorer.exe"),
-                 QStringLiteral("calc.exe"),
-                 QStringLiteral("notepad.exe"),
-             }));
-    QCOMPARE(launch.board.highlightClears, 5);
-
-    // While the left button is down the icon sits 10 twips lower and further right; it comes back on release.
-    QLabel* cal = launch.icon("cal");
-    const QPoint rest = cal->pos();
-    sendMouse(cal, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
-    QCOMPARE(launch.place(LaunchIconId::Calculator).left, 1720.0F);
-    QCOMPARE(launch.place(LaunchIconId::Calculator).top, 1450.0F);
-    QCOMPARE(cal->pos(), rest + QPoint(1, 1));
-    sendMouse(cal, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(cal->pos(), rest);
-    QCOMPARE(launch.place(LaunchIconId::Calculator).left, 1710.0F);
-
-    // A double click starts the program once; a release away from the icon starts nothing.
-    launch.fakes.shell.ran.clear();
-    for (const QEvent::Type press : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
-        sendMouse(cal, press, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        // While the left button is down the icon sits 10 twips lower and further right; it comes back on release.
+        QLabel* cal = launch.icon("cal");
+        const QPoint rest = cal->pos();
+        sendMouse(cal, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(launch.place(LaunchIconId::Calculator).left, 1720.0F);
+        QCOMPARE(launch.place(LaunchIconId::Calculator).top, 1450.0F);
+        QCOMPARE(cal->pos(), rest + QPoint(1, 1));
         sendMouse(cal, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(cal->pos(), rest);
+        QCOMPARE(launch.place(LaunchIconId::Calculator).left, 1710.0F);
+
+        // A double click starts the program once; a release away from the icon starts nothing.
+        launch.fakes.shell.ran.clear();
+        for (const QEvent::Type press : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
+            sendMouse(cal, press, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(cal, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+        }
+        sendMouse(cal, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(cal, QEvent::MouseButtonRelease, {60, 5}, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("calc.exe")});
+        QCOMPARE(cal->pos(), rest);
     }
-    sendMouse(cal, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(cal, QEvent::MouseButtonRelease, {60, 5}, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("calc.exe")});
-    QCOMPARE(cal->pos(), rest);
-}
 
-void tst_LaunchIcons::rightDragMovesWithoutStarting()
-{
-    Launch launch;
-    QLabel* np = launch.icon("np");
-    sendMouse(np, QEvent::MouseButtonPress, {3, 3}, Qt::RightButton, Qt::RightButton);
-    QCOMPARE(launch.board.pointer, Qt::ClosedHandCursor);
-    sendMouse(np, QEvent::MouseButtonRelease, {203, -300}, Qt::RightButton, Qt::NoButton);
-    QCOMPARE(launch.board.pointer, Qt::ArrowCursor);
-    QCOMPARE(launch.place(LaunchIconId::Notepad).left, 2180.0F);
-    QCOMPARE(launch.place(LaunchIconId::Notepad).top, 0.0F);
-    QCOMPARE(np->pos(), QPoint(145, 0));
-    // Downwards the bound depends on the icon.
-    rightDrag(np, {3, 3}, {3, 303});
-    QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
-    rightDrag(launch.icon("picture4"), {3, 3}, {3, 303});
-    QCOMPARE(launch.place(LaunchIconId::Explorer).top, 1580.0F);
+    void rightDragMovesWithoutStarting()
+    {
+        Launch launch;
+        QLabel* np = launch.icon("np");
+        sendMouse(np, QEvent::MouseButtonPress, {3, 3}, Qt::RightButton, Qt::RightButton);
+        QCOMPARE(launch.board.pointer, Qt::ClosedHandCursor);
+        sendMouse(np, QEvent::MouseButtonRelease, {203, -300}, Qt::RightButton, Qt::NoButton);
+        QCOMPARE(launch.board.pointer, Qt::ArrowCursor);
+        QCOMPARE(launch.place(LaunchIconId::Notepad).left, 2180.0F);
+        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 0.0F);
+        QCOMPARE(np->pos(), QPoint(145, 0));
+        // Downwards the bound depends on the icon.
+        rightDrag(np, {3, 3}, {3, 303});
+        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
+        rightDrag(launch.icon("picture4"), {3, 3}, {3, 303});
+        QCOMPARE(launch.place(LaunchIconId::Explorer).top, 1580.0F);
 
-    // Pressed and let go in one place: the icon stays, the click starts nothing, a later left click does.
-    rightDrag(np, {4, 4}, {4, 4});
-    QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
-    QVERIFY(launch.fakes.shell.ran.isEmpty());
-    QTest::mouseClick(np, Qt::LeftButton, {}, QPoint(3, 3));
-    QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("notepad.exe")});
+        // Pressed and let go in one place: the icon stays, the click starts nothing, a later left click does.
+        rightDrag(np, {4, 4}, {4, 4});
+        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
+        QVERIFY(launch.fakes.shell.ran.isEmpty());
+        QTest::mouseClick(np, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("notepad.exe")});
 
-    // A middle press only clears the note highlight; it neither moves nor starts anything.
-    const int clears = launch.board.highlightClears;
-    QTest::mouseClick(np, Qt::MiddleButton, {}, QPoint(3, 3));
-    QCOMPARE(launch.fakes.shell.ran.size(), 1);
-    QCOMPARE(launch.board.highlightClears, clears + 1);
-    QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
-}
-
-void tst_LaunchIcons::myProgramsOpensTheProgramList()
-{
-    Launch launch;
-    QLabel* image1 = launch.icon("Image1");
-    QMenu* popup = launch.icons->programPopup();
-    launch.board.pointerAt = QPoint(300, 200);
-
-    // The click that ends a right-button move opens nothing.
-    rightDrag(image1, {2, 2}, {40, 2});
-    QVERIFY(launch.board.popups.isEmpty());
-
-    QTest::mouseClick(image1, Qt::LeftButton, {}, QPoint(2, 2));
-    QCOMPARE(launch.board.popups.size(), 1);
-    QCOMPARE(launch.board.popups.first().first, popup);
-    QCOMPARE(launch.board.popups.first().second, QPoint(300, 200));
-    QVERIFY(launch.board.dragSuppressed);
-    QCOMPARE(popup->actions().at(0)->text(), QStringLiteral("Program 1"));
-    QCOMPARE(popup->actions().at(2)->text(), QStringLiteral("Empty"));
-    popup->actions().at(1)->trigger();
-    popup->actions().at(2)->trigger();
-    QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("/opt/p2 --flag")});
-}
-
-void tst_LaunchIcons::defaultPositionsAndTheSavedFile()
-{
-    Launch launch;
-    IconPositions moved;
-    launch.dir.write(QStringLiteral("icons.dat"), kMovedIcons);
-    QVERIFY(moved.read(launch.dir.dataDir(), QStringLiteral("icons.dat")));
-    launch.icons->placeIcons(moved);
-    QCOMPARE(launch.icon("cal")->pos(), QPoint(87, 67));
-    launch.icons->mnuicondefault_Click();
-    QCOMPARE(launch.icon("cal")->pos(), QPoint(114, 96));
-    QCOMPARE(launch.dir.read(QStringLiteral("icons.dat")), kMovedIcons);
-    QVERIFY(launch.icons->iconpossave());
-    QVERIFY(!shippedDefaults().isEmpty());
-    QCOMPARE(launch.dir.read(QStringLiteral("icons.dat")), shippedDefaults());
-
-    // Icons a short default file does not reach go to the corner; a missing file sends all six there.
-    launch.dir.write(QStringLiteral("default.dat"), "1440,105\r\n1425,480\r\n");
-    launch.icons->mnuicondefault_Click();
-    QCOMPARE(launch.icon("dialup")->pos(), QPoint(32, 95));
-    QCOMPARE(launch.icon("controlp")->pos(), QPoint(0, 0));
-    QVERIFY(QFile::remove(launch.dir.path() + QStringLiteral("/default.dat")));
-    launch.icons->mnuicondefault_Click();
-    QCOMPARE(launch.icon("Image1")->pos(), QPoint(0, 0));
-    QVERIFY(launch.fakes.dialogs.messages.isEmpty());
-}
-
-void tst_LaunchIcons::stripSlidesOpenAndParks()
-{
-    Launch launch;
-    IconStrip* strip = launch.icons->iconStrip();
-    auto* arrow = strip->findChild<QLabel*>(QStringLiteral("Image2"));
-    const QImage parkedArrow = strip->findChild<QLabel*>(QStringLiteral("Image3"))->pixmap().toImage();
-    const QImage openArrow = strip->findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().toImage();
-    QVERIFY(parkedArrow != openArrow);
-    QCOMPARE(strip->pos(), QPoint(-1, 115));
-
-    const QPoint calCentre = launch.icon("cal")->geometry().center();
-    QCOMPARE(launch.board.widget.childAt(calCentre), launch.icon("cal"));
-    const double expectedLeft[] = {0, 2235, 0};
-    for (const double left : expectedLeft) {
-        QTest::mouseClick(arrow, Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(strip->leftTwips(), left);
-        QCOMPARE(strip->topTwips(), 1425.0);
-        QCOMPARE(arrow->pixmap().toImage(), left == 0 ? openArrow : parkedArrow);
-        // Open, the strip covers the launch icons: a click there reaches the strip, not the calculator.
-        QCOMPARE(launch.board.widget.childAt(calCentre) == launch.icon("cal"), left != 0);
+        // A middle press only clears the note highlight; it neither moves nor starts anything.
+        const int clears = launch.board.highlightClears;
+        QTest::mouseClick(np, Qt::MiddleButton, {}, QPoint(3, 3));
+        QCOMPARE(launch.fakes.shell.ran.size(), 1);
+        QCOMPARE(launch.board.highlightClears, clears + 1);
+        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
     }
-    // A right click on the arrow moves nothing.
-    QTest::mouseClick(arrow, Qt::RightButton, {}, QPoint(3, 3));
-    QCOMPARE(strip->leftTwips(), 0.0);
-}
+
+    void myProgramsOpensTheProgramList()
+    {
+        Launch launch;
+        QLabel* image1 = launch.icon("Image1");
+        QMenu* popup = launch.icons->programPopup();
+        launch.board.pointerAt = QPoint(300, 200);
+
+        // The click that ends a right-button move opens nothing.
+        rightDrag(image1, {2, 2}, {40, 2});
+        QVERIFY(launch.board.popups.isEmpty());
+
+        QTest::mouseClick(image1, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(launch.board.popups.size(), 1);
+        QCOMPARE(launch.board.popups.first().first, popup);
+        QCOMPARE(launch.board.popups.first().second, QPoint(300, 200));
+        QVERIFY(launch.board.dragSuppressed);
+        QCOMPARE(popup->actions().at(0)->text(), QStringLiteral("Program 1"));
+        QCOMPARE(popup->actions().at(2)->text(), QStringLiteral("Empty"));
+        popup->actions().at(1)->trigger();
+        popup->actions().at(2)->trigger();
+        QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("/opt/p2 --flag")});
+    }
+
+    void defaultPositionsAndTheSavedFile()
+    {
+        Launch launch;
+        IconPositions moved;
+        launch.dir.write(QStringLiteral("icons.dat"), kMovedIcons);
+        QVERIFY(moved.read(launch.dir.dataDir(), QStringLiteral("icons.dat")));
+        launch.icons->placeIcons(moved);
+        QCOMPARE(launch.icon("cal")->pos(), QPoint(87, 67));
+        launch.icons->mnuicondefault_Click();
+        QCOMPARE(launch.icon("cal")->pos(), QPoint(114, 96));
+        QCOMPARE(launch.dir.read(QStringLiteral("icons.dat")), kMovedIcons);
+        QVERIFY(launch.icons->iconpossave());
+        QVERIFY(!shippedDefaults().isEmpty());
+        QCOMPARE(launch.dir.read(QStringLiteral("icons.dat")), shippedDefaults());
+
+        // Icons a short default file does not reach go to the corner; a missing file sends all six there.
+        launch.dir.write(QStringLiteral("default.dat"), "1440,105\r\n1425,480\r\n");
+        launch.icons->mnuicondefault_Click();
+        QCOMPARE(launch.icon("dialup")->pos(), QPoint(32, 95));
+        QCOMPARE(launch.icon("controlp")->pos(), QPoint(0, 0));
+        QVERIFY(QFile::remove(launch.dir.path() + QStringLiteral("/default.dat")));
+        launch.icons->mnuicondefault_Click();
+        QCOMPARE(launch.icon("Image1")->pos(), QPoint(0, 0));
+        QVERIFY(launch.fakes.dialogs.messages.isEmpty());
+    }
+
+    void stripSlidesOpenAndParks()
+    {
+        Launch launch;
+        IconStrip* strip = launch.icons->iconStrip();
+        auto* arrow = strip->findChild<QLabel*>(QStringLiteral("Image2"));
+        const QImage parkedArrow = strip->findChild<QLabel*>(QStringLiteral("Image3"))->pixmap().toImage();
+        const QImage openArrow = strip->findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().toImage();
+        QVERIFY(parkedArrow != openArrow);
+        QCOMPARE(strip->pos(), QPoint(-1, 115));
+
+        const QPoint calCentre = launch.icon("cal")->geometry().center();
+        QCOMPARE(launch.board.widget.childAt(calCentre), launch.icon("cal"));
+        const double expectedLeft[] = {0, 2235, 0};
+        for (const double left : expectedLeft) {
+            QTest::mouseClick(arrow, Qt::LeftButton, {}, QPoint(3, 3));
+            QCOMPARE(strip->leftTwips(), left);
+            QCOMPARE(strip->topTwips(), 1425.0);
+            QCOMPARE(arrow->pixmap().toImage(), left == 0 ? openArrow : parkedArrow);
+            // Open, the strip covers the launch icons: a click there reaches the strip, not the calculator.
+            QCOMPARE(launch.board.widget.childAt(calCentre) == launch.icon("cal"), left != 0);
+        }
+        // A right click on the arrow moves nothing.
+        QTest::mouseClick(arrow, Qt::RightButton, {}, QPoint(3, 3));
+        QCOMPARE(strip->leftTwips(), 0.0);
+    }
+};
 
 QTEST_MAIN(tst_LaunchIcons)
 #include "tst_LaunchIcons.moc"

@@ -44,135 +44,129 @@ class tst_NetSearch final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void searchOpensTheEngineAddress_data();
-    void searchOpensTheEngineAddress();
-    void withoutAnEngineTheLastAddressOrThePhraseIsOpened();
-    void doubleClickOrEnterOpensTheHomePage();
-    void settingsSurviveClosingAndOpening();
-    void badSearchDatOpensCompactWithoutEngine_data();
-    void badSearchDatOpensCompactWithoutEngine();
-};
+    void searchOpensTheEngineAddress_data()
+    {
+        QTest::addColumn<int>("engine");
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QByteArray>("address");
+        QTest::addColumn<QString>("queryKey");
 
-void tst_NetSearch::searchOpensTheEngineAddress_data()
-{
-    QTest::addColumn<int>("engine");
-    QTest::addColumn<QString>("phrase");
-    QTest::addColumn<QByteArray>("address");
-    QTest::addColumn<QString>("queryKey");
+        QTest::newRow("Yahoo with two words keeps their space")
+            << 1 << u"red apple"_qs << QByteArray("https://search.yahoo.com/bin/search?p=red%20apple") << u"p"_qs;
+        QTest::newRow("Alta Vista keeps its fixed query keys")
+            << 2 << u"zendra"_qs << QByteArray("https://www.altavista.com/cgi-bin/query?pg=q&what=web&kl=XX&q=zendra")
+            << u"q"_qs;
+        QTest::newRow("HotBot: an ampersand stays in the phrase")
+            << 3 << u"salt & pepper"_qs << QByteArray("https://www.hotbot.com/hResult.html?MT=salt%20%26%20pepper")
+            << u"MT"_qs;
+        QTest::newRow("Lycos with an empty phrase ends at query=")
+            << 4 << QString() << QByteArray("https://search.lycos.com/cgi-bin/pursuit?query=") << u"query"_qs;
+        QTest::newRow("Infoseek: plus, hash and accents reach the engine")
+            << 5 << u"c++ #1 café"_qs << QByteArray("https://www.infoseek.com/Titles?qt=c%2B%2B%20%231%20caf%C3%A9")
+            << u"qt"_qs;
+        QTest::newRow("WebCrawler appends its source after the phrase")
+            << 6 << u"two words"_qs
+            << QByteArray("https://www.webcrawler.com/cgi-bin/WebQuery?searchText=two%20words&src=wc_results")
+            << u"searchText"_qs;
+    }
 
-    QTest::newRow("Yahoo with two words keeps their space")
-        << 1 << u"red apple"_qs << QByteArray("https://search.yahoo.com/bin/search?p=red%20apple") << u"p"_qs;
-    QTest::newRow("Alta Vista keeps its fixed query keys")
-        << 2 << u"zendra"_qs << QByteArray("https://www.altavista.com/cgi-bin/query?pg=q&what=web&kl=XX&q=zendra")
-        << u"q"_qs;
-    QTest::newRow("HotBot: an ampersand stays in the phrase")
-        << 3 << u"salt & pepper"_qs << QByteArray("https://www.hotbot.com/hResult.html?MT=salt%20%26%20pepper")
-        << u"MT"_qs;
-    QTest::newRow("Lycos with an empty phrase ends at query=")
-        << 4 << QString() << QByteArray("https://search.lycos.com/cgi-bin/pursuit?query=") << u"query"_qs;
-    QTest::newRow("Infoseek: plus, hash and accents reach the engine")
-        << 5 << u"c++ #1 café"_qs << QByteArray("https://www.infoseek.com/Titles?qt=c%2B%2B%20%231%20caf%C3%A9")
-        << u"qt"_qs;
-    QTest::newRow("WebCrawler appends its source after the phrase")
-        << 6 << u"two words"_qs
-        << QByteArray("https://www.webcrawler.com/cgi-bin/WebQuery?searchText=two%20words&src=wc_results")
-        << u"searchText"_qs;
-}
+    void searchOpensTheEngineAddress()
+    {
+        QFETCH(int, engine);
+        QFETCH(QString, phrase);
+        QFETCH(QByteArray, address);
+        QFETCH(QString, queryKey);
 
-void tst_NetSearch::searchOpensTheEngineAddress()
-{
-    QFETCH(int, engine);
-    QFETCH(QString, phrase);
-    QFETCH(QByteArray, address);
-    QFETCH(QString, queryKey);
+        SearchWindow search;
+        QCOMPARE(search.search(engine, phrase), address);
+        // What the engine reads back from the address is the phrase exactly as typed.
+        const QUrlQuery query(search.fakes.shell.opened.last());
+        QCOMPARE(query.queryItemValue(queryKey, QUrl::FullyDecoded), phrase);
+        QCOMPARE(search.window->description()->toPlainText(),
+                 QString::fromLatin1(SearchEngines::engine(engine).description));
+    }
 
-    SearchWindow search;
-    QCOMPARE(search.search(engine, phrase), address);
-    // What the engine reads back from the address is the phrase exactly as typed.
-    const QUrlQuery query(search.fakes.shell.opened.last());
-    QCOMPARE(query.queryItemValue(queryKey, QUrl::FullyDecoded), phrase);
-    QCOMPARE(search.window->description()->toPlainText(),
-             QString::fromLatin1(SearchEngines::engine(engine).description));
-}
+    void withoutAnEngineTheLastAddressOrThePhraseIsOpened()
+    {
+        SearchWindow search;
+        QCOMPARE(search.search(0, QString()), QByteArray());
+        QVERIFY(search.fakes.shell.opened.isEmpty());
+        QCOMPARE(search.search(0, u"example.org"_qs), QByteArray("http://example.org"));
 
-void tst_NetSearch::withoutAnEngineTheLastAddressOrThePhraseIsOpened()
-{
-    SearchWindow search;
-    QCOMPARE(search.search(0, QString()), QByteArray());
-    QVERIFY(search.fakes.shell.opened.isEmpty());
-    QCOMPARE(search.search(0, u"example.org"_qs), QByteArray("http://example.org"));
+        // A window keeps the last search's address for a search without an engine.
+        QCOMPARE(SearchEngines::searchAddress(SearchEngines::searchPrefix(4), u"a b"_qs, QString()).toEncoded(),
+                 QByteArray("https://search.lycos.com/cgi-bin/pursuit?query=a%20b"));
+    }
 
-    // A window keeps the last search's address for a search without an engine.
-    QCOMPARE(SearchEngines::searchAddress(SearchEngines::searchPrefix(4), u"a b"_qs, QString()).toEncoded(),
-             QByteArray("https://search.lycos.com/cgi-bin/pursuit?query=a%20b"));
-}
-
-void tst_NetSearch::doubleClickOrEnterOpensTheHomePage()
-{
-    SearchWindow search;
-    search.window->show();
-    QCOMPARE(search.window->option(1)->toolTip(), u"Double click to visit"_qs);
-    QTest::mouseDClick(search.window->option(1), Qt::LeftButton);
-    QTest::keyClick(search.window->option(6), Qt::Key_Return);
-    QCOMPARE(search.fakes.shell.opened,
-             (QList<QUrl>{QUrl(u"https://www.yahoo.com"_qs), QUrl(u"https://www.webcrawler.com/"_qs)}));
-}
-
-void tst_NetSearch::settingsSurviveClosingAndOpening()
-{
-    const QSize compact = Twips::sizeToPixels(4530, 1605);
-    const QSize full = Twips::sizeToPixels(6300, 2895);
-    SearchWindow search("3,0,1\r\n", true);
-    const auto reopen = [&search] {
-        search.window->close();
-        search.window = std::make_unique<frmnetsearch>(search.fakes.platform, search.dir.dataDir());
-        search.window->setAttribute(Qt::WA_DeleteOnClose, false);
+    void doubleClickOrEnterOpensTheHomePage()
+    {
+        SearchWindow search;
         search.window->show();
-    };
-    reopen();
-    QCOMPARE(search.dir.read(u"search.dat"_qs), QByteArray("3,0,1\r\n"));
-    QVERIFY(search.window->option(3)->isChecked());
-    QCOMPARE(search.window->description()->toPlainText(), QString::fromLatin1(SearchEngines::engine(3).description));
-    QCOMPARE(search.size(), full);
+        QCOMPARE(search.window->option(1)->toolTip(), u"Double click to visit"_qs);
+        QTest::mouseDClick(search.window->option(1), Qt::LeftButton);
+        QTest::keyClick(search.window->option(6), Qt::Key_Return);
+        QCOMPARE(search.fakes.shell.opened,
+                 (QList<QUrl>{QUrl(u"https://www.yahoo.com"_qs), QUrl(u"https://www.webcrawler.com/"_qs)}));
+    }
 
-    // Typing into the description changes nothing.
-    QTest::keyClicks(search.window->description(), u"xyz"_qs);
-    QCOMPARE(search.window->description()->toPlainText(), QString::fromLatin1(SearchEngines::engine(3).description));
+    void settingsSurviveClosingAndOpening()
+    {
+        const QSize compact = Twips::sizeToPixels(4530, 1605);
+        const QSize full = Twips::sizeToPixels(6300, 2895);
+        SearchWindow search("3,0,1\r\n", true);
+        const auto reopen = [&search] {
+            search.window->close();
+            search.window = std::make_unique<frmnetsearch>(search.fakes.platform, search.dir.dataDir());
+            search.window->setAttribute(Qt::WA_DeleteOnClose, false);
+            search.window->show();
+        };
+        reopen();
+        QCOMPARE(search.dir.read(u"search.dat"_qs), QByteArray("3,0,1\r\n"));
+        QVERIFY(search.window->option(3)->isChecked());
+        QCOMPARE(search.window->description()->toPlainText(),
+                 QString::fromLatin1(SearchEngines::engine(3).description));
+        QCOMPARE(search.size(), full);
 
-    QTest::mouseClick(search.window->findChild<QCheckBox*>(u"Check2"_qs), Qt::LeftButton);
-    QCOMPARE(search.size(), compact);
-    QVERIFY(search.window->option(3)->isChecked());
-    search.window->findChild<QCheckBox*>(u"Check1"_qs)->setChecked(true);
-    QVERIFY(search.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(search.window->isVisible());
-    reopen();
-    QCOMPARE(search.dir.read(u"search.dat"_qs), QByteArray("3,1,0\r\n"));
-    QVERIFY(search.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(search.size(), compact);
-}
+        // Typing into the description changes nothing.
+        QTest::keyClicks(search.window->description(), u"xyz"_qs);
+        QCOMPARE(search.window->description()->toPlainText(),
+                 QString::fromLatin1(SearchEngines::engine(3).description));
 
-void tst_NetSearch::badSearchDatOpensCompactWithoutEngine_data()
-{
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("missing") << false << QByteArray();
-    QTest::newRow("empty") << true << QByteArray();
-    QTest::newRow("garbage") << true << QByteArray("\x01\xff\"yahoo,,\r\n\r\n", 12);
-    QTest::newRow("engine out of range") << true << QByteArray("7,0,0\r\n");
-    QTest::newRow("engine not whole") << true << QByteArray("2.5,0,0\r\n");
-    QTest::newRow("negative engine") << true << QByteArray("-1,2,2\r\n");
-}
+        QTest::mouseClick(search.window->findChild<QCheckBox*>(u"Check2"_qs), Qt::LeftButton);
+        QCOMPARE(search.size(), compact);
+        QVERIFY(search.window->option(3)->isChecked());
+        search.window->findChild<QCheckBox*>(u"Check1"_qs)->setChecked(true);
+        QVERIFY(search.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(search.window->isVisible());
+        reopen();
+        QCOMPARE(search.dir.read(u"search.dat"_qs), QByteArray("3,1,0\r\n"));
+        QVERIFY(search.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(search.size(), compact);
+    }
 
-void tst_NetSearch::badSearchDatOpensCompactWithoutEngine()
-{
-    QFETCH(bool, present);
-    QFETCH(QByteArray, contents);
-    SearchWindow search(contents, present);
-    QCOMPARE(search.window->selectedEngine(), 0);
-    QCOMPARE(search.size(), Twips::sizeToPixels(4530, 1605));
-    QVERIFY(!search.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(search.window->description()->toPlainText().isEmpty());
-}
+    void badSearchDatOpensCompactWithoutEngine_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("empty") << true << QByteArray();
+        QTest::newRow("garbage") << true << QByteArray("\x01\xff\"yahoo,,\r\n\r\n", 12);
+        QTest::newRow("engine out of range") << true << QByteArray("7,0,0\r\n");
+        QTest::newRow("engine not whole") << true << QByteArray("2.5,0,0\r\n");
+        QTest::newRow("negative engine") << true << QByteArray("-1,2,2\r\n");
+    }
+
+    void badSearchDatOpensCompactWithoutEngine()
+    {
+        QFETCH(bool, present);
+        QFETCH(QByteArray, contents);
+        SearchWindow search(contents, present);
+        QCOMPARE(search.window->selectedEngine(), 0);
+        QCOMPARE(search.size(), Twips::sizeToPixels(4530, 1605));
+        QVERIFY(!search.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(search.window->description()->toPlainText().isEmpty());
+    }
+};
 
 QTEST_MAIN(tst_NetSearch)
 #include "tst_NetSearch.moc"

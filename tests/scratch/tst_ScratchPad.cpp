@@ -1,8 +1,5 @@
-#include <csignal>
-
 #include <QAction>
 #include <QMenu>
-#include <QProcess>
 #include <QTest>
 
 #include "FakeBoardSurface.h"
@@ -65,201 +62,161 @@ class tst_ScratchPad final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void opensEmptyWithTheAnimationUntilTheFirstKey();
-    void eachWayOfClosingWritesItsOwnRecord_data();
-    void eachWayOfClosingWritesItsOwnRecord();
-    void automaticSaveFollowsKeysAndRightClicksOnly();
-    void exitAsksOnlyForAnOpenPadWithText();
-    void openingAgainReloadsTheStoredText();
-    void aKilledAutosaveLeavesOneWholeFile();
+    void opensEmptyWithTheAnimationUntilTheFirstKey()
+    {
+        Pad pad;
+        pad.board.widget.show();
+        QVERIFY(!pad.pad->isOpen());
+        for (const char* name : {"Text1", "soption1", "soption2", "sclose", "gif1"})
+            QVERIFY2(pad.board.widget.findChild<QWidget*>(QString::fromLatin1(name))->isHidden(), name);
+
+        pad.pad->open();
+        QCOMPARE(pad.board.highlightClears, 1);
+        for (const char* name : {"Text1", "soption1", "soption2", "sclose", "gif1"})
+            QVERIFY2(pad.board.widget.findChild<QWidget*>(QString::fromLatin1(name))->isVisible(), name);
+        QVERIFY(pad.pad->animation()->isRunning());
+        // A key that types nothing leaves the animation; the first character hides and stops it.
+        QTest::keyClick(pad.pad->text(), Qt::Key_Shift);
+        QVERIFY(pad.pad->animation()->isVisible());
+        pad.type(QStringLiteral("a"));
+        QVERIFY(!pad.pad->animation()->isVisible());
+        QVERIFY(!pad.pad->animation()->isRunning());
+
+        // The options button sets the drag-suppress flag and opens the pad's menu.
+        pad.pad->soption2_MouseDown(QPoint(3, 4));
+        QVERIFY(pad.board.dragSuppressed);
+        QCOMPARE(pad.board.popups.last().first, pad.pad->menu());
+    }
+
+    void eachWayOfClosingWritesItsOwnRecord_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("openAtRestart");
+        const QByteArray before = "1,\"before\"\r\n";
+        QTest::newRow("x, answered Yes") << QStringLiteral("x yes") << QStringLiteral("keep me")
+                                         << QByteArray("1,\"keep me\"\r\n") << true;
+        QTest::newRow("x, answered No") << QStringLiteral("x no") << QStringLiteral("drop me")
+                                        << QByteArray("0,\"\"\r\n") << false;
+        QTest::newRow("x on an empty pad asks and writes nothing")
+            << QStringLiteral("x yes") << QString() << before << true;
+        QTest::newRow("Save and Close") << QStringLiteral("mnusaveandclose") << QStringLiteral("a\nb")
+                                        << QByteArray("1,\"a\r\nb\"\r\n") << true;
+        QTest::newRow("Close") << QStringLiteral("mnuclose") << QStringLiteral("gone") << QByteArray("0,\"\"\r\n")
+                               << false;
+    }
+
+    void eachWayOfClosingWritesItsOwnRecord()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, openAtRestart);
+        Pad pad("1,\"before\"\r\n");
+        QVERIFY(pad.pad->isOpen());
+        QVERIFY(!pad.pad->animation()->isVisibleTo(&pad.board.widget));
+        pad.pad->text()->setPlainText(typed);
+        if (how.startsWith(u'x')) {
+            pad.fakes.dialogs.answers = {how.endsWith(QStringLiteral("yes")) ? MessageAnswer::Yes : MessageAnswer::No};
+            pad.pad->sclose_Click();
+            QCOMPARE(pad.questions(),
+                     typed.isEmpty()
+                         ? QStringList()
+                         : QStringList{QStringLiteral("Do you wish to save the contents of the Scratch Pad?")});
+        } else {
+            pad.choose(how.toLatin1().constData());
+            QVERIFY(pad.questions().isEmpty());
+        }
+        QVERIFY(!pad.pad->isOpen());
+        QCOMPARE(pad.scratch(), stored);
+        pad.restart();
+        QCOMPARE(pad.pad->isOpen(), openAtRestart);
+    }
+
+    void automaticSaveFollowsKeysAndRightClicksOnly()
+    {
+        Pad pad;
+        pad.board.widget.show();
+        pad.pad->open();
+        pad.type(QStringLiteral("off"));
+        QTest::qWait(10);
+        QVERIFY(!pad.dir.exists(kScratch));
+
+        pad.choose("mnuautotextsave");
+        QCOMPARE(pad.dir.read(QStringLiteral("autosave.dat")), QByteArray("1,1\r\n"));
+        pad.pad->text()->setPlainText(QStringLiteral("left"));
+        QTest::mouseClick(pad.pad->text()->viewport(), Qt::LeftButton);
+        QTest::qWait(10);
+        QVERIFY(!pad.dir.exists(kScratch));
+        rightClick(pad.pad->text()->viewport());
+        QTRY_COMPARE(pad.scratch(), QByteArray("1,\"left\"\r\n"));
+        // A key that changes nothing still saves, and deleting everything stores an empty text.
+        pad.pad->text()->clear();
+        QTest::keyClick(pad.pad->text(), Qt::Key_Left);
+        QTRY_COMPARE(pad.scratch(), QByteArray("1,\"\"\r\n"));
+
+        // The setting survives a restart with its check mark, and the pad comes back without the animation.
+        pad.type(QStringLiteral("persist"));
+        QTRY_COMPARE(pad.scratch(), QByteArray("1,\"persist\"\r\n"));
+        pad.restart();
+        QVERIFY(pad.pad->autosaveOn());
+        QVERIFY(pad.pad->menu()->findChild<QAction*>(QStringLiteral("mnuautotextsave"))->isChecked());
+        QCOMPARE(pad.pad->text()->toPlainText(), QStringLiteral("persist"));
+        pad.choose("mnuautotextsave");
+        QCOMPARE(pad.dir.read(QStringLiteral("autosave.dat")), QByteArray("0,0\r\n"));
+        QVERIFY(!pad.pad->autosaveOn());
+    }
+
+    void exitAsksOnlyForAnOpenPadWithText()
+    {
+        Pad pad("1,\"start\"\r\n");
+        pad.pad->text()->setPlainText(QStringLiteral("typed at the end"));
+        pad.fakes.dialogs.answers = {MessageAnswer::No};
+        QVERIFY(pad.pad->exitStep());
+        QCOMPARE(
+            pad.questions(),
+            QStringList{QStringLiteral("Do you wish to save the contents of the Scratch Pad\r\nand open it the next "
+                                       "time you run Zendra.")});
+        QCOMPARE(pad.fakes.dialogs.messages.first().title, QStringLiteral("Scratch Pad"));
+        QCOMPARE(pad.scratch(), QByteArray("0,\"typed at the end\"\r\n"));
+        pad.restart();
+        QVERIFY(!pad.pad->isOpen());
+
+        // Opened again it is empty, with the animation; at exit an empty or closed pad is not asked about.
+        pad.board.widget.show();
+        pad.pad->open();
+        QVERIFY(pad.pad->text()->toPlainText().isEmpty());
+        QVERIFY(pad.pad->animation()->isVisible());
+        QVERIFY(pad.pad->exitStep());
+        pad.pad->text()->setPlainText(QStringLiteral("yes please"));
+        pad.fakes.dialogs.answers = {MessageAnswer::Yes};
+        QVERIFY(pad.pad->exitStep());
+        QCOMPARE(pad.scratch(), QByteArray("1,\"yes please\"\r\n"));
+        pad.choose("mnusaveandclose");
+        QVERIFY(pad.pad->exitStep());
+        QCOMPARE(pad.fakes.dialogs.messages.size(), 2);
+    }
+
+    void openingAgainReloadsTheStoredText()
+    {
+        Pad pad("1,\"stored\"\r\n");
+        pad.pad->text()->setPlainText(QStringLiteral("unsaved"));
+        pad.pad->open();
+        QCOMPARE(pad.pad->text()->toPlainText(), QStringLiteral("stored"));
+
+        // Garbage counts as no stored text; a folder that cannot be written keeps the pad open and says so.
+        pad.dir.write(kScratch, QByteArray("\xff\x00garbage", 9));
+        pad.pad->open();
+        QVERIFY(pad.pad->text()->toPlainText().isEmpty());
+        pad.pad->text()->setPlainText(QStringLiteral("nowhere to go"));
+        QVERIFY(QDir(pad.dir.path()).removeRecursively());
+        pad.choose("mnusaveandclose");
+        QVERIFY(pad.pad->isOpen());
+        QVERIFY(pad.questions().last().startsWith(QStringLiteral("Zendra 98 could not save the Scratch Pad")));
+        QVERIFY(!pad.pad->exitStep());
+    }
 };
 
-void tst_ScratchPad::opensEmptyWithTheAnimationUntilTheFirstKey()
-{
-    Pad pad;
-    pad.board.widget.show();
-    QVERIFY(!pad.pad->isOpen());
-    for (const char* name : {"Text1", "soption1", "soption2", "sclose", "gif1"})
-        QVERIFY2(pad.board.widget.findChild<QWidget*>(QString::fromLatin1(name))->isHidden(), name);
-
-    pad.pad->open();
-    QCOMPARE(pad.board.highlightClears, 1);
-    for (const char* name : {"Text1", "soption1", "soption2", "sclose", "gif1"})
-        QVERIFY2(pad.board.widget.findChild<QWidget*>(QString::fromLatin1(name))->isVisible(), name);
-    QVERIFY(pad.pad->animation()->isRunning());
-    // A key that types nothing leaves the animation; the first character hides and stops it.
-    QTest::keyClick(pad.pad->text(), Qt::Key_Shift);
-    QVERIFY(pad.pad->animation()->isVisible());
-    pad.type(QStringLiteral("a"));
-    QVERIFY(!pad.pad->animation()->isVisible());
-    QVERIFY(!pad.pad->animation()->isRunning());
-
-    // The options button sets the drag-suppress flag and opens the pad's menu.
-    pad.pad->soption2_MouseDown(QPoint(3, 4));
-    QVERIFY(pad.board.dragSuppressed);
-    QCOMPARE(pad.board.popups.last().first, pad.pad->menu());
-}
-
-void tst_ScratchPad::eachWayOfClosingWritesItsOwnRecord_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<bool>("openAtRestart");
-    const QByteArray before = "1,\"before\"\r\n";
-    QTest::newRow("x, answered Yes") << QStringLiteral("x yes") << QStringLiteral("keep me")
-                                     << QByteArray("1,\"keep me\"\r\n") << true;
-    QTest::newRow("x, answered No") << QStringLiteral("x no") << QStringLiteral("drop me") << QByteArray("0,\"\"\r\n")
-                                    << false;
-    QTest::newRow("x on an empty pad asks and writes nothing")
-        << QStringLiteral("x yes") << QString() << before << true;
-    QTest::newRow("Save and Close") << QStringLiteral("mnusaveandclose") << QStringLiteral("a\nb")
-                                    << QByteArray("1,\"a\r\nb\"\r\n") << true;
-    QTest::newRow("Close") << QStringLiteral("mnuclose") << QStringLiteral("gone") << QByteArray("0,\"\"\r\n") << false;
-}
-
-void tst_ScratchPad::eachWayOfClosingWritesItsOwnRecord()
-{
-    QFETCH(QString, how);
-    QFETCH(QString, typed);
-    QFETCH(QByteArray, stored);
-    QFETCH(bool, openAtRestart);
-    Pad pad("1,\"before\"\r\n");
-    QVERIFY(pad.pad->isOpen());
-    QVERIFY(!pad.pad->animation()->isVisibleTo(&pad.board.widget));
-    pad.pad->text()->setPlainText(typed);
-    if (how.startsWith(u'x')) {
-        pad.fakes.dialogs.answers = {how.endsWith(QStringLiteral("yes")) ? MessageAnswer::Yes : MessageAnswer::No};
-        pad.pad->sclose_Click();
-        QCOMPARE(pad.questions(),
-                 typed.isEmpty() ? QStringList()
-                                 : QStringList{QStringLiteral("Do you wish to save the contents of the Scratch Pad?")});
-    } else {
-        pad.choose(how.toLatin1().constData());
-        QVERIFY(pad.questions().isEmpty());
-    }
-    QVERIFY(!pad.pad->isOpen());
-    QCOMPARE(pad.scratch(), stored);
-    pad.restart();
-    QCOMPARE(pad.pad->isOpen(), openAtRestart);
-}
-
-void tst_ScratchPad::automaticSaveFollowsKeysAndRightClicksOnly()
-{
-    Pad pad;
-    pad.board.widget.show();
-    pad.pad->open();
-    pad.type(QStringLiteral("off"));
-    QTest::qWait(10);
-    QVERIFY(!pad.dir.exists(kScratch));
-
-    pad.choose("mnuautotextsave");
-    QCOMPARE(pad.dir.read(QStringLiteral("autosave.dat")), QByteArray("1,1\r\n"));
-    pad.pad->text()->setPlainText(QStringLiteral("left"));
-    QTest::mouseClick(pad.pad->text()->viewport(), Qt::LeftButton);
-    QTest::qWait(10);
-    QVERIFY(!pad.dir.exists(kScratch));
-    rightClick(pad.pad->text()->viewport());
-    QTRY_COMPARE(pad.scratch(), QByteArray("1,\"left\"\r\n"));
-    // A key that changes nothing still saves, and deleting everything stores an empty text.
-    pad.pad->text()->clear();
-    QTest::keyClick(pad.pad->text(), Qt::Key_Left);
-    QTRY_COMPARE(pad.scratch(), QByteArray("1,\"\"\r\n"));
-
-    // The setting survives a restart with its check mark, and the pad comes back without the animation.
-    pad.type(QStringLiteral("persist"));
-    QTRY_COMPARE(pad.scratch(), QByteArray("1,\"persist\"\r\n"));
-    pad.restart();
-    QVERIFY(pad.pad->autosaveOn());
-    QVERIFY(pad.pad->menu()->findChild<QAction*>(QStringLiteral("mnuautotextsave"))->isChecked());
-    QCOMPARE(pad.pad->text()->toPlainText(), QStringLiteral("persist"));
-    pad.choose("mnuautotextsave");
-    QCOMPARE(pad.dir.read(QStringLiteral("autosave.dat")), QByteArray("0,0\r\n"));
-    QVERIFY(!pad.pad->autosaveOn());
-}
-
-void tst_ScratchPad::exitAsksOnlyForAnOpenPadWithText()
-{
-    Pad pad("1,\"start\"\r\n");
-    pad.pad->text()->setPlainText(QStringLiteral("typed at the end"));
-    pad.fakes.dialogs.answers = {MessageAnswer::No};
-    QVERIFY(pad.pad->exitStep());
-    QCOMPARE(pad.questions(),
-             QStringList{QStringLiteral("Do you wish to save the contents of the Scratch Pad\r\nand open it the next "
-                                        "time you run Zendra.")});
-    QCOMPARE(pad.fakes.dialogs.messages.first().title, QStringLiteral("Scratch Pad"));
-    QCOMPARE(pad.scratch(), QByteArray("0,\"typed at the end\"\r\n"));
-    pad.restart();
-    QVERIFY(!pad.pad->isOpen());
-
-    // Opened again it is empty, with the animation; at exit an empty or closed pad is not asked about.
-    pad.board.widget.show();
-    pad.pad->open();
-    QVERIFY(pad.pad->text()->toPlainText().isEmpty());
-    QVERIFY(pad.pad->animation()->isVisible());
-    QVERIFY(pad.pad->exitStep());
-    pad.pad->text()->setPlainText(QStringLiteral("yes please"));
-    pad.fakes.dialogs.answers = {MessageAnswer::Yes};
-    QVERIFY(pad.pad->exitStep());
-    QCOMPARE(pad.scratch(), QByteArray("1,\"yes please\"\r\n"));
-    pad.choose("mnusaveandclose");
-    QVERIFY(pad.pad->exitStep());
-    QCOMPARE(pad.fakes.dialogs.messages.size(), 2);
-}
-
-void tst_ScratchPad::openingAgainReloadsTheStoredText()
-{
-    Pad pad("1,\"stored\"\r\n");
-    pad.pad->text()->setPlainText(QStringLiteral("unsaved"));
-    pad.pad->open();
-    QCOMPARE(pad.pad->text()->toPlainText(), QStringLiteral("stored"));
-
-    // Garbage counts as no stored text; a folder that cannot be written keeps the pad open and says so.
-    pad.dir.write(kScratch, QByteArray("\xff\x00garbage", 9));
-    pad.pad->open();
-    QVERIFY(pad.pad->text()->toPlainText().isEmpty());
-    pad.pad->text()->setPlainText(QStringLiteral("nowhere to go"));
-    QVERIFY(QDir(pad.dir.path()).removeRecursively());
-    pad.choose("mnusaveandclose");
-    QVERIFY(pad.pad->isOpen());
-    QVERIFY(pad.questions().last().startsWith(QStringLiteral("Zendra 98 could not save the Scratch Pad")));
-    QVERIFY(!pad.pad->exitStep());
-}
-
-void tst_ScratchPad::aKilledAutosaveLeavesOneWholeFile()
-{
-    // A child process saves two large texts in turn, as the pad does on every key, until it is killed.
-    TempDataDir dir;
-    const QByteArray first = "1,\"" + QByteArray(60000, 'a') + "\"\r\n";
-    const QByteArray second = "1,\"" + QByteArray(60000, 'b') + "\"\r\n";
-    for (int round = 0; round < 5; ++round) {
-        QProcess writer;
-        writer.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-        writer.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--autosave-writer"), dir.path()});
-        QVERIFY(writer.waitForReadyRead(10000));
-        QTest::qWait(5 + round * 7);
-        ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
-        QVERIFY(writer.waitForFinished(10000));
-        const QByteArray left = dir.read(kScratch);
-        QVERIFY2(left == first || left == second, qPrintable(QStringLiteral("%1 bytes").arg(left.size())));
-    }
-}
-
-int main(int argc, char** argv)
-{
-    if (argc == 3 && qstrcmp(argv[1], "--autosave-writer") == 0) {
-        const DataDir dir(QString::fromLocal8Bit(argv[2]));
-        const QString texts[] = {QString(60000, u'a'), QString(60000, u'b')};
-        ScratchFile::write(dir, 1, texts[0], false);
-        std::fputs("ready\n", stdout);
-        std::fflush(stdout);
-        for (unsigned i = 1;; ++i)
-            ScratchFile::write(dir, 1, texts[i % 2], false);
-    }
-    QApplication app(argc, argv);
-    tst_ScratchPad test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(tst_ScratchPad)
 #include "tst_ScratchPad.moc"

@@ -10,118 +10,111 @@ class tst_ApplyOptions final : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void startupShowsOnlyWhatIsSet();
-    void backgroundPictureAtStartup_data();
-    void backgroundPictureAtStartup();
-    void preferencesVariantHidesAndPlaces();
-
-private:
-    QString picture(const TempDataDir& dir, const QString& name);
-};
-
-QString tst_ApplyOptions::picture(const TempDataDir& dir, const QString& name)
-{
-    const QString path = dir.path() + u'/' + name;
-    QImage image(80, 50, QImage::Format_RGB32);
-    image.fill(Qt::cyan);
-    return image.save(path) ? path : QString();
-}
-
-void tst_ApplyOptions::startupShowsOnlyWhatIsSet()
-{
-    FakeBoardSurface board;
-    Options options;
-    options.explorerFlag = 1;
-    options.myProgramsFlag = 1;
-    options.calculatorFlag = 2;
-    options.notepadFlag = -1;
-    options.colour = 0x0080FF;
-    ApplyOptions::launchIconsAtStartup(board, options);
-    ApplyOptions::boardColour(board, options.colour);
-    // The start-up variant only ever shows; an icon whose flag is not exactly 1 is left as it was.
-    QCOMPARE(board.visible,
-             (QHash<QString, bool>{{QStringLiteral("picture4"), true}, {QStringLiteral("Image1"), true}}));
-    QCOMPARE(board.colour, QColor(0xFF, 0x80, 0x00));
-
-    // Tray mode 3 follows the on-top state; other modes than 1, 2 and 3 neither add nor remove.
-    for (const float mode : {1.0F, 2.0F, 3.0F, 0.0F, 2.5F})
-        ApplyOptions::trayIcon(board, mode);
-    board.onTop = true;
-    ApplyOptions::trayIcon(board, 3);
-    QCOMPARE(board.trayCalls,
-             (QStringList{
-                 QStringLiteral("add"), QStringLiteral("remove"), QStringLiteral("add"), QStringLiteral("remove")}));
-}
-
-void tst_ApplyOptions::backgroundPictureAtStartup_data()
-{
-    QTest::addColumn<float>("centreFlag");
-    QTest::addColumn<bool>("pictureExists");
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<QPointF>("place");
-    QTest::newRow("design place") << 0.0F << true << true << QPointF(0, -15);
-    QTest::newRow("centred") << 1.0F << true << true << QPointF(600, 525);
-    QTest::newRow("another centre flag shows none") << 2.0F << true << false << QPointF();
-    QTest::newRow("a missing file shows none") << 1.0F << false << false << QPointF();
-}
-
-void tst_ApplyOptions::backgroundPictureAtStartup()
-{
-    QFETCH(float, centreFlag);
-    QFETCH(bool, pictureExists);
-    QFETCH(bool, shown);
-    QFETCH(QPointF, place);
-    TempDataDir dir;
-    FakeBoardSurface board;
-    Options options;
-    // A comma in the path is part of the name.
-    options.backgroundPath =
-        pictureExists ? picture(dir, QStringLiteral("sky, blue.png")) : dir.path() + QStringLiteral("/none.png");
-    options.centreFlag = centreFlag;
-    ApplyOptions::backgroundAtStartup(board, options);
-    QCOMPARE(!board.background.isNull(), shown);
-    if (shown) {
-        QCOMPARE(board.backgroundPlace, place);
-        QCOMPARE(board.background.size(), QSize(80, 50));
+    static QString picture(const TempDataDir& dir, const QString& name)
+    {
+        const QString path = dir.path() + u'/' + name;
+        QImage image(80, 50, QImage::Format_RGB32);
+        image.fill(Qt::cyan);
+        return image.save(path) ? path : QString();
     }
-}
 
-void tst_ApplyOptions::preferencesVariantHidesAndPlaces()
-{
-    TempDataDir dir;
-    FakeBoardSurface board;
-    ApplyOptions::PreferenceValues values;
-    values.picturePath = picture(dir, QStringLiteral("back.png"));
-    values.explorer = true;
-    values.calculator = true;
-    values.colour = 0x00FF00;
-    values.trayMode = 2;
-    ApplyOptions::fromPreferences(board, values);
-    const QHash<QString, bool> expected{{QStringLiteral("picture4"), true},
-                                        {QStringLiteral("cal"), true},
-                                        {QStringLiteral("Image1"), false},
-                                        {QStringLiteral("dialup"), false},
-                                        {QStringLiteral("controlp"), false},
-                                        {QStringLiteral("np"), false}};
-    QCOMPARE(board.visible, expected);
-    QCOMPARE(board.backgroundPlace, QPointF(0, 0));
-    QCOMPARE(board.colour, QColor(0, 255, 0));
-    QCOMPARE(board.trayCalls, QStringList{QStringLiteral("remove")});
+private Q_SLOTS:
+    void startupShowsOnlyWhatIsSet()
+    {
+        FakeBoardSurface board;
+        Options options;
+        options.explorerFlag = 1;
+        options.myProgramsFlag = 1;
+        options.calculatorFlag = 2;
+        options.notepadFlag = -1;
+        options.colour = 0x0080FF;
+        ApplyOptions::launchIconsAtStartup(board, options);
+        ApplyOptions::boardColour(board, options.colour);
+        // The start-up variant only ever shows; an icon whose flag is not exactly 1 is left as it was.
+        QCOMPARE(board.visible,
+                 (QHash<QString, bool>{{QStringLiteral("picture4"), true}, {QStringLiteral("Image1"), true}}));
+        QCOMPARE(board.colour, QColor(0xFF, 0x80, 0x00));
 
-    // A path that names no picture keeps the one shown, where it is; an empty path clears it.
-    values.picturePath = dir.path() + QStringLiteral("/missing.png");
-    values.centrePicture = true;
-    ApplyOptions::fromPreferences(board, values);
-    QCOMPARE(board.background.size(), QSize(80, 50));
-    QCOMPARE(board.backgroundPlace, QPointF(0, 0));
-    values.picturePath = picture(dir, QStringLiteral("back.png"));
-    ApplyOptions::fromPreferences(board, values);
-    QCOMPARE(board.backgroundPlace, QPointF(600, 525));
-    values.picturePath.clear();
-    ApplyOptions::fromPreferences(board, values);
-    QVERIFY(board.background.isNull());
-}
+        // Tray mode 3 follows the on-top state; other modes than 1, 2 and 3 neither add nor remove.
+        for (const float mode : {1.0F, 2.0F, 3.0F, 0.0F, 2.5F})
+            ApplyOptions::trayIcon(board, mode);
+        board.onTop = true;
+        ApplyOptions::trayIcon(board, 3);
+        QCOMPARE(
+            board.trayCalls,
+            (QStringList{
+                QStringLiteral("add"), QStringLiteral("remove"), QStringLiteral("add"), QStringLiteral("remove")}));
+    }
+
+    void backgroundPictureAtStartup_data()
+    {
+        QTest::addColumn<float>("centreFlag");
+        QTest::addColumn<bool>("pictureExists");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QPointF>("place");
+        QTest::newRow("design place") << 0.0F << true << true << QPointF(0, -15);
+        QTest::newRow("centred") << 1.0F << true << true << QPointF(600, 525);
+        QTest::newRow("another centre flag shows none") << 2.0F << true << false << QPointF();
+        QTest::newRow("a missing file shows none") << 1.0F << false << false << QPointF();
+    }
+
+    void backgroundPictureAtStartup()
+    {
+        QFETCH(float, centreFlag);
+        QFETCH(bool, pictureExists);
+        QFETCH(bool, shown);
+        QFETCH(QPointF, place);
+        TempDataDir dir;
+        FakeBoardSurface board;
+        Options options;
+        // A comma in the path is part of the name.
+        options.backgroundPath =
+            pictureExists ? picture(dir, QStringLiteral("sky, blue.png")) : dir.path() + QStringLiteral("/none.png");
+        options.centreFlag = centreFlag;
+        ApplyOptions::backgroundAtStartup(board, options);
+        QCOMPARE(!board.background.isNull(), shown);
+        if (shown) {
+            QCOMPARE(board.backgroundPlace, place);
+            QCOMPARE(board.background.size(), QSize(80, 50));
+        }
+    }
+
+    void preferencesVariantHidesAndPlaces()
+    {
+        TempDataDir dir;
+        FakeBoardSurface board;
+        ApplyOptions::PreferenceValues values;
+        values.picturePath = picture(dir, QStringLiteral("back.png"));
+        values.explorer = true;
+        values.calculator = true;
+        values.colour = 0x00FF00;
+        values.trayMode = 2;
+        ApplyOptions::fromPreferences(board, values);
+        const QHash<QString, bool> expected{{QStringLiteral("picture4"), true},
+                                            {QStringLiteral("cal"), true},
+                                            {QStringLiteral("Image1"), false},
+                                            {QStringLiteral("dialup"), false},
+                                            {QStringLiteral("controlp"), false},
+                                            {QStringLiteral("np"), false}};
+        QCOMPARE(board.visible, expected);
+        QCOMPARE(board.backgroundPlace, QPointF(0, 0));
+        QCOMPARE(board.colour, QColor(0, 255, 0));
+        QCOMPARE(board.trayCalls, QStringList{QStringLiteral("remove")});
+
+        // A path that names no picture keeps the one shown, where it is; an empty path clears it.
+        values.picturePath = dir.path() + QStringLiteral("/missing.png");
+        values.centrePicture = true;
+        ApplyOptions::fromPreferences(board, values);
+        QCOMPARE(board.background.size(), QSize(80, 50));
+        QCOMPARE(board.backgroundPlace, QPointF(0, 0));
+        values.picturePath = picture(dir, QStringLiteral("back.png"));
+        ApplyOptions::fromPreferences(board, values);
+        QCOMPARE(board.backgroundPlace, QPointF(600, 525));
+        values.picturePath.clear();
+        ApplyOptions::fromPreferences(board, values);
+        QVERIFY(board.background.isNull());
+    }
+};
 
 QTEST_MAIN(tst_ApplyOptions)
 #include "tst_ApplyOptions.moc"

@@ -51,170 +51,163 @@ class tst_frmPref final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void okAtOnceRewritesTheFileWithFlagsNormalised();
-    void applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote();
-    void editRetriesAnInvalidFileAndTakesADesktopEntrysName();
-    void badFilesAndPicturesOpenAndApplyWithoutHarm_data();
-    void badFilesAndPicturesOpenAndApplyWithoutHarm();
-    void startAtLoginWritesOrRemovesTheAutostartEntryOnApply();
+    void okAtOnceRewritesTheFileWithFlagsNormalised()
+    {
+        QList<QByteArray> programs(10, "\"\",\"\"");
+        programs[1] = "\"Say \xe2\x80\x9dhi\xe2\x80\x9d\",\"/opt/a,b --x\"";
+        QByteArray options = optionsWithPrograms(programs);
+        options.replace("2,\"Say", "7,\"Say");
+        // The board colour is the desktop's button face, a code that is no RGB value.
+        options.replace("1,0,1,1,1,1,1,2", "2,-2147483633,1,7,1,1,0,9");
+        Preferences preferences(options);
+        preferences.control<QPushButton>("Command5")->click();
+
+        const Options stored = preferences.stored();
+        QCOMPARE(stored.programs[1].number, 7.0F);
+        QCOMPARE(stored.programs[1].path, QStringLiteral("/opt/a,b --x"));
+        QCOMPARE(stored.programs[1].title, QStringLiteral("Say \u201Dhi\u201D"));
+        QCOMPARE(stored.explorerFlag, 0.0F);
+        QCOMPARE(stored.dialUpFlag, 0.0F);
+        QCOMPARE(stored.colour, -2147483633);
+        QCOMPARE(stored.trayMode, 3.0F);
+        QCOMPARE(preferences.board.trayCalls, QStringList{QStringLiteral("add")});
+        QVERIFY(preferences.window.isNull() || !preferences.window->isVisible());
+    }
+
+    void applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote()
+    {
+        Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
+        QVERIFY(!preferences.applyEnabled());
+        QTest::keyClicks(preferences.control<QLineEdit>("txtBG"), QStringLiteral("/nowhere.png"));
+        preferences.window->Combo1_Click(4);
+        // "Browse" cancelled changes nothing.
+        preferences.control<QPushButton>("Command1")->click();
+        QCOMPARE(preferences.fakes.dialogs.openRequests.first().filters.first(), QStringLiteral("All Types (*.*)"));
+        QVERIFY(!preferences.applyEnabled());
+
+        preferences.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(preferences.window));
+        QTest::keyClick(preferences.window, Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(!preferences.control<QCheckBox>("Check7")->isChecked());
+        QVERIFY(preferences.applyEnabled());
+        preferences.control<QPushButton>("Command4")->click();
+        QVERIFY(!preferences.applyEnabled());
+        QCOMPARE(preferences.board.visible.value(QStringLiteral("np"), true), false);
+        QCOMPARE(preferences.stored().notepadFlag, 0.0F);
+        QCOMPARE(preferences.stored().backgroundPath, QStringLiteral("/nowhere.png"));
+        preferences.fakes.dialogs.chosenColour = QColor(0, 0, 255);
+        preferences.control<QPushButton>("Command6")->click();
+        QCOMPARE(preferences.fakes.dialogs.colourTitles, QStringList{QStringLiteral("Background Color")});
+        preferences.control<QPushButton>("Command4")->click();
+        QCOMPARE(preferences.stored().colour, 0xFF0000);
+
+        // Cancel after Apply drops nothing Apply wrote; OK writes even with Apply disabled.
+        const QByteArray applied = preferences.dir.read(QStringLiteral("options.dat"));
+        preferences.control<QCheckBox>("Check6")->click();
+        preferences.control<QPushButton>("Command3")->click();
+        QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")), applied);
+    }
+
+    void editRetriesAnInvalidFileAndTakesADesktopEntrysName()
+    {
+        Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"Old\",\"/usr/bin/old\"")));
+        preferences.dir.write(QStringLiteral("editor.desktop"),
+                              "[Desktop Entry]\nName=Text Editor\nName[de]=Texteditor\nExec=sh -c \"echo %%\" %U\n");
+        preferences.control<QComboBox>("Combo1")->setCurrentIndex(2);
+        preferences.window->Combo1_Click(2);
+
+        // A cancelled dialog reports no file: "File Not Found", and Retry opens it again.
+        preferences.fakes.dialogs.answers = {MessageAnswer::Retry};
+        preferences.fakes.dialogs.chosenFiles = {QString(), preferences.dir.path() + QStringLiteral("/editor.desktop")};
+        preferences.fakes.dialogs.inputAnswers = {QStringLiteral("Editor")};
+        preferences.window->Command2_Click();
+        QCOMPARE(preferences.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(preferences.fakes.dialogs.messages.first().title, QStringLiteral("File Not Found"));
+        QCOMPARE(preferences.fakes.dialogs.openRequests.first().folder, QStringLiteral("/usr/bin/"));
+        QCOMPARE(preferences.fakes.dialogs.inputInitials, QStringList{QStringLiteral("Text Editor")});
+        QCOMPARE(preferences.control<QLineEdit>("txttitle")->text(), QStringLiteral("Editor"));
+        QVERIFY(preferences.applyEnabled());
+        QCOMPARE(preferences.stored().programs[2].title, QStringLiteral("Old"));
+
+        // An empty answer changes nothing; OK stores the edited entry alone.
+        preferences.fakes.dialogs.chosenFiles = {QStringLiteral("/bin/sh")};
+        preferences.fakes.dialogs.inputAnswers = {QString()};
+        preferences.window->Command2_Click();
+        preferences.control<QPushButton>("Command5")->click();
+        const Options stored = preferences.stored();
+        QCOMPARE(stored.programs[2].title, QStringLiteral("Editor"));
+        QCOMPARE(stored.programs[2].path, preferences.dir.path() + QStringLiteral("/editor.desktop"));
+        QCOMPARE(stored.programs[3].title, QStringLiteral("Old"));
+
+        // The program list starts a desktop entry by its command, without the field codes.
+        const auto found = [](const QString& name) { return QStringLiteral("/usr/bin/") + name; };
+        QCOMPARE(LaunchCommands::resolve(stored.programs[2].path, found, QString()),
+                 (QStringList{QStringLiteral("/usr/bin/sh"), QStringLiteral("-c"), QStringLiteral("echo %")}));
+    }
+
+    void badFilesAndPicturesOpenAndApplyWithoutHarm_data()
+    {
+        QTest::addColumn<QByteArray>("options");
+        QTest::addColumn<QByteArray>("picture");
+        const QByteArray good = optionsWithPrograms(QList<QByteArray>(10, "\"A & B - C\",\"\""));
+        QTest::newRow("no options.dat") << QByteArray() << QByteArray("not a picture");
+        QTest::newRow("options.dat cut short") << good.left(40) << QByteArray();
+        QTest::newRow("binary garbage, a 100 MB picture") << QByteArray("\x00\xff\"\r\n,,\x01", 8) << QByteArray("big");
+    }
+
+    void badFilesAndPicturesOpenAndApplyWithoutHarm()
+    {
+        QFETCH(QByteArray, options);
+        QFETCH(QByteArray, picture);
+        Preferences preferences(options);
+        if (options.isEmpty())
+            QFile::remove(preferences.dir.path() + QStringLiteral("/options.dat"));
+        preferences.window->deleteLater();
+        preferences.window = new frmPref(
+            preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
+        const QString path = preferences.dir.path() + QStringLiteral("/picture.png");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(picture == "big" ? QByteArray() : picture);
+        if (picture == "big")
+            QVERIFY(file.resize(100 * 1024 * 1024));
+        file.close();
+
+        // The board keeps the picture it shows; the file is written whole all the same.
+        const QPixmap shown(8, 8);
+        preferences.board.background = shown;
+        preferences.control<QLineEdit>("txtBG")->setText(path);
+        preferences.control<QPushButton>("Command5")->click();
+        QCOMPARE(preferences.board.background.cacheKey(), shown.cacheKey());
+        QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")).count("\r\n"), 12);
+        QCOMPARE(preferences.stored().backgroundPath, path);
+    }
+
+    void startAtLoginWritesOrRemovesTheAutostartEntryOnApply()
+    {
+        Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
+        const QString name = QStringLiteral("config/autostart/zendra98.desktop");
+        preferences.control<QCheckBox>("chkAutostart")->click();
+        QVERIFY(!preferences.dir.exists(name));
+        preferences.control<QPushButton>("Command4")->click();
+        const QByteArray text = preferences.dir.read(name);
+        QVERIFY2(text.contains("\nExec=\"/opt/Zendra \\\\\"98\\\\\"/zendra98\"\n"), text.constData());
+
+        // An entry switched off counts as none; a box cleared and confirmed removes the entry.
+        preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\nHidden=true\n");
+        QVERIFY(!preferences.autostart().enabled());
+        preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\nX-GNOME-Autostart-enabled=false\n");
+        QVERIFY(!preferences.autostart().enabled());
+        preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\n");
+        delete preferences.window;
+        preferences.window = new frmPref(
+            preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
+        QVERIFY(preferences.control<QCheckBox>("chkAutostart")->isChecked());
+        preferences.control<QCheckBox>("chkAutostart")->click();
+        preferences.control<QPushButton>("Command5")->click();
+        QVERIFY(!preferences.dir.exists(name));
+    }
 };
-
-void tst_frmPref::okAtOnceRewritesTheFileWithFlagsNormalised()
-{
-    QList<QByteArray> programs(10, "\"\",\"\"");
-    programs[1] = "\"Say \xe2\x80\x9dhi\xe2\x80\x9d\",\"/opt/a,b --x\"";
-    QByteArray options = optionsWithPrograms(programs);
-    options.replace("2,\"Say", "7,\"Say");
-    // The board colour is the desktop's button face, a code that is no RGB value.
-    options.replace("1,0,1,1,1,1,1,2", "2,-2147483633,1,7,1,1,0,9");
-    Preferences preferences(options);
-    preferences.control<QPushButton>("Command5")->click();
-
-    const Options stored = preferences.stored();
-    QCOMPARE(stored.programs[1].number, 7.0F);
-    QCOMPARE(stored.programs[1].path, QStringLiteral("/opt/a,b --x"));
-    QCOMPARE(stored.programs[1].title, QStringLiteral("Say \u201Dhi\u201D"));
-    QCOMPARE(stored.explorerFlag, 0.0F);
-    QCOMPARE(stored.dialUpFlag, 0.0F);
-    QCOMPARE(stored.colour, -2147483633);
-    QCOMPARE(stored.trayMode, 3.0F);
-    QCOMPARE(preferences.board.trayCalls, QStringList{QStringLiteral("add")});
-    QVERIFY(preferences.window.isNull() || !preferences.window->isVisible());
-}
-
-void tst_frmPref::applyIsEnabledByTheListedActionsAndCancelKeepsWhatItWrote()
-{
-    Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
-    QVERIFY(!preferences.applyEnabled());
-    QTest::keyClicks(preferences.control<QLineEdit>("txtBG"), QStringLiteral("/nowhere.png"));
-    preferences.window->Combo1_Click(4);
-    // "Browse" cancelled changes nothing.
-    preferences.control<QPushButton>("Command1")->click();
-    QCOMPARE(preferences.fakes.dialogs.openRequests.first().filters.first(), QStringLiteral("All Types (*.*)"));
-    QVERIFY(!preferences.applyEnabled());
-
-    preferences.window->show();
-    QVERIFY(QTest::qWaitForWindowActive(preferences.window));
-    QTest::keyClick(preferences.window, Qt::Key_O, Qt::AltModifier);
-    QTRY_VERIFY(!preferences.control<QCheckBox>("Check7")->isChecked());
-    QVERIFY(preferences.applyEnabled());
-    preferences.control<QPushButton>("Command4")->click();
-    QVERIFY(!preferences.applyEnabled());
-    QCOMPARE(preferences.board.visible.value(QStringLiteral("np"), true), false);
-    QCOMPARE(preferences.stored().notepadFlag, 0.0F);
-    QCOMPARE(preferences.stored().backgroundPath, QStringLiteral("/nowhere.png"));
-    preferences.fakes.dialogs.chosenColour = QColor(0, 0, 255);
-    preferences.control<QPushButton>("Command6")->click();
-    QCOMPARE(preferences.fakes.dialogs.colourTitles, QStringList{QStringLiteral("Background Color")});
-    preferences.control<QPushButton>("Command4")->click();
-    QCOMPARE(preferences.stored().colour, 0xFF0000);
-
-    // Cancel after Apply drops nothing Apply wrote; OK writes even with Apply disabled.
-    const QByteArray applied = preferences.dir.read(QStringLiteral("options.dat"));
-    preferences.control<QCheckBox>("Check6")->click();
-    preferences.control<QPushButton>("Command3")->click();
-    QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")), applied);
-}
-
-void tst_frmPref::editRetriesAnInvalidFileAndTakesADesktopEntrysName()
-{
-    Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"Old\",\"/usr/bin/old\"")));
-    preferences.dir.write(QStringLiteral("editor.desktop"),
-                          "[Desktop Entry]\nName=Text Editor\nName[de]=Texteditor\nExec=sh -c \"echo %%\" %U\n");
-    preferences.control<QComboBox>("Combo1")->setCurrentIndex(2);
-    preferences.window->Combo1_Click(2);
-
-    // A cancelled dialog reports no file: "File Not Found", and Retry opens it again.
-    preferences.fakes.dialogs.answers = {MessageAnswer::Retry};
-    preferences.fakes.dialogs.chosenFiles = {QString(), preferences.dir.path() + QStringLiteral("/editor.desktop")};
-    preferences.fakes.dialogs.inputAnswers = {QStringLiteral("Editor")};
-    preferences.window->Command2_Click();
-    QCOMPARE(preferences.fakes.dialogs.messages.size(), 1);
-    QCOMPARE(preferences.fakes.dialogs.messages.first().title, QStringLiteral("File Not Found"));
-    QCOMPARE(preferences.fakes.dialogs.openRequests.first().folder, QStringLiteral("/usr/bin/"));
-    QCOMPARE(preferences.fakes.dialogs.inputInitials, QStringList{QStringLiteral("Text Editor")});
-    QCOMPARE(preferences.control<QLineEdit>("txttitle")->text(), QStringLiteral("Editor"));
-    QVERIFY(preferences.applyEnabled());
-    QCOMPARE(preferences.stored().programs[2].title, QStringLiteral("Old"));
-
-    // An empty answer changes nothing; OK stores the edited entry alone.
-    preferences.fakes.dialogs.chosenFiles = {QStringLiteral("/bin/sh")};
-    preferences.fakes.dialogs.inputAnswers = {QString()};
-    preferences.window->Command2_Click();
-    preferences.control<QPushButton>("Command5")->click();
-    const Options stored = preferences.stored();
-    QCOMPARE(stored.programs[2].title, QStringLiteral("Editor"));
-    QCOMPARE(stored.programs[2].path, preferences.dir.path() + QStringLiteral("/editor.desktop"));
-    QCOMPARE(stored.programs[3].title, QStringLiteral("Old"));
-
-    // The program list starts a desktop entry by its command, without the field codes.
-    const auto found = [](const QString& name) { return QStringLiteral("/usr/bin/") + name; };
-    QCOMPARE(LaunchCommands::resolve(stored.programs[2].path, found, QString()),
-             (QStringList{QStringLiteral("/usr/bin/sh"), QStringLiteral("-c"), QStringLiteral("echo %")}));
-}
-
-void tst_frmPref::badFilesAndPicturesOpenAndApplyWithoutHarm_data()
-{
-    QTest::addColumn<QByteArray>("options");
-    QTest::addColumn<QByteArray>("picture");
-    const QByteArray good = optionsWithPrograms(QList<QByteArray>(10, "\"A & B - C\",\"\""));
-    QTest::newRow("no options.dat") << QByteArray() << QByteArray("not a picture");
-    QTest::newRow("options.dat cut short") << good.left(40) << QByteArray();
-    QTest::newRow("binary garbage, a 100 MB picture") << QByteArray("\x00\xff\"\r\n,,\x01", 8) << QByteArray("big");
-}
-
-void tst_frmPref::badFilesAndPicturesOpenAndApplyWithoutHarm()
-{
-    QFETCH(QByteArray, options);
-    QFETCH(QByteArray, picture);
-    Preferences preferences(options);
-    if (options.isEmpty())
-        QFile::remove(preferences.dir.path() + QStringLiteral("/options.dat"));
-    preferences.window->deleteLater();
-    preferences.window =
-        new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
-    const QString path = preferences.dir.path() + QStringLiteral("/picture.png");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(picture == "big" ? QByteArray() : picture);
-    if (picture == "big")
-        QVERIFY(file.resize(100 * 1024 * 1024));
-    file.close();
-
-    // The board keeps the picture it shows; the file is written whole all the same.
-    const QPixmap shown(8, 8);
-    preferences.board.background = shown;
-    preferences.control<QLineEdit>("txtBG")->setText(path);
-    preferences.control<QPushButton>("Command5")->click();
-    QCOMPARE(preferences.board.background.cacheKey(), shown.cacheKey());
-    QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")).count("\r\n"), 12);
-    QCOMPARE(preferences.stored().backgroundPath, path);
-}
-
-void tst_frmPref::startAtLoginWritesOrRemovesTheAutostartEntryOnApply()
-{
-    Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
-    const QString name = QStringLiteral("config/autostart/zendra98.desktop");
-    preferences.control<QCheckBox>("chkAutostart")->click();
-    QVERIFY(!preferences.dir.exists(name));
-    preferences.control<QPushButton>("Command4")->click();
-    const QByteArray text = preferences.dir.read(name);
-    QVERIFY2(text.contains("\nExec=\"/opt/Zendra \\\\\"98\\\\\"/zendra98\"\n"), text.constData());
-
-    // An entry switched off counts as none; a box cleared and confirmed removes the entry.
-    preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\nHidden=true\n");
-    QVERIFY(!preferences.autostart().enabled());
-    preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\nX-GNOME-Autostart-enabled=false\n");
-    QVERIFY(!preferences.autostart().enabled());
-    preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\n");
-    delete preferences.window;
-    preferences.window =
-        new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
-    QVERIFY(preferences.control<QCheckBox>("chkAutostart")->isChecked());
-    preferences.control<QCheckBox>("chkAutostart")->click();
-    preferences.control<QPushButton>("Command5")->click();
-    QVERIFY(!preferences.dir.exists(name));
-}
 
 QTEST_MAIN(tst_frmPref)
 #include "tst_frmPref.moc"
