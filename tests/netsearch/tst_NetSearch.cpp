@@ -1,12 +1,4 @@
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QTest>
-#include <QUrlQuery>
-
-#include "Fakes.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "core/Twips.h"
 #include "netsearch/SearchEngines.h"
 #include "netsearch/frmnetsearch.h"

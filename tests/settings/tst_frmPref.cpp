@@ -1,12 +1,5 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "BoardFixture.h"
-#include "FakeBoardSurface.h"
+#include "TestSupport.h"
 #include "platform/DesktopEntry.h"
 #include "platform/LaunchCommands.h"
 #include "settings/Options.h"
