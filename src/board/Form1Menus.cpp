@@ -20,17 +20,16 @@
 
 namespace
 {
-// The captions are marked where the items are built and translated here.
-QAction* addItem(QMenu* menu, const char* name, const char* caption)
+QAction* addItem(QMenu* menu, const char* name, const QString& caption)
 {
-    QAction* item = menu->addAction(Form1::tr(caption));
+    QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     return item;
 }
 
-QMenu* addSubmenu(QMenu* menu, const char* name, const char* caption)
+QMenu* addSubmenu(QMenu* menu, const char* name, const QString& caption)
 {
-    QMenu* submenu = menu->addMenu(Form1::tr(caption));
+    QMenu* submenu = menu->addMenu(caption);
     submenu->setObjectName(QString::fromLatin1(name));
     submenu->menuAction()->setObjectName(QString::fromLatin1(name));
     return submenu;
@@ -43,51 +42,39 @@ void Form1::buildMenus()
     mnuRight = new QMenu(this);
     mnuRight->setObjectName(QStringLiteral("mnuRight"));
 
-    connect(addItem(mnuRight, "mnunewnote", QT_TR_NOOP("&New Zendra Note")),
+    connect(addItem(mnuRight, "mnunewnote", tr("&New Zendra Note")),
             &QAction::triggered,
             m_notes.get(),
             &NoteSlots::mnunewnote_Click);
-    connect(addItem(mnuRight, "mnuscratch", QT_TR_NOOP("Open S&cratch Pad")),
+    connect(addItem(mnuRight, "mnuscratch", tr("Open S&cratch Pad")),
             &QAction::triggered,
             m_scratch.get(),
             &ScratchPad::open);
     mnuRight->addSeparator();
-    connect(addItem(mnuRight, "mnunetsearch", QT_TR_NOOP("Net &Search")),
-            &QAction::triggered,
-            this,
-            &Form1::mnunetsearch_Click);
-    m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", QT_TR_NOOP("&Launch Program")));
+    connect(
+        addItem(mnuRight, "mnunetsearch", tr("Net &Search")), &QAction::triggered, this, &Form1::mnunetsearch_Click);
+    m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", tr("&Launch Program")));
     mnuRight->addSeparator();
     mnuRight->addAction(m_mail->checkEmailItem());
     mnuRight->addAction(m_mail->autoCheckItem());
     mnuRight->addSeparator();
 
-    QMenu* mnuicons = addSubmenu(mnuRight, "mnuicons", QT_TR_NOOP("&Icons"));
-    connect(addItem(mnuicons, "mnuicondefault", QT_TR_NOOP("&Default Positions")),
+    QMenu* mnuicons = addSubmenu(mnuRight, "mnuicons", tr("&Icons"));
+    connect(addItem(mnuicons, "mnuicondefault", tr("&Default Positions")),
             &QAction::triggered,
             m_launch.get(),
             &LaunchIcons::mnuicondefault_Click);
 
-    QMenu* mnuPosition = addSubmenu(mnuRight, "mnuPosition", QT_TR_NOOP("P&osition"));
-    struct CornerItem
-    {
-        const char* name;
-        const char* caption;
-        BoardGeometry::Corner corner;
+    QMenu* mnuPosition = addSubmenu(mnuRight, "mnuPosition", tr("P&osition"));
+    const auto corner = [this, mnuPosition](const char* name, const QString& caption, BoardGeometry::Corner at) {
+        connect(addItem(mnuPosition, name, caption), &QAction::triggered, this, [this, at] { dock(at); });
     };
-    const CornerItem corners[] = {
-        {"mnutopright", QT_TR_NOOP("Top Right Corner"), BoardGeometry::Corner::TopRight},
-        {"mnutopleft", QT_TR_NOOP("Top Left Corner"), BoardGeometry::Corner::TopLeft},
-        {"mnubottomright", QT_TR_NOOP("Bottom Right Corner"), BoardGeometry::Corner::BottomRight},
-        {"mnubottomleft", QT_TR_NOOP("Bottom Left Corner"), BoardGeometry::Corner::BottomLeft},
-    };
-    for (const CornerItem& item : corners) {
-        connect(addItem(mnuPosition, item.name, item.caption), &QAction::triggered, this, [this, corner = item.corner] {
-            dock(corner);
-        });
-    }
+    corner("mnutopright", tr("Top Right Corner"), BoardGeometry::Corner::TopRight);
+    corner("mnutopleft", tr("Top Left Corner"), BoardGeometry::Corner::TopLeft);
+    corner("mnubottomright", tr("Bottom Right Corner"), BoardGeometry::Corner::BottomRight);
+    corner("mnubottomleft", tr("Bottom Left Corner"), BoardGeometry::Corner::BottomLeft);
 
-    mnuontop = addItem(mnuRight, "mnuontop", QT_TR_NOOP("Always On &Top"));
+    mnuontop = addItem(mnuRight, "mnuontop", tr("Always On &Top"));
     mnuontop->setCheckable(true);
     // The check mark follows the board's state, which the handler changes itself.
     connect(mnuontop, &QAction::triggered, this, [this] {
@@ -95,11 +82,11 @@ void Form1::buildMenus()
         mnuontop_Click();
     });
     mnuRight->addSeparator();
-    connect(addItem(mnuRight, "mnuPref", QT_TR_NOOP("&Preferences")), &QAction::triggered, this, &Form1::mnuPref_Click);
+    connect(addItem(mnuRight, "mnuPref", tr("&Preferences")), &QAction::triggered, this, &Form1::mnuPref_Click);
     mnuRight->addSeparator();
     buildHelpMenu();
     mnuRight->addSeparator();
-    connect(addItem(mnuRight, "mnuExit", QT_TR_NOOP("E&xit")), &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(addItem(mnuRight, "mnuExit", tr("E&xit")), &QAction::triggered, this, &Form1::mnuExit_Click);
 
     Tray& tray = m_platform.tray;
     // A click or a double click on the tray icon brings the board to the front; a right click opens its menu.
@@ -110,35 +97,29 @@ void Form1::buildMenus()
 
 void Form1::buildHelpMenu()
 {
-    QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", QT_TR_NOOP("&Help"));
-    const auto link = [this, mnuhelp](const char* name, const char* caption, const QUrl& target) {
+    QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", tr("&Help"));
+    const auto link = [this, mnuhelp](const char* name, const QString& caption, const QUrl& target) {
         connect(addItem(mnuhelp, name, caption), &QAction::triggered, this, [this, target] {
             m_platform.shell.open(target);
         });
     };
-    link("mnufeedback", QT_TR_NOOP("&Feedback"), WebLinks::feedback());
+    link("mnufeedback", tr("&Feedback"), WebLinks::feedback());
     mnuhelp->addSeparator();
-    link("mnuwebtovane", QT_TR_NOOP("&Tovane Website"), WebLinks::makerHome());
-    link("mnuwebzendra", QT_TR_NOOP("&Zendra 98 Website"), WebLinks::productPage());
+    link("mnuwebtovane", tr("&Tovane Website"), WebLinks::makerHome());
+    link("mnuwebzendra", tr("&Zendra 98 Website"), WebLinks::productPage());
     mnuhelp->addSeparator();
-    link("mnututorials", QT_TR_NOOP("&Help"), WebLinks::helpPage(m_dataDir));
+    link("mnututorials", tr("&Help"), WebLinks::helpPage(m_dataDir));
     link("mnucheckforupdates",
-         QT_TR_NOOP("Check for &Updates"),
+         tr("Check for &Updates"),
          WebLinks::updatesPage(Version::kMajor, Version::kMinor, Version::kRevision));
     mnuhelp->addSeparator();
-    connect(addItem(mnuhelp, "mnutips", QT_TR_NOOP("Ti&ps")),
-            &QAction::triggered,
-            m_info.get(),
-            &InfoWindows::mnutips_Click);
+    const auto info = [this, mnuhelp](const char* name, const QString& caption, void (InfoWindows::*open)()) {
+        connect(addItem(mnuhelp, name, caption), &QAction::triggered, m_info.get(), open);
+    };
+    info("mnutips", tr("Ti&ps"), &InfoWindows::mnutips_Click);
     mnuhelp->addSeparator();
-    connect(addItem(mnuhelp, "mnucredits", QT_TR_NOOP("&Credits")),
-            &QAction::triggered,
-            m_info.get(),
-            &InfoWindows::mnucredits_Click);
-    connect(addItem(mnuhelp, "mnuAbout", QT_TR_NOOP("&About")),
-            &QAction::triggered,
-            m_info.get(),
-            &InfoWindows::mnuAbout_Click);
+    info("mnucredits", tr("&Credits"), &InfoWindows::mnucredits_Click);
+    info("mnuAbout", tr("&About"), &InfoWindows::mnuAbout_Click);
 }
 
 void Form1::mnunetsearch_Click()
