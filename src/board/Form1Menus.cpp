@@ -20,16 +20,16 @@
 
 namespace
 {
-QAction* addItem(QMenu* menu, const char* name, const char* caption)
+QAction* addItem(QMenu* menu, const char* name, const QString& caption)
 {
-    QAction* item = menu->addAction(QString::fromLatin1(caption));
+    QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     return item;
 }
 
-QMenu* addSubmenu(QMenu* menu, const char* name, const char* caption)
+QMenu* addSubmenu(QMenu* menu, const char* name, const QString& caption)
 {
-    QMenu* submenu = menu->addMenu(QString::fromLatin1(caption));
+    QMenu* submenu = menu->addMenu(caption);
     submenu->setObjectName(QString::fromLatin1(name));
     submenu->menuAction()->setObjectName(QString::fromLatin1(name));
     return submenu;
@@ -42,46 +42,39 @@ void Form1::buildMenus()
     mnuRight = new QMenu(this);
     mnuRight->setObjectName(QStringLiteral("mnuRight"));
 
-    connect(addItem(mnuRight, "mnunewnote", "&New Zendra Note"),
+    connect(addItem(mnuRight, "mnunewnote", tr("&New Zendra Note")),
             &QAction::triggered,
             m_notes.get(),
             &NoteSlots::mnunewnote_Click);
-    connect(
-        addItem(mnuRight, "mnuscratch", "Open S&cratch Pad"), &QAction::triggered, m_scratch.get(), &ScratchPad::open);
+    connect(addItem(mnuRight, "mnuscratch", tr("Open S&cratch Pad")),
+            &QAction::triggered,
+            m_scratch.get(),
+            &ScratchPad::open);
     mnuRight->addSeparator();
-    connect(addItem(mnuRight, "mnunetsearch", "Net &Search"), &QAction::triggered, this, &Form1::mnunetsearch_Click);
-    m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", "&Launch Program"));
+    connect(
+        addItem(mnuRight, "mnunetsearch", tr("Net &Search")), &QAction::triggered, this, &Form1::mnunetsearch_Click);
+    m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", tr("&Launch Program")));
     mnuRight->addSeparator();
     mnuRight->addAction(m_mail->checkEmailItem());
     mnuRight->addAction(m_mail->autoCheckItem());
     mnuRight->addSeparator();
 
-    QMenu* mnuicons = addSubmenu(mnuRight, "mnuicons", "&Icons");
-    connect(addItem(mnuicons, "mnuicondefault", "&Default Positions"),
+    QMenu* mnuicons = addSubmenu(mnuRight, "mnuicons", tr("&Icons"));
+    connect(addItem(mnuicons, "mnuicondefault", tr("&Default Positions")),
             &QAction::triggered,
             m_launch.get(),
             &LaunchIcons::mnuicondefault_Click);
 
-    QMenu* mnuPosition = addSubmenu(mnuRight, "mnuPosition", "P&osition");
-    struct CornerItem
-    {
-        const char* name;
-        const char* caption;
-        BoardGeometry::Corner corner;
+    QMenu* mnuPosition = addSubmenu(mnuRight, "mnuPosition", tr("P&osition"));
+    const auto corner = [this, mnuPosition](const char* name, const QString& caption, BoardGeometry::Corner at) {
+        connect(addItem(mnuPosition, name, caption), &QAction::triggered, this, [this, at] { dock(at); });
     };
-    const CornerItem corners[] = {
-        {"mnutopright", "Top Right Corner", BoardGeometry::Corner::TopRight},
-        {"mnutopleft", "Top Left Corner", BoardGeometry::Corner::TopLeft},
-        {"mnubottomright", "Bottom Right Corner", BoardGeometry::Corner::BottomRight},
-        {"mnubottomleft", "Bottom Left Corner", BoardGeometry::Corner::BottomLeft},
-    };
-    for (const CornerItem& item : corners) {
-        connect(addItem(mnuPosition, item.name, item.caption), &QAction::triggered, this, [this, corner = item.corner] {
-            dock(corner);
-        });
-    }
+    corner("mnutopright", tr("Top Right Corner"), BoardGeometry::Corner::TopRight);
+    corner("mnutopleft", tr("Top Left Corner"), BoardGeometry::Corner::TopLeft);
+    corner("mnubottomright", tr("Bottom Right Corner"), BoardGeometry::Corner::BottomRight);
+    corner("mnubottomleft", tr("Bottom Left Corner"), BoardGeometry::Corner::BottomLeft);
 
-    mnuontop = addItem(mnuRight, "mnuontop", "Always On &Top");
+    mnuontop = addItem(mnuRight, "mnuontop", tr("Always On &Top"));
     mnuontop->setCheckable(true);
     // The check mark follows the board's state, which the handler changes itself.
     connect(mnuontop, &QAction::triggered, this, [this] {
@@ -89,11 +82,11 @@ void Form1::buildMenus()
         mnuontop_Click();
     });
     mnuRight->addSeparator();
-    connect(addItem(mnuRight, "mnuPref", "&Preferences"), &QAction::triggered, this, &Form1::mnuPref_Click);
+    connect(addItem(mnuRight, "mnuPref", tr("&Preferences")), &QAction::triggered, this, &Form1::mnuPref_Click);
     mnuRight->addSeparator();
     buildHelpMenu();
     mnuRight->addSeparator();
-    connect(addItem(mnuRight, "mnuExit", "E&xit"), &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(addItem(mnuRight, "mnuExit", tr("E&xit")), &QAction::triggered, this, &Form1::mnuExit_Click);
 
     Tray& tray = m_platform.tray;
     // A click or a double click on the tray icon brings the board to the front; a right click opens its menu.
@@ -104,27 +97,29 @@ void Form1::buildMenus()
 
 void Form1::buildHelpMenu()
 {
-    QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", "&Help");
-    const auto link = [this, mnuhelp](const char* name, const char* caption, const QUrl& target) {
+    QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", tr("&Help"));
+    const auto link = [this, mnuhelp](const char* name, const QString& caption, const QUrl& target) {
         connect(addItem(mnuhelp, name, caption), &QAction::triggered, this, [this, target] {
             m_platform.shell.open(target);
         });
     };
-    link("mnufeedback", "&Feedback", WebLinks::feedback());
+    link("mnufeedback", tr("&Feedback"), WebLinks::feedback());
     mnuhelp->addSeparator();
-    link("mnuwebtovane", "&Tovane Website", WebLinks::makerHome());
-    link("mnuwebzendra", "&Zendra 98 Website", WebLinks::productPage());
+    link("mnuwebtovane", tr("&Tovane Website"), WebLinks::makerHome());
+    link("mnuwebzendra", tr("&Zendra 98 Website"), WebLinks::productPage());
     mnuhelp->addSeparator();
-    link("mnututorials", "&Help", WebLinks::helpPage(m_dataDir));
+    link("mnututorials", tr("&Help"), WebLinks::helpPage(m_dataDir));
     link("mnucheckforupdates",
-         "Check for &Updates",
+         tr("Check for &Updates"),
          WebLinks::updatesPage(Version::kMajor, Version::kMinor, Version::kRevision));
     mnuhelp->addSeparator();
-    connect(addItem(mnuhelp, "mnutips", "Ti&ps"), &QAction::triggered, m_info.get(), &InfoWindows::mnutips_Click);
+    const auto info = [this, mnuhelp](const char* name, const QString& caption, void (InfoWindows::*open)()) {
+        connect(addItem(mnuhelp, name, caption), &QAction::triggered, m_info.get(), open);
+    };
+    info("mnutips", tr("Ti&ps"), &InfoWindows::mnutips_Click);
     mnuhelp->addSeparator();
-    connect(
-        addItem(mnuhelp, "mnucredits", "&Credits"), &QAction::triggered, m_info.get(), &InfoWindows::mnucredits_Click);
-    connect(addItem(mnuhelp, "mnuAbout", "&About"), &QAction::triggered, m_info.get(), &InfoWindows::mnuAbout_Click);
+    info("mnucredits", tr("&Credits"), &InfoWindows::mnucredits_Click);
+    info("mnuAbout", tr("&About"), &InfoWindows::mnuAbout_Click);
 }
 
 void Form1::mnunetsearch_Click()

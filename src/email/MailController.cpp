@@ -31,11 +31,11 @@ MailController::MailController(Platform& platform, const DataDir& dataDir, Board
 
     // Until the start-up has read email.dat, the board cannot check and does not check by itself. The items
     // belong to the board, whose menu shows them.
-    mnccheckemail = new QAction(QStringLiteral("Check &Email"), &board.surfaceWidget());
+    mnccheckemail = new QAction(tr("Check &Email"), &board.surfaceWidget());
     mnccheckemail->setObjectName(QStringLiteral("mnccheckemail"));
     mnccheckemail->setEnabled(false);
     connect(mnccheckemail, &QAction::triggered, this, &MailController::mnccheckemail_Click);
-    mnudisableauto = new QAction(QString::fromLatin1(kDisableCaption), &board.surfaceWidget());
+    mnudisableauto = new QAction(tr(kDisableCaption), &board.surfaceWidget());
     mnudisableauto->setObjectName(QStringLiteral("mnudisableauto"));
     mnudisableauto->setVisible(false);
     connect(mnudisableauto, &QAction::triggered, this, &MailController::mnudisableauto_Click);
@@ -109,8 +109,8 @@ void MailController::movePasswordToKeyring(const EmailSettings& settings)
 
 void MailController::mnudisableauto_Click()
 {
-    const bool wasOn = mnudisableauto->text() != QLatin1String(kEnableCaption);
-    mnudisableauto->setText(QString::fromLatin1(wasOn ? kEnableCaption : kDisableCaption));
+    const bool wasOn = mnudisableauto->text() != tr(kEnableCaption);
+    mnudisableauto->setText(tr(wasOn ? kEnableCaption : kDisableCaption));
 }
 
 void MailController::openSetup()
@@ -160,7 +160,7 @@ void MailController::listCheck(bool automatic)
         window.checkEnded();
     });
     // Automatic checking switched off on the board: neither the button nor the timer checks.
-    const bool automaticOff = mnudisableauto->text() == QLatin1String(kEnableCaption);
+    const bool automaticOff = mnudisableauto->text() == tr(kEnableCaption);
     if (automaticOff || !m_check->start(MailCheck::Variant::List, window.settings(), window.password(), automatic)) {
         disconnectBoth();
         window.checkEnded();
@@ -170,10 +170,10 @@ void MailController::listCheck(bool automatic)
 void MailController::applySavedSettings(bool checkingEnabled, bool manualOnly)
 {
     mnccheckemail->setEnabled(checkingEnabled);
-    mnudisableauto->setText(QString::fromLatin1(checkingEnabled ? kDisableCaption : kEnableCaption));
+    mnudisableauto->setText(tr(checkingEnabled ? kDisableCaption : kEnableCaption));
     mnudisableauto->setVisible(checkingEnabled);
     if (manualOnly) {
-        mnudisableauto->setText(QString::fromLatin1(kEnableCaption));
+        mnudisableauto->setText(tr(kEnableCaption));
         mnudisableauto->setVisible(false);
     }
     if (m_mailList)
@@ -188,8 +188,7 @@ void MailController::notifyIfUnseen(int count, const QString& firstSubject)
     const bool seen = board.isVisible() && !board.isMinimized() && (m_board.isOnTop() || board.isActiveWindow());
     if (seen)
         return;
-    QString body = QString::number(count) + QStringLiteral(" message(s) waiting");
-    if (!firstSubject.isEmpty())
-        body += QStringLiteral("\n") + firstSubject;
-    m_platform.notifier.notify(QStringLiteral("Zendra Email Check"), body);
+    const QString body = firstSubject.isEmpty() ? tr("%n message(s) waiting", nullptr, count)
+                                                : tr("%n message(s) waiting\n%1", nullptr, count).arg(firstSubject);
+    m_platform.notifier.notify(tr("Zendra Email Check"), body);
 }

@@ -22,8 +22,8 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
     const QString pictures = dataDir.shippedFile(QStringLiteral("pictures/"));
     for (const LaunchIconInfo& info : LaunchIconTable::all()) {
         auto* icon = new PictureControl(QString::fromLatin1(info.objectName), &surface);
-        icon->setToolTip(QString::fromLatin1(info.tooltip));
-        icon->setAccessibleName(QString::fromLatin1(info.tooltip));
+        icon->setToolTip(tr(info.tooltip));
+        icon->setAccessibleName(tr(info.tooltip));
         AccessibleRole::set(*icon, QAccessible::Button);
         icon->setPixmap(
             ShippedPicture::load(pictures + QString::fromLatin1(info.picture), surface.devicePixelRatioF()));
@@ -44,7 +44,7 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
 
     mnuprogs = new QMenu(&surface);
     mnuprogs->setObjectName(QStringLiteral("mnuprogs"));
-    mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", "Item%1");
+    mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", tr("Item%1"));
     connectProgramItems(mnuprog);
 }
 
@@ -69,7 +69,7 @@ void LaunchIcons::setPrograms(const std::array<ProgramEntry, kProgramCount>& pro
 
 void LaunchIcons::addProgramItems(QMenu* launchProgram)
 {
-    mnuPrograms = ProgramMenu::build(launchProgram, "mnuPrograms", "Program %1");
+    mnuPrograms = ProgramMenu::build(launchProgram, "mnuPrograms", tr("Program %1"));
     connectProgramItems(mnuPrograms);
 }
 

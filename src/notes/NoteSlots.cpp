@@ -37,7 +37,7 @@ NoteSlots::NoteSlots(Platform& platform, const DataDir& dataDir, BoardSurface& b
 
     for (int slot = 1; slot <= kNoteSlotCount; ++slot) {
         auto* icon = new PictureControl(QStringLiteral("note%1").arg(slot), &surface);
-        icon->setAccessibleName(QStringLiteral("Note %1").arg(slot));
+        icon->setAccessibleName(tr("Note %1").arg(slot));
         AccessibleRole::set(*icon, QAccessible::Button);
         icon->setPixmap(picture3);
         icon->setGeometry(Twips::rectToPixels(kIconLeft[indexOf(slot)], kIconTop, kIconWidth, kIconHeight));
@@ -58,10 +58,10 @@ NoteSlots::NoteSlots(Platform& platform, const DataDir& dataDir, BoardSurface& b
 
     mnunoteedit = new QMenu(&surface);
     mnunoteedit->setObjectName(QStringLiteral("mnunoteedit"));
-    QAction* mnunotedelete = mnunoteedit->addAction(QStringLiteral("&Delete"));
+    QAction* mnunotedelete = mnunoteedit->addAction(tr("&Delete"));
     mnunotedelete->setObjectName(QStringLiteral("mnunotedelete"));
     connect(mnunotedelete, &QAction::triggered, this, &NoteSlots::mnunotedelete_Click);
-    QAction* noteedit = mnunoteedit->addAction(QStringLiteral("&Edit"));
+    QAction* noteedit = mnunoteedit->addAction(tr("&Edit"));
     noteedit->setObjectName(QStringLiteral("noteedit"));
     connect(noteedit, &QAction::triggered, this, &NoteSlots::noteedit_Click);
 }
