@@ -156,7 +156,7 @@ public:
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> openFile(const OpenFileRequest&) override { return {}; }
     std::optional<QColor> chooseColour(const QColor&, const QString&) override { return {}; }
-    bool choosePrinter(QPrinter&, bool) override { return false; }
+    bool print(const PrintRequest&) override { return false; }
 };
 
 // The board's side of the editor: slot 1 is in use, and stored notes are counted.

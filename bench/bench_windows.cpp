@@ -54,6 +54,8 @@
 namespace
 {
 constexpr double kRatioTarget = 1.5;
+// The first opening in the process, what a person sees first.
+constexpr double kColdRatioTarget = 1.3;
 constexpr double kFrameMs = 1000.0 / 60.0;
 constexpr int kPaintTimeoutMs = 5000;
 // After a window closes: long enough for its deletion and for the window manager to unmap it.
@@ -121,7 +123,7 @@ public:
         ++boxes;
         return {};
     }
-    bool choosePrinter(QPrinter&, bool) override
+    bool print(const PrintRequest&) override
     {
         ++boxes;
         return false;
@@ -807,6 +809,12 @@ int main(int argc, char** argv)
                     kRatioTarget,
                     kRatioTarget * reference,
                     value <= kRatioTarget * reference ? "met" : "NOT met");
+        std::printf("target %s-cold: <= %.1fx the bare dialog's first opening (%.1f ms): %s\n",
+                    kWindows[i].figure,
+                    kColdRatioTarget,
+                    kColdRatioTarget * results[i].coldReference.toPaintMs,
+                    results[i].cold.toPaintMs <= kColdRatioTarget * results[i].coldReference.toPaintMs ? "met"
+                                                                                                       : "NOT met");
         std::fprintf(stderr,
                      "%s: median %.1f ms, %s one frame at 60 Hz (%.1f ms); cold %.1f ms\n",
                      kWindows[i].figure,

@@ -73,6 +73,10 @@ Where the regulars answer questions about desktop programming.</source>
         <source>Zendra 98</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The printing support of Zendra 98 is not installed (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Esetup</name>
@@ -563,6 +567,13 @@ Do you want to trust this certificate for this account? Do so only if you know t
     <name>PadAnimation</name>
     <message>
         <source>Scratch Pad animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Pop3</name>
+    <message>
+        <source>The mail support of Zendra 98 is not installed (%1).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

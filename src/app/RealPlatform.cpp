@@ -9,26 +9,13 @@
 #include "platform/qt/InstanceGuardQt.h"
 #include "platform/qt/KeyringOnDemand.h"
 #include "platform/qt/NotifierDBus.h"
-#include "platform/qt/Pop3ClientQt.h"
+#include "platform/qt/Pop3OnDemand.h"
 #include "platform/qt/ScreensQt.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/ShellXdg.h"
 #include "platform/qt/SoundOnDemand.h"
 #include "platform/qt/TrayQt.h"
-#ifdef ZENDRA_HAVE_ALSA
-#include "platform/qt/VolumeAlsa.h"
-#else
-#include "platform/qt/VolumeNone.h"
-#endif
-
-namespace
-{
-#ifdef ZENDRA_HAVE_ALSA
-using VolumeReal = VolumeAlsa;
-#else
-using VolumeReal = VolumeNone;
-#endif
-} // namespace
+#include "platform/qt/VolumeOnDemand.h"
 
 struct RealPlatform::Facilities
 {
@@ -37,16 +24,18 @@ struct RealPlatform::Facilities
     {
     }
 
-    DialogsQt dialogs;
+    // Each module loads on its first use: printing, sound, the mixer, mail and the keyring are each used by few
+    // runs, and their libraries would otherwise load at every start.
+    DialogsQt dialogs{modulePath(QApplication::applicationDirPath(), "zendra98print")};
     ShellXdg shell;
     SoundOnDemand sound{modulePath(QApplication::applicationDirPath(), "zendra98sound")};
-    VolumeReal volume;
+    VolumeOnDemand volume{modulePath(QApplication::applicationDirPath(), "zendra98volume")};
     TrayQt tray;
     SettingsStoreQt settings;
     InstanceGuardQt instanceGuard;
     ClockSteady clock;
     ScreensQt screens;
-    Pop3FactoryQt pop3;
+    Pop3FactoryOnDemand pop3{modulePath(QApplication::applicationDirPath(), "zendra98pop3")};
     KeyringOnDemand keyring{modulePath(QApplication::applicationDirPath(), "zendra98keyring")};
     NotifierDBus notifier;
     Platform platform{

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QTimer>
 
+#include "core/ShippedPicture.h"
 #include "core/Twips.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceGuard.h"
@@ -35,7 +36,7 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_dataDir(dataDir)
-    , m_picture(m_dataDir.shippedFile(QStringLiteral("pictures/splash.png")))
+    , m_picture(ShippedPicture::read(m_dataDir.shippedFile(QStringLiteral("pictures/splash.png"))))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Twips::sizeToPixels(kWidth, kHeight));
@@ -94,7 +95,7 @@ void frmSplash::showLoading()
     AniGIF1 = new QLabel(this);
     AniGIF1->setObjectName(QStringLiteral("AniGIF1"));
     AniGIF1->setGeometry(Twips::rectToPixels(4350, 300, 720, 720));
-    m_movie = new QMovie(m_dataDir.shippedFile(QStringLiteral("pictures/splash-anim.gif")), QByteArray(), this);
+    m_movie = new QMovie(m_dataDir.shippedFile(QStringLiteral("pictures/splash-anim.gif")), "gif", this);
     AniGIF1->setMovie(m_movie);
 
     lblLoading = new QLabel(tr("Loading..."), this);

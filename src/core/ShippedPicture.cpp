@@ -1,16 +1,29 @@
 #include "core/ShippedPicture.h"
 
+#include <QFileInfo>
+#include <QImageReader>
+
+QPixmap ShippedPicture::read(const QString& path)
+{
+    // The program's own pictures are named by their format. A reader left to guess the format from the content
+    // first loads every image format plugin of the system to ask each one (and the JPEG library with its plugin),
+    // which cost the start-up several libraries it never uses.
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
+}
+
 QPixmap ShippedPicture::load(const QString& path, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1.0) {
         const qsizetype dot = path.lastIndexOf(u'.');
         const QString doubled =
             dot < 0 ? path + QStringLiteral("@2x") : path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
-        QPixmap picture(doubled);
+        QPixmap picture = read(doubled);
         if (!picture.isNull()) {
             picture.setDevicePixelRatio(2.0);
             return picture;
         }
     }
-    return QPixmap(path);
+    return read(path);
 }

@@ -10,4 +10,6 @@ namespace ShippedPicture
 /// (`devicePixelRatio` above 1) its drawing at twice the size, "up@2x.png", is taken where it exists, so the
 /// picture keeps the same logical size and stays sharp; else the plain one, scaled by the window system.
 QPixmap load(const QString& path, qreal devicePixelRatio);
+/// The picture at `path` exactly, read in the format its suffix names; null when it is missing or not of that format.
+QPixmap read(const QString& path);
 } // namespace ShippedPicture

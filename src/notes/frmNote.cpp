@@ -1,6 +1,5 @@
 #include "notes/frmNote.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -8,8 +7,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPrinter>
-#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolButton>
@@ -307,18 +304,8 @@ void frmNote::mnuPrint_Click(bool fromToolbar)
 {
     if (fromToolbar && txtBody->toPlainText().isEmpty())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    const QTextCursor cursor = txtBody->textCursor();
-    if (!m_platform.dialogs.choosePrinter(printer, cursor.hasSelection()))
-        return;
-    QTextDocument document;
-    document.setDefaultFont(txtBody->font());
-    document.setPlainText(printer.printRange() == QPrinter::Selection ? cursor.selection().toPlainText()
-                                                                      : txtBody->toPlainText());
-    // Laid out on the printer's own pages, so that it prints as the text alone, without page numbers.
-    document.documentLayout()->setPaintDevice(&printer);
-    document.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
-    document.print(&printer);
+    m_platform.dialogs.print(
+        {txtBody->toPlainText(), txtBody->textCursor().selection().toPlainText(), txtBody->font()});
 }
 
 void frmNote::mnuClose_Click()

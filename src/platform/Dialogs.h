@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -50,10 +51,17 @@ struct OpenFileRequest
     int selectedFilter = 0;
 };
 
-/// Asks the user: message boxes, an input box, and the open-file and colour dialogs. Every call waits for
-/// the answer while the windows keep repainting.
-class QPrinter;
+/// A text to print as plain text, in `font`, without page numbers.
+struct PrintRequest
+{
+    QString text;
+    /// The selected part of `text`; when there is one, the print dialog offers to print only it and starts with it.
+    QString selection;
+    QFont font;
+};
 
+/// Asks the user: message boxes, an input box, and the open-file, colour and print dialogs. Every call waits for
+/// the answer while the windows keep repainting.
 class Dialogs
 {
 public:
@@ -66,7 +74,7 @@ public:
     virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
     /// The colour dialog with `title`; empty when the user cancels.
     virtual std::optional<QColor> chooseColour(const QColor& initial, const QString& title) = 0;
-    /// The print dialog on `printer`, with no page numbers; `offerSelection` opens it with the selection as the
-    /// range. False when the user cancels.
-    virtual bool choosePrinter(QPrinter& printer, bool offerSelection) = 0;
+    /// The print dialog, then the printing of the text or the selection, whichever the user chose. False when the
+    /// user cancels or nothing could be printed.
+    virtual bool print(const PrintRequest& request) = 0;
 };

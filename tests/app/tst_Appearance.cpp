@@ -20,6 +20,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include "WindowWalk.h"
 #include "core/RoomForText.h"
@@ -186,14 +187,23 @@ void tst_Appearance::everyWindowShowsItsTexts_data()
 {
     QTest::addColumn<Check>("check");
     QTest::addColumn<bool>("dark");
-    QTest::newRow("every text is as wide as its control allows") << Check::TextFits << false;
-    QTest::newRow("every text stands out from its background in a dark theme") << Check::TextReads << true;
+    QTest::addColumn<bool>("translated");
+    QTest::newRow("every text is as wide as its control allows") << Check::TextFits << false << false;
+    QTest::newRow("every text stands out from its background in a dark theme") << Check::TextReads << true << false;
+    // A translation a third longer than the English, every text bracketed: controls grow for it as well.
+    QTest::newRow("every translated text is as wide as its control allows") << Check::TextFits << false << true;
 }
 
 void tst_Appearance::everyWindowShowsItsTexts()
 {
     QFETCH(Check, check);
     QFETCH(bool, dark);
+    QFETCH(bool, translated);
+    QTranslator pseudo;
+    if (translated) {
+        QVERIFY(pseudo.load(QStringLiteral(PSEUDO_QM)));
+        QCoreApplication::installTranslator(&pseudo);
+    }
     const QPalette normal = QApplication::palette();
     if (dark)
         QApplication::setPalette(darkPalette());

@@ -47,6 +47,16 @@ def active_window(session):
     return int(out.split()[-1], 16) if "0x" in out else 0
 
 
+# What the program loads only when first needed: the modules and the libraries that only they link.
+ON_DEMAND = ("/modules/", "libQt6Network", "libQt6PrintSupport", "libQt6Multimedia", "libasound", "libqt6keychain")
+
+
+def loaded_on_demand(proc):
+    with open(f"/proc/{proc.pid}/maps", encoding="utf-8") as maps:
+        mapped = maps.read()
+    return [name for name in ON_DEMAND if name in mapped]
+
+
 def wait_exit(proc, seconds=10):
     wait_for(lambda: proc.poll() is not None, seconds, "the program did not end")
     assert proc.returncode == 0, f"exit code {proc.returncode}"
@@ -238,6 +248,7 @@ def test_a_drag_from_an_icon_and_clicks_on_an_arrow_leave_the_board_as_it_was(se
         proc = program.start(PATH=os.path.join(program.folder, "bin") + os.pathsep + os.environ["PATH"])
         board = program.board(proc)
         place = session.geometry(board)
+        assert not loaded_on_demand(proc), f"loaded before their first use: {loaded_on_demand(proc)}"
         # The middles of the up arrow and the calculator icon and a bare spot of the board, placed in twips.
         up, calculator, surface = [(place["x"] + left // 15, place["y"] + top // 15)
                                    for left, top in ((2265, 735), (1830, 1530), (1200, 300))]
@@ -249,6 +260,8 @@ def test_a_drag_from_an_icon_and_clicks_on_an_arrow_leave_the_board_as_it_was(se
         never(lambda: (session.geometry(board) != place and "a drag from the calculator icon moved the board")
               or (os.path.exists(marker) and "a drag from the calculator icon started the calculator")
               or (session.menus(session.visible() - before) and "a right click on the up arrow opened a menu"), 1)
+        # The click on the arrow set the volume: the mixer, and nothing else, loaded for it.
+        assert loaded_on_demand(proc) == ["/modules/", "libasound"], loaded_on_demand(proc)
         session.xdotool("mousemove", *calculator, "click", 1)
         wait_for(lambda: os.path.exists(marker), 5, "a click on the calculator icon started no calculator")
         session.xdotool("mousemove", *surface)

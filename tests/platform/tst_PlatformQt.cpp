@@ -10,9 +10,11 @@
 #include "app/RealPlatform.h"
 #include "platform/qt/DialogsQt.h"
 #include "platform/qt/InstanceGuardQt.h"
+#include "platform/qt/Pop3OnDemand.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/SoundOnDemand.h"
 #include "platform/qt/SoundQt.h"
+#include "platform/qt/VolumeOnDemand.h"
 
 class tst_PlatformQt final : public QObject
 {
@@ -174,13 +176,38 @@ private Q_SLOTS:
         QVERIFY(elapsed.elapsed() < 1000);
     }
 
-    void soundModuleLoadsOnTheFirstPlay()
+    void modulesLoadOnTheirFirstUse()
     {
-        const QString module = RealPlatform::modulePath(QStringLiteral(STAGE_DIR), "zendra98sound");
-        QVERIFY(!QLibrary(module).isLoaded());
-        SoundOnDemand sound(module);
+        const auto module = [](const char* name) { return RealPlatform::modulePath(QStringLiteral(STAGE_DIR), name); };
+        const char* const names[] = {"zendra98sound", "zendra98pop3", "zendra98print", "zendra98volume"};
+        SoundOnDemand sound(module("zendra98sound"));
+        Pop3FactoryOnDemand pop3(module("zendra98pop3"));
+        DialogsQt dialogs(module("zendra98print"));
+        VolumeOnDemand volume(module("zendra98volume"));
+        for (const char* name : names)
+            QVERIFY2(!QLibrary(module(name)).isLoaded(), name);
+
         sound.play(m_dir.filePath(QStringLiteral("missing.wav")));
-        QVERIFY(QLibrary(module).isLoaded());
+        QCOMPARE(pop3.create()->metaObject()->className(), "Pop3ClientQt");
+        // The print dialog is cancelled as soon as it shows.
+        QTimer cancel;
+        QObject::connect(&cancel, &QTimer::timeout, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        cancel.start(20);
+        QVERIFY(!dialogs.print({QStringLiteral("text"), {}, {}}));
+        volume.volume();
+        for (const char* name : names)
+            QVERIFY2(QLibrary(module(name)).isLoaded(), name);
+
+        // Without its module a mail check fails at once and says why.
+        auto missing = Pop3FactoryOnDemand(m_dir.filePath(QStringLiteral("no-such-module"))).create();
+        QSignalSpy failed(missing.get(), &Pop3Client::failed);
+        missing->open({});
+        QVERIFY(failed.wait(1000));
+        QVERIFY2(failed.first().at(1).toString().contains(u"not installed"),
+                 qPrintable(failed.first().at(1).toString()));
 
         // Without the module a play beeps and returns at once, however long the file.
         QElapsedTimer elapsed;

@@ -8,6 +8,7 @@
 using namespace Qt::StringLiterals;
 
 #include "FakePop3Client.h"
+#include "platform/qt/PrintQt.h"
 
 std::optional<QString> FakeDialogs::openFile(const OpenFileRequest& request)
 {
@@ -17,14 +18,16 @@ std::optional<QString> FakeDialogs::openFile(const OpenFileRequest& request)
     return chosenFiles.takeFirst();
 }
 
-bool FakeDialogs::choosePrinter(QPrinter& printer, bool offerSelection)
+bool FakeDialogs::print(const PrintRequest& request)
 {
+    const bool offerSelection = !request.selection.isEmpty();
     printRequests << offerSelection;
     if (printToPdf.isEmpty())
         return false;
+    QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printToPdf);
-    printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
+    printPlainText(printer, offerSelection ? request.selection : request.text, request.font);
     return true;
 }
 

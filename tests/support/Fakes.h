@@ -32,7 +32,7 @@ public:
     std::function<void()> whileOpen;
     QList<OpenFileRequest> openRequests;
     QStringList chosenFiles;
-    /// The `offerSelection` of every print dialog.
+    /// Whether each print dialog offered a selection.
     QList<bool> printRequests;
     QString printToPdf;
     /// The input box answers the next of `inputAnswers`, else a cancel; `inputInitials` records what it proposed.
@@ -54,7 +54,8 @@ public:
         colourTitles << title;
         return chosenColour.isValid() ? std::optional<QColor>(chosenColour) : std::nullopt;
     }
-    bool choosePrinter(QPrinter& printer, bool offerSelection) override;
+    /// Prints the selection when there is one, as the user choosing it would.
+    bool print(const PrintRequest& request) override;
 };
 
 class FakeShell final : public Shell

@@ -6,8 +6,13 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
+
+#include "platform/qt/OnDemandModule.h"
+
+DialogsQt::DialogsQt(const QString& printModulePath)
+    : m_printModulePath(printModulePath)
+{
+}
 
 namespace
 {
@@ -110,12 +115,18 @@ std::optional<QColor> DialogsQt::chooseColour(const QColor& initial, const QStri
     return colour;
 }
 
-bool DialogsQt::choosePrinter(QPrinter& printer, bool offerSelection)
+bool DialogsQt::print(const PrintRequest& request)
 {
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
-    options.setFlag(QAbstractPrintDialog::PrintSelection, offerSelection);
-    dialog.setOptions(options);
-    printer.setPrintRange(offerSelection ? QPrinter::Selection : QPrinter::AllPages);
-    return dialog.exec() == QDialog::Accepted;
+    if (!m_printTried) {
+        m_printTried = true;
+        m_print = resolveOnDemand<Print>(m_printModulePath, "zendraPrint", m_printError);
+    }
+    if (m_print)
+        return m_print(request, QApplication::activeWindow());
+    message({QCoreApplication::translate("Dialogs", "The printing support of Zendra 98 is not installed (%1).")
+                 .arg(m_printError),
+             QString(),
+             MessageIcon::Critical,
+             MessageButtons::Ok});
+    return false;
 }

@@ -136,9 +136,3 @@ private:
     QSet<int> m_retried;
     int m_session = 0; // moves on when a session ends, so late timers of that session do nothing
 };
-
-class Pop3FactoryQt final : public Pop3Factory
-{
-public:
-    std::unique_ptr<Pop3Client> create() override { return std::make_unique<Pop3ClientQt>(); }
-};
