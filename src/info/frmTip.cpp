@@ -11,6 +11,7 @@
 #include "info/Tips.h"
 #include "info/TipsetFile.h"
 #include "platform/Platform.h"
+#include "platform/Random.h"
 #include "platform/SettingsStore.h"
 
 namespace
@@ -25,10 +26,9 @@ constexpr double kButtonWidth = 1215;
 constexpr double kButtonHeight = 375;
 } // namespace
 
-frmTip::frmTip(Platform& platform, const DataDir& dataDir, std::function<double()> random)
+frmTip::frmTip(Platform& platform, const DataDir& dataDir)
     : m_platform(platform)
     , m_dataDir(dataDir)
-    , m_random(std::move(random))
 {
     setObjectName(QStringLiteral("frmTip"));
     setWindowFlag(Qt::Window);
@@ -118,7 +118,7 @@ bool frmTip::LoadTips(const QString& path)
 
 void frmTip::cmdNextTip_Click()
 {
-    m_currentTip = Tips::pick(m_tips.size(), m_random);
+    m_currentTip = Tips::pick(m_tips.size(), [this] { return m_platform.random.fraction(); });
     DisplayCurrentTip();
 }
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QWindow>
 
+#include "core/Flag.h"
 #include "core/Twips.h"
 #include "netsearch/SearchFile.h"
 #include "platform/Platform.h"
@@ -106,9 +107,9 @@ void frmnetsearch::Form_Load()
         if (stored.engine == static_cast<float>(number))
             option(number)->setChecked(true);
     }
-    if (stored.onTop == 1)
+    if (isFlagSet(stored.onTop))
         Check1->setChecked(true);
-    if (stored.searchList == 1)
+    if (isFlagSet(stored.searchList))
         Check2->setChecked(true);
     txtSearch->setFocus();
 }
