@@ -7,8 +7,9 @@
 set -euo pipefail
 
 # QtKeychain reaches the desktop's keyring through libsecret, which it loads when first asked for a password.
+# Qt's Linguist tools extract the translation template and compile translations.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libasound2-dev
-          qtkeychain-qt6-dev libsecret-1-0)
+          qtkeychain-qt6-dev libsecret-1-0 qt6-tools-dev qt6-l10n-tools)
 # CPack's Debian generator finds the package's dependencies with dpkg-shlibdeps and tells programs by `file`.
 packaging=(dpkg-dev file)
 if [ "${1:-}" = "--package" ]; then

@@ -11,6 +11,7 @@
 #include "app/CommandLine.h"
 #include "app/RealPlatform.h"
 #include "app/TerminationSignals.h"
+#include "app/Translations.h"
 #include "app/frmSplash.h"
 #include "board/Form1.h"
 #include "core/DataDir.h"
@@ -45,6 +46,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
         afterCreate(app);
 
     const DataDir dataDir = DataDir::ofApplication();
+    const Translations translations(dataDir);
     RealPlatform facilities(dataDir);
     Platform& platform = facilities.platform();
     std::unique_ptr<Form1> board;

@@ -5,6 +5,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "app/Translations.h"
+#include "core/DataDir.h"
 #include "core/Version.h"
 
 std::optional<int> answerCommandLine(int& argc, char** argv)
@@ -14,18 +16,23 @@ std::optional<int> answerCommandLine(int& argc, char** argv)
         return std::nullopt;
     // The parser names the program from the core application's arguments; a core application opens no display.
     const QCoreApplication core(argc, argv);
+    const Translations translations(DataDir::ofApplication());
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("A small board on the desktop for programs, notes, mail and web search."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "A small board on the desktop for programs, notes, mail and web search."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Display this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Output version information and exit."));
+                                  QCoreApplication::translate("CommandLine", "Display this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Output version information and exit."));
     parser.addOption(help);
     parser.addOption(version);
     if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(
-            stderr, "zendra98: %s\nTry 'zendra98 --help' for more information.\n", qUtf8Printable(parser.errorText()));
+        const QString text = QCoreApplication::translate("CommandLine", "Try '%1 --help' for more information.");
+        std::fprintf(stderr,
+                     "zendra98: %s\n%s\n",
+                     qUtf8Printable(parser.errorText()),
+                     qUtf8Printable(text.arg(QStringLiteral("zendra98"))));
         return 1;
     }
     if (parser.isSet(help)) {

@@ -56,10 +56,8 @@ bool frmSplash::Form_Load(const std::function<void()>& showBoard,
                           int pauseMs)
 {
     if (!m_platform.instanceGuard.tryAcquire()) {
-        m_platform.dialogs.message({QStringLiteral("You are already running Zendra 98."),
-                                    QStringLiteral("Oops!"),
-                                    MessageIcon::Information,
-                                    MessageButtons::Ok});
+        m_platform.dialogs.message(
+            {tr("You are already running Zendra 98."), tr("Oops!"), MessageIcon::Information, MessageButtons::Ok});
         return false;
     }
 
@@ -99,7 +97,7 @@ void frmSplash::showLoading()
     m_movie = new QMovie(m_dataDir.shippedFile(QStringLiteral("pictures/splash-anim.gif")), QByteArray(), this);
     AniGIF1->setMovie(m_movie);
 
-    lblLoading = new QLabel(QStringLiteral("Loading..."), this);
+    lblLoading = new QLabel(tr("Loading..."), this);
     lblLoading->setObjectName(QStringLiteral("lblLoading"));
     QPalette palette = lblLoading->palette();
     palette.setColor(QPalette::WindowText, Qt::white);

@@ -1,5 +1,7 @@
 #include "board/ExitStore.h"
 
+#include <QCoreApplication>
+
 #include "board/PositionFile.h"
 #include "core/BoardFeature.h"
 #include "core/DataDir.h"
@@ -24,7 +26,17 @@ QStringList store(const DataDir& dir,
 
 QString failureText(const QStringList& failures, const DataDir& dir)
 {
-    return QStringLiteral("Zendra 98 could not save %1 in %2.")
-        .arg(failures.join(QStringLiteral(" and ")), dir.directory());
+    // Whole sentences for one, two or three files, so that a translation may word each as its language needs.
+    switch (failures.size()) {
+    case 1:
+        return QCoreApplication::translate("ExitStore", "Zendra 98 could not save %1 in %2.")
+            .arg(failures[0], dir.directory());
+    case 2:
+        return QCoreApplication::translate("ExitStore", "Zendra 98 could not save %1 and %2 in %3.")
+            .arg(failures[0], failures[1], dir.directory());
+    default:
+        return QCoreApplication::translate("ExitStore", "Zendra 98 could not save %1 and %2 and %3 in %4.")
+            .arg(failures.value(0), failures.value(1), failures.value(2), dir.directory());
+    }
 }
 } // namespace ExitStore

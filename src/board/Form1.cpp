@@ -47,8 +47,8 @@ Form1::Form1(Platform& platform, const DataDir& dataDir, QWidget* parent)
 {
     AccessibleRole::set(*this, QAccessible::Window);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zendra 98"));
-    setAccessibleName(QStringLiteral("Zendra 98"));
+    setWindowTitle(tr("Zendra 98"));
+    setAccessibleName(tr("Zendra 98"));
     // The board takes the focus, so that the Menu key and Shift+F10 reach it.
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(Twips::sizeToPixels(BoardGeometry::kWidthTwips, BoardGeometry::kHeightTwips));
@@ -88,7 +88,7 @@ void Form1::buildControls()
 {
     // Built first, so that every control lies above the background picture.
     Picture1 = new PictureControl(QStringLiteral("Picture1"), this);
-    Picture1->setAccessibleName(QStringLiteral("Background picture"));
+    Picture1->setAccessibleName(tr("Background picture"));
     AccessibleRole::set(*Picture1, QAccessible::Graphic);
     Picture1->hide();
     connect(Picture1, &PictureControl::pressed, this, [this](Qt::MouseButton button, QPointF, QPoint global) {
@@ -240,7 +240,7 @@ void Form1::clearBackgroundPicture()
 
 void Form1::showTrayIcon()
 {
-    m_platform.tray.addIcon(kTrayIconId, windowIcon(), QString::fromLatin1(kTrayTooltip));
+    m_platform.tray.addIcon(kTrayIconId, windowIcon(), tr(kTrayTooltip));
 }
 
 void Form1::removeTrayIcon()
@@ -269,7 +269,7 @@ void Form1::mnuExit_Click()
     const QStringList failures = ExitStore::store(m_dataDir, positionTwips(), isOnTop(), m_features, true);
     if (!failures.isEmpty()) {
         m_platform.dialogs.message(
-            {ExitStore::failureText(failures, m_dataDir) + QStringLiteral(" The files there are unchanged."),
+            {tr("%1 The files there are unchanged.").arg(ExitStore::failureText(failures, m_dataDir)),
              QString(),
              MessageIcon::Critical,
              MessageButtons::Ok});

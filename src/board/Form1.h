@@ -27,7 +27,7 @@ class Form1 final : public QWidget, public BoardSurface
 
 public:
     static constexpr int kTrayIconId = 1;
-    static constexpr const char* kTrayTooltip = "Zendra 98";
+    static constexpr const char* kTrayTooltip = QT_TR_NOOP("Zendra 98");
 
     Form1(Platform& platform, const DataDir& dataDir, QWidget* parent = nullptr);
     ~Form1() override;

@@ -16,16 +16,16 @@
 
 namespace
 {
-QAction* addItem(QMenu* menu, const char* name, const char* caption)
+QAction* addItem(QMenu* menu, const char* name, const QString& caption)
 {
-    QAction* item = menu->addAction(QString::fromLatin1(caption));
+    QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     return item;
 }
 
-QMenu* addSubmenu(QMenu* menu, const char* name, const char* caption)
+QMenu* addSubmenu(QMenu* menu, const char* name, const QString& caption)
 {
-    QMenu* submenu = menu->addMenu(QString::fromLatin1(caption));
+    QMenu* submenu = menu->addMenu(caption);
     submenu->setObjectName(QString::fromLatin1(name));
     submenu->menuAction()->setObjectName(QString::fromLatin1(name));
     return submenu;
@@ -94,26 +94,16 @@ void Form1::buildMenus()
     mnuRight->addSeparator();
     sections.place(Section::Arrange, mnuRight);
 
-    QMenu* mnuPosition = addSubmenu(mnuRight, "mnuPosition", "P&osition");
-    struct CornerItem
-    {
-        const char* name;
-        const char* caption;
-        BoardGeometry::Corner corner;
+    QMenu* mnuPosition = addSubmenu(mnuRight, "mnuPosition", tr("P&osition"));
+    const auto corner = [this, mnuPosition](const char* name, const QString& caption, BoardGeometry::Corner at) {
+        connect(addItem(mnuPosition, name, caption), &QAction::triggered, this, [this, at] { dock(at); });
     };
-    const CornerItem corners[] = {
-        {"mnutopright", "Top Right Corner", BoardGeometry::Corner::TopRight},
-        {"mnutopleft", "Top Left Corner", BoardGeometry::Corner::TopLeft},
-        {"mnubottomright", "Bottom Right Corner", BoardGeometry::Corner::BottomRight},
-        {"mnubottomleft", "Bottom Left Corner", BoardGeometry::Corner::BottomLeft},
-    };
-    for (const CornerItem& item : corners) {
-        connect(addItem(mnuPosition, item.name, item.caption), &QAction::triggered, this, [this, corner = item.corner] {
-            dock(corner);
-        });
-    }
+    corner("mnutopright", tr("Top Right Corner"), BoardGeometry::Corner::TopRight);
+    corner("mnutopleft", tr("Top Left Corner"), BoardGeometry::Corner::TopLeft);
+    corner("mnubottomright", tr("Bottom Right Corner"), BoardGeometry::Corner::BottomRight);
+    corner("mnubottomleft", tr("Bottom Left Corner"), BoardGeometry::Corner::BottomLeft);
 
-    mnuontop = addItem(mnuRight, "mnuontop", "Always On &Top");
+    mnuontop = addItem(mnuRight, "mnuontop", tr("Always On &Top"));
     mnuontop->setCheckable(true);
     mnuontop->setChecked(m_onTop);
     // The check mark follows the board's state, which the handler changes itself.
@@ -126,7 +116,7 @@ void Form1::buildMenus()
     mnuRight->addSeparator();
     sections.place(Section::HelpWindows, buildHelpMenu());
     mnuRight->addSeparator();
-    connect(addItem(mnuRight, "mnuExit", "E&xit"), &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(addItem(mnuRight, "mnuExit", tr("E&xit")), &QAction::triggered, this, &Form1::mnuExit_Click);
 
     Tray& tray = m_platform.tray;
     // A click or a double click on the tray icon brings the board to the front; a right click opens its menu.
@@ -137,20 +127,20 @@ void Form1::buildMenus()
 
 QMenu* Form1::buildHelpMenu()
 {
-    QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", "&Help");
-    const auto link = [this, mnuhelp](const char* name, const char* caption, const QUrl& target) {
+    QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", tr("&Help"));
+    const auto link = [this, mnuhelp](const char* name, const QString& caption, const QUrl& target) {
         connect(addItem(mnuhelp, name, caption), &QAction::triggered, this, [this, target] {
             m_platform.shell.open(target);
         });
     };
-    link("mnufeedback", "&Feedback", WebLinks::feedback());
+    link("mnufeedback", tr("&Feedback"), WebLinks::feedback());
     mnuhelp->addSeparator();
-    link("mnuwebtovane", "&Tovane Website", WebLinks::makerHome());
-    link("mnuwebzendra", "&Zendra 98 Website", WebLinks::productPage());
+    link("mnuwebtovane", tr("&Tovane Website"), WebLinks::makerHome());
+    link("mnuwebzendra", tr("&Zendra 98 Website"), WebLinks::productPage());
     mnuhelp->addSeparator();
-    link("mnututorials", "&Help", WebLinks::helpPage(m_dataDir));
+    link("mnututorials", tr("&Help"), WebLinks::helpPage(m_dataDir));
     link("mnucheckforupdates",
-         "Check for &Updates",
+         tr("Check for &Updates"),
          WebLinks::updatesPage(Version::kMajor, Version::kMinor, Version::kRevision));
     mnuhelp->addSeparator();
     return mnuhelp;

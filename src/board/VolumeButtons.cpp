@@ -27,7 +27,7 @@ VolumeButtons::VolumeButtons(Volume& volume, QWidget& board, const std::function
                             double top,
                             void (VolumeButtons::*click)()) {
         auto* control = new PictureControl(QString::fromLatin1(name), &board);
-        control->setAccessibleName(QString::fromLatin1(accessibleName));
+        control->setAccessibleName(tr(accessibleName));
         AccessibleRole::set(*control, QAccessible::Button);
         control->setPixmap(picture(pictureName));
         control->setGeometry(Twips::rectToPixels(kLeft, top, kWidth, kHeight));
@@ -37,8 +37,8 @@ VolumeButtons::VolumeButtons(Volume& volume, QWidget& board, const std::function
         });
         return control;
     };
-    up = button("up", "Volume up", "up.png", kUpTop, &VolumeButtons::up_Click);
-    down = button("down", "Volume down", "down.png", kDownTop, &VolumeButtons::down_Click);
+    up = button("up", QT_TR_NOOP("Volume up"), "up.png", kUpTop, &VolumeButtons::up_Click);
+    down = button("down", QT_TR_NOOP("Volume down"), "down.png", kDownTop, &VolumeButtons::down_Click);
 }
 
 void VolumeButtons::up_Click()

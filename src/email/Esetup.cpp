@@ -25,10 +25,6 @@ namespace
 {
 using Twips::place;
 
-const auto kIncomplete = QStringLiteral("You have failed to enter all the needed information. Please try again.");
-const auto kPasswordInFile = QStringLiteral("A password is kept in email.dat, readable by you alone.");
-const auto kClearTextWarning =
-    QStringLiteral("Warning: your password and mail cross the network unencrypted; anyone on the way can read them.");
 // The security choices in the order of their list, which is also the order of their numbers in emailsec.dat.
 constexpr Pop3Security kSecurities[] = {Pop3Security::TlsOnConnect, Pop3Security::StartTls, Pop3Security::None};
 
@@ -37,9 +33,9 @@ constexpr double kGrownBy = 1200;
 // "5" in the minutes list: the interval a save takes when no entry was chosen.
 constexpr int kDefaultMinutesIndex = 4;
 
-QLabel* label(QWidget* parent, const char* caption, double left, double top, double width, QWidget* buddy)
+QLabel* label(QWidget* parent, const QString& caption, double left, double top, double width, QWidget* buddy)
 {
-    auto* text = place(new QLabel(QString::fromLatin1(caption), parent), "", left, top, width, 255);
+    auto* text = place(new QLabel(caption, parent), "", left, top, width, 255);
     text->setBuddy(buddy);
     return text;
 }
@@ -58,7 +54,7 @@ Esetup::Esetup(Platform& platform, const DataDir& dataDir, QWidget* parent)
     , m_dataDir(dataDir)
 {
     setObjectName(QStringLiteral("Esetup"));
-    setWindowTitle(QStringLiteral("Zendra Email Check Setup"));
+    setWindowTitle(tr("Zendra Email Check Setup"));
     setFixedSize(Twips::sizeToPixels(5400, 4800 + kGrownBy));
     QFont dialogFont = font();
     dialogFont.setPointSizeF(8);
@@ -70,56 +66,64 @@ Esetup::Esetup(Platform& platform, const DataDir& dataDir, QWidget* parent)
 void Esetup::buildControls()
 {
     // Built in reading order, so that Tab goes from the top left to the bottom right.
-    Check1 = place(new QCheckBox(QStringLiteral("Check for new email messages"), this), "Check1", 120, 120, 3600, 255);
+    Check1 = place(new QCheckBox(tr("Check for new email messages"), this), "Check1", 120, 120, 3600, 255);
     Optauto = place(new QRadioButton(this), "Optauto", 360, 510, 255, 255);
-    Optauto->setAccessibleName(QStringLiteral("Check every"));
+    Optauto->setAccessibleName(tr("Check every"));
     min = place(new QComboBox(this), "min", 660, 465, 735, 315);
     for (const int minutes : EmailSettings::kMinutes)
         min->addItem(QString::number(minutes));
     min->setCurrentIndex(-1);
-    min->setAccessibleName(QStringLiteral("Minutes between checks"));
-    label(this, "minute(s)", 1455, 510, 900, min);
-    OptManual = place(new QRadioButton(QStringLiteral(" Manual Check Only"), this), "OptManual", 2700, 510, 2400, 255);
+    min->setAccessibleName(tr("Minutes between checks"));
+    label(this, tr("minute(s)"), 1455, 510, 900, min);
+    OptManual = place(new QRadioButton(tr(" Manual Check Only"), this), "OptManual", 2700, 510, 2400, 255);
 
-    Frame1 =
-        place(new QGroupBox(QStringLiteral("POP3 Email Server "), this), "Frame1", 120, 900, 5160, 2100 + kGrownBy);
+    Frame1 = place(new QGroupBox(tr("POP3 Email Server "), this), "Frame1", 120, 900, 5160, 2100 + kGrownBy);
     txtServer = place(new QLineEdit(Frame1), "txtServer", 1800, 270, 3195, 285);
-    label(Frame1, "Mail Server Address:", 120, 300, 1650, txtServer);
+    label(Frame1, tr("Mail Server Address:"), 120, 300, 1650, txtServer);
     txtPOP = place(new QLineEdit(Frame1), "txtPOP", 1800, 645, 3195, 285);
-    label(Frame1, "POP3 Account:", 120, 675, 1650, txtPOP);
+    label(Frame1, tr("POP3 Account:"), 120, 675, 1650, txtPOP);
     txtPass = place(new QLineEdit(Frame1), "txtPass", 1800, 1020, 2200, 285);
     txtPass->setEchoMode(QLineEdit::Password);
     txtPass->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
-    label(Frame1, "Password:", 120, 1050, 1650, txtPass);
-    label(Frame1, "(Optional)", 4080, 1050, 960, nullptr);
+    label(Frame1, tr("Password:"), 120, 1050, 1650, txtPass);
+    label(Frame1, tr("(Optional)"), 4080, 1050, 960, nullptr);
     txtEmail = place(new QLineEdit(Frame1), "txtEmail", 1800, 1395, 3195, 285);
-    label(Frame1, "Email Address:", 120, 1425, 1650, txtEmail);
+    label(Frame1, tr("Email Address:"), 120, 1425, 1650, txtEmail);
     cboSecurity = place(new QComboBox(Frame1), "cboSecurity", 1800, 1755, 3195, 315);
     for (const Pop3Security security : kSecurities)
         cboSecurity->addItem(MailSecurity::describe(security));
-    label(Frame1, "Security:", 120, 1785, 1650, cboSecurity);
-    lblSecurityWarning = place(new QLabel(kClearTextWarning, Frame1), "lblSecurityWarning", 120, 2115, 4920, 465);
+    label(Frame1, tr("Security:"), 120, 1785, 1650, cboSecurity);
+    lblSecurityWarning =
+        place(new QLabel(
+                  tr("Warning: your password and mail cross the network unencrypted; anyone on the way can read them."),
+                  Frame1),
+              "lblSecurityWarning",
+              120,
+              2115,
+              4920,
+              465);
     lblSecurityWarning->setWordWrap(true);
-    passwordPlace = place(new QLabel(kPasswordInFile, Frame1), "passwordPlace", 120, 2625, 4920, 255);
+    passwordPlace = place(new QLabel(tr("A password is kept in email.dat, readable by you alone."), Frame1),
+                          "passwordPlace",
+                          120,
+                          2625,
+                          4920,
+                          255);
     lblCertificate = place(new QLabel(Frame1), "lblCertificate", 120, 2955, 3840, 255);
     lblCertificate->setTextFormat(Qt::PlainText);
-    cmdForget = place(new QPushButton(QStringLiteral("Forget"), Frame1), "cmdForget", 4080, 2925, 960, 315);
-    cmdForget->setAccessibleDescription(QStringLiteral("Stop trusting the certificate when OK is pressed"));
+    cmdForget = place(new QPushButton(tr("Forget"), Frame1), "cmdForget", 4080, 2925, 960, 315);
+    cmdForget->setAccessibleDescription(tr("Stop trusting the certificate when OK is pressed"));
 
-    Frame2 = place(new QGroupBox(QStringLiteral("Sound-Alert When New Messages Arrive"), this),
-                   "Frame2",
-                   120,
-                   3120 + kGrownBy,
-                   5160,
-                   1050);
-    Check2 = place(new QCheckBox(QStringLiteral("Off"), Frame2), "Check2", 120, 315, 720, 255);
+    Frame2 = place(
+        new QGroupBox(tr("Sound-Alert When New Messages Arrive"), this), "Frame2", 120, 3120 + kGrownBy, 5160, 1050);
+    Check2 = place(new QCheckBox(tr("Off"), Frame2), "Check2", 120, 315, 720, 255);
     txtSound = place(new QLineEdit(Frame2), "txtSound", 900, 285, 4140, 285);
-    txtSound->setAccessibleName(QStringLiteral("Sound file"));
-    Command1 = place(new QPushButton(QStringLiteral("Browse"), Frame2), "Command1", 2700, 645, 1140, 315);
-    cmdtest = place(new QPushButton(QStringLiteral("Test"), Frame2), "cmdtest", 3900, 645, 1140, 315);
+    txtSound->setAccessibleName(tr("Sound file"));
+    Command1 = place(new QPushButton(tr("Browse"), Frame2), "Command1", 2700, 645, 1140, 315);
+    cmdtest = place(new QPushButton(tr("Test"), Frame2), "cmdtest", 3900, 645, 1140, 315);
 
-    Command2 = place(new QPushButton(QStringLiteral("OK"), this), "Command2", 2880, 4290 + kGrownBy, 1140, 375);
-    Command3 = place(new QPushButton(QStringLiteral("Cancel"), this), "Command3", 4140, 4290 + kGrownBy, 1140, 375);
+    Command2 = place(new QPushButton(tr("OK"), this), "Command2", 2880, 4290 + kGrownBy, 1140, 375);
+    Command3 = place(new QPushButton(tr("Cancel"), this), "Command3", 4140, 4290 + kGrownBy, 1140, 375);
     Command2->setEnabled(false);
     cmdtest->setEnabled(false);
     for (QPushButton* button : {Command1, cmdtest, Command2, Command3, cmdForget})
@@ -203,7 +207,7 @@ void Esetup::Form_Load()
         if (answer.status != KeyringAnswer::Ok)
             return;
         self->m_keyringName = answer.message;
-        self->passwordPlace->setText(QStringLiteral("A password is kept in ") + answer.message + u'.');
+        self->passwordPlace->setText(tr("A password is kept in %1.").arg(answer.message));
         if (!self->txtPass->text().isEmpty())
             return;
         self->m_platform.keyring.read(self->m_keyringKey, [self](const KeyringAnswer& stored) {
@@ -225,7 +229,7 @@ void Esetup::Check1_Click()
 void Esetup::Check2_Click()
 {
     const bool on = Check2->isChecked() && Check2->isEnabled();
-    Check2->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    Check2->setText(on ? tr("On") : tr("Off"));
     setBoxEnabled(txtSound, on);
 }
 
@@ -245,7 +249,7 @@ void Esetup::showTrustedCertificate()
 {
     lblCertificate->setVisible(!m_certificate.isEmpty());
     cmdForget->setVisible(!m_certificate.isEmpty());
-    const QString text = QStringLiteral("Trusted certificate: SHA-256 ") + m_certificate;
+    const QString text = tr("Trusted certificate: SHA-256 %1").arg(m_certificate);
     lblCertificate->setText(lblCertificate->fontMetrics().elidedText(text, Qt::ElideRight, lblCertificate->width()));
     lblCertificate->setToolTip(Qt::convertFromPlainText(text));
 }
@@ -264,8 +268,8 @@ void Esetup::waitForKeyring()
 
 void Esetup::Command1_Click()
 {
-    const auto chosen = m_platform.dialogs.openFile(
-        {folderOf(txtSound->text()), QStringLiteral("Browse"), {QStringLiteral("Wav Files (*.wav)")}, 0});
+    const auto chosen =
+        m_platform.dialogs.openFile({folderOf(txtSound->text()), tr("Browse"), {tr("Wav Files (*.wav)")}, 0});
     if (!chosen)
         return;
     txtSound->setText(*chosen);
@@ -281,10 +285,11 @@ void Esetup::cmdtest_Click()
 void Esetup::Command2_Click()
 {
     if (txtPOP->text().isEmpty() || txtServer->text().isEmpty() || txtEmail->text().isEmpty()) {
-        const MessageAnswer answer = m_platform.dialogs.message({kIncomplete,
-                                                                 QStringLiteral("Information Incomplete"),
-                                                                 MessageIcon::Critical,
-                                                                 MessageButtons::RetryCancel});
+        const MessageAnswer answer =
+            m_platform.dialogs.message({tr("You have failed to enter all the needed information. Please try again."),
+                                        tr("Information Incomplete"),
+                                        MessageIcon::Critical,
+                                        MessageButtons::RetryCancel});
         if (answer != MessageAnswer::Retry)
             reject();
         return;
@@ -309,11 +314,11 @@ void Esetup::Command2_Click()
     if (!m_keyringName.isEmpty())
         settings.password = keepInKeyring(settings);
     const auto notSaved = [this](const char* name) {
-        m_platform.dialogs.message({QStringLiteral("The email settings could not be saved in ") +
-                                        m_dataDir.file(QString::fromLatin1(name)) + u'.',
-                                    QStringLiteral("Zendra Email Check Setup"),
-                                    MessageIcon::Critical,
-                                    MessageButtons::Ok});
+        m_platform.dialogs.message(
+            {tr("The email settings could not be saved in %1.").arg(m_dataDir.file(QString::fromLatin1(name))),
+             tr("Zendra Email Check Setup"),
+             MessageIcon::Critical,
+             MessageButtons::Ok});
     };
     if (!settings.write(m_dataDir, flag, interval)) {
         notSaved(EmailSettings::kName);
@@ -366,11 +371,13 @@ QString Esetup::keepInKeyring(const EmailSettings& settings)
     }
     if (settings.password.isEmpty())
         return {};
-    m_platform.dialogs.message({QStringLiteral("The keyring did not take the password: ") + wait->answer.message +
-                                    QStringLiteral("\nIt is kept in email.dat, readable by you alone."),
-                                QStringLiteral("Zendra Email Check Setup"),
-                                MessageIcon::Warning,
-                                MessageButtons::Ok});
+    m_platform.dialogs.message(
+        {tr("The keyring did not take the password: %1\nIt is kept in email.dat, readable by you "
+            "alone.")
+             .arg(wait->answer.message),
+         tr("Zendra Email Check Setup"),
+         MessageIcon::Warning,
+         MessageButtons::Ok});
     return settings.password;
 }
 

@@ -24,12 +24,15 @@ namespace
 // Rows are added in slices of this many milliseconds, so a mailbox of thousands never stalls the board.
 constexpr qint64 kSliceMs = 4;
 
-const MailListModel::Row kHeading{QStringLiteral("From:"), QStringLiteral("Subject:"), QStringLiteral("Date:")};
+MailListModel::Row heading()
+{
+    return {MailCheck::tr("From:"), MailCheck::tr("Subject:"), MailCheck::tr("Date:")};
+}
 
 /// A box with words from the server in it: shown as one line of text that control characters cannot reorder.
-MessageRequest error(const QString& text, const char* title)
+MessageRequest error(const QString& text, const QString& title)
 {
-    return {Pop3Protocol::displayText(text), QString::fromLatin1(title), MessageIcon::None, MessageButtons::Ok};
+    return {Pop3Protocol::displayText(text), title, MessageIcon::None, MessageButtons::Ok};
 }
 
 QString when(const QDateTime& time)
@@ -123,8 +126,7 @@ void MailCheck::connectWith(const QString& password)
     if (m_variant == Variant::Board) {
         if (!m_checking)
             m_checking = new frmChecking;
-        m_checking->setText(QStringLiteral("Checking for new mail on ") + m_settings.server + QStringLiteral(" for ") +
-                            m_settings.account + u'.');
+        m_checking->setText(tr("Checking for new mail on %1 for %2.").arg(m_settings.server, m_settings.account));
         m_checking->show();
         m_mailList().list().clearCells();
     } else {
@@ -240,17 +242,14 @@ void MailCheck::handle(const Opened& opened)
     if (m_count == 0) {
         // Nothing waiting: the board says so, the list's check says nothing; neither plays the alert.
         if (m_variant == Variant::Board) {
-            ask({QStringLiteral("You have no new messages."),
-                 QStringLiteral("Sorry"),
-                 MessageIcon::Information,
-                 MessageButtons::Ok});
+            ask({tr("You have no new messages."), tr("Sorry"), MessageIcon::Information, MessageButtons::Ok});
         }
         finish();
         return;
     }
     m_listing = true;
     m_listed = qMin(m_count, kMaxRows);
-    m_mailList().list().reset(kHeading);
+    m_mailList().list().reset(heading());
     m_client->retrieveHeaders(1, m_listed);
 }
 
@@ -259,7 +258,7 @@ void MailCheck::handle(const Failed& failed)
     if (m_listing) {
         // The session broke off in the middle of the list: what was listed stays, the rest is reported once.
         if (m_failures == 0)
-            ask(error(failed.text, "Error during RetrieveCurrentMsg"));
+            ask(error(failed.text, tr("Error during RetrieveCurrentMsg")));
         else
             reportFailures();
         alert();
@@ -270,7 +269,7 @@ void MailCheck::handle(const Failed& failed)
         failed.error == Pop3Error::CertificateUntrusted || failed.error == Pop3Error::CertificateChanged;
     if (certificate && m_automatic) {
         // Nobody asked for this check, so nobody is asked: the list window says what happened.
-        m_mailList().setStatus(QStringLiteral("The automatic check at %1 failed: %2")
+        m_mailList().setStatus(tr("The automatic check at %1 failed: %2")
                                    .arg(QLocale().toString(m_platform.clock.dateTime().time(), QLocale::ShortFormat),
                                         Pop3Protocol::displayText(failed.text)));
         finish();
@@ -285,24 +284,22 @@ void MailCheck::handle(const Failed& failed)
 
 void MailCheck::askToTrust(const Pop3Certificate& certificate)
 {
-    const QString text =
-        QStringLiteral("The certificate of the mail server %1 is not trusted: %2.\n\n"
-                       "Issued to: %3\nIssued by: %4\nValid from %5 to %6\nSHA-256 fingerprint: %7\n\n"
-                       "Do you want to trust this certificate for this account? Do so only if you know that the "
-                       "server uses it. A different certificate will then be refused.")
-            .arg(m_settings.server,
-                 certificate.problems.join(QStringLiteral("; ")),
-                 Pop3Protocol::displayText(certificate.subject),
-                 Pop3Protocol::displayText(certificate.issuer),
-                 when(certificate.validFrom),
-                 when(certificate.validTo),
-                 certificate.fingerprint);
+    const QString text = tr("The certificate of the mail server %1 is not trusted: %2.\n\n"
+                            "Issued to: %3\nIssued by: %4\nValid from %5 to %6\nSHA-256 fingerprint: %7\n\n"
+                            "Do you want to trust this certificate for this account? Do so only if you know that the "
+                            "server uses it. A different certificate will then be refused.")
+                             .arg(m_settings.server,
+                                  certificate.problems.join(QStringLiteral("; ")),
+                                  Pop3Protocol::displayText(certificate.subject),
+                                  Pop3Protocol::displayText(certificate.issuer),
+                                  when(certificate.validFrom),
+                                  when(certificate.validTo),
+                                  certificate.fingerprint);
     finishClient();
     // The question stands in for the checking window while it is open, and belongs to the board, not to it.
     if (m_checking)
         m_checking->hide();
-    if (ask({text, QStringLiteral("Untrusted Certificate"), MessageIcon::Warning, MessageButtons::YesNo}) !=
-        MessageAnswer::Yes) {
+    if (ask({text, tr("Untrusted Certificate"), MessageIcon::Warning, MessageButtons::YesNo}) != MessageAnswer::Yes) {
         finish();
         return;
     }
@@ -312,7 +309,7 @@ void MailCheck::askToTrust(const Pop3Certificate& certificate)
     security.certificateAccount = m_settings.keyringKey();
     security.certificate = certificate.fingerprint;
     if (!security.write(m_dataDir)) {
-        connectFailed(QStringLiteral("The trusted certificate could not be saved in %1.")
+        connectFailed(tr("The trusted certificate could not be saved in %1.")
                           .arg(m_dataDir.file(QString::fromLatin1(MailSecurity::kName))));
         return;
     }
@@ -322,8 +319,8 @@ void MailCheck::askToTrust(const Pop3Certificate& certificate)
 void MailCheck::connectFailed(const QString& text)
 {
     // The list keeps only its heading row; the alert still sounds, as after a listing.
-    m_mailList().list().reset(kHeading);
-    ask(error(text, "Error during Connect"));
+    m_mailList().list().reset(heading());
+    ask(error(text, tr("Error during Connect")));
     alert();
     finish();
 }
@@ -332,11 +329,10 @@ void MailCheck::reportFailures()
 {
     // One box for the whole check: a mailbox of thousands of unreadable messages is one answer, not thousands.
     if (m_failures == 1) {
-        ask(error(m_firstFailure, "Error during RetrieveCurrentMsg"));
+        ask(error(m_firstFailure, tr("Error during RetrieveCurrentMsg")));
     } else if (m_failures > 1) {
-        ask(error(
-            QStringLiteral("%1 messages could not be read. The first error: %2").arg(m_failures).arg(m_firstFailure),
-            "Error during RetrieveCurrentMsg"));
+        ask(error(tr("%n messages could not be read. The first error: %1", nullptr, m_failures).arg(m_firstFailure),
+                  tr("Error during RetrieveCurrentMsg")));
     }
 }
 
@@ -367,7 +363,7 @@ void MailCheck::handle(const Retrieved&)
     m_client->close();
     if (m_count > m_listed) {
         m_mailList().list().addRow(
-            {QString(), QStringLiteral("%1 more message(s) not listed").arg(m_count - m_listed), QString()});
+            {QString(), tr("%n more message(s) not listed", nullptr, m_count - m_listed), QString()});
     }
     reportFailures();
     Q_EMIT mailListed(m_count, m_firstSubject);

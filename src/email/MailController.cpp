@@ -159,21 +159,18 @@ void MailController::notifyIfUnseen(int count, const QString& firstSubject)
     // in the active window (so probably covered), the desktop's notification says it instead.
     if (m_board.isSeen())
         return;
-    QString body = QString::number(count) + QStringLiteral(" message(s) waiting");
-    if (!firstSubject.isEmpty())
-        body += QStringLiteral("\n") + firstSubject;
-    m_platform.notifier.notify(QStringLiteral("Zendra Email Check"), body);
+    const QString body = firstSubject.isEmpty() ? tr("%n message(s) waiting", nullptr, count)
+                                                : tr("%n message(s) waiting\n%1", nullptr, count).arg(firstSubject);
+    m_platform.notifier.notify(tr("Zendra Email Check"), body);
 }
 
 void MailController::addMenuItems(BoardMenu& menu)
 {
     // Until the start-up has read email.dat, the board cannot check and does not check by itself.
-    mnccheckemail =
-        menu.addItem(BoardMenu::Section::Mail, QStringLiteral("mnccheckemail"), QStringLiteral("Check &Email"));
+    mnccheckemail = menu.addItem(BoardMenu::Section::Mail, QStringLiteral("mnccheckemail"), tr("Check &Email"));
     mnccheckemail->setEnabled(false);
     connect(mnccheckemail, &QAction::triggered, this, &MailController::mnccheckemail_Click);
-    mnudisableauto =
-        menu.addItem(BoardMenu::Section::Mail, QStringLiteral("mnudisableauto"), QString::fromLatin1(kDisableCaption));
+    mnudisableauto = menu.addItem(BoardMenu::Section::Mail, QStringLiteral("mnudisableauto"), tr(kDisableCaption));
     mnudisableauto->setVisible(false);
     connect(mnudisableauto, &QAction::triggered, this, &MailController::mnudisableauto_Click);
 }
@@ -181,5 +178,5 @@ void MailController::addMenuItems(BoardMenu& menu)
 void MailController::setAutomaticOn(bool on)
 {
     m_automaticOn = on;
-    mnudisableauto->setText(QString::fromLatin1(on ? kDisableCaption : kEnableCaption));
+    mnudisableauto->setText(tr(on ? kDisableCaption : kEnableCaption));
 }

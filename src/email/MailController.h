@@ -23,8 +23,8 @@ class MailController final : public QObject, public BoardFeature
     Q_OBJECT
 
 public:
-    static constexpr const char* kDisableCaption = "&Disable Auto Check";
-    static constexpr const char* kEnableCaption = "Enable &Auto Check";
+    static constexpr const char* kDisableCaption = QT_TR_NOOP("&Disable Auto Check");
+    static constexpr const char* kEnableCaption = QT_TR_NOOP("Enable &Auto Check");
 
     MailController(Platform& platform, const DataDir& dataDir, BoardSurface& board);
     ~MailController() override;

@@ -14,10 +14,12 @@
 
 namespace
 {
-const auto kPictureError = QStringLiteral(
+const char* const kPictureError = QT_TRANSLATE_NOOP(
+    "MailIndicator",
     "There was an error reading the email graphic file. Please check to ensure that there is a vaild 'email.gif' "
     "file in the Zendra 98 directory.");
-const auto kTooltip = QStringLiteral("Click anywhere in the black box to view your email headers.");
+const char* const kTooltip =
+    QT_TRANSLATE_NOOP("MailIndicator", "Click anywhere in the black box to view your email headers.");
 
 // The box on the board and the animation inside it, in twips.
 constexpr double kLeft = 570;
@@ -33,8 +35,8 @@ MailIndicator::MailIndicator(Platform& platform, const DataDir& dataDir, BoardSu
 {
     emailpic = new PictureControl(QStringLiteral("emailpic"), nullptr);
     board.addControl(*emailpic);
-    emailpic->setAccessibleName(QStringLiteral("New mail"));
-    emailpic->setAccessibleDescription(kTooltip);
+    emailpic->setAccessibleName(tr("New mail"));
+    emailpic->setAccessibleDescription(tr(kTooltip));
     AccessibleRole::set(*emailpic, QAccessible::Button);
     emailpic->setGeometry(Twips::rectToPixels(kLeft, kTop, kWidth, kHeight));
     emailpic->setAutoFillBackground(true);
@@ -46,8 +48,8 @@ MailIndicator::MailIndicator(Platform& platform, const DataDir& dataDir, BoardSu
     // The animation and the frame let the mouse through to the box, which is the clickable area.
     emailgif = new QLabel(emailpic);
     emailgif->setObjectName(QStringLiteral("emailgif"));
-    emailgif->setAccessibleName(QStringLiteral("New mail animation"));
-    emailgif->setToolTip(kTooltip);
+    emailgif->setAccessibleName(tr("New mail animation"));
+    emailgif->setToolTip(tr(kTooltip));
     emailgif->resize(Twips::sizeToPixels(kPictureSize, kPictureSize));
     Shape1 = new QFrame(emailpic);
     Shape1->setObjectName(QStringLiteral("Shape1"));
@@ -61,7 +63,7 @@ void MailIndicator::loadPicture()
 {
     m_movie = new QMovie(m_dataDir.file(QStringLiteral("email.gif")), QByteArray(), this);
     if (!m_movie->isValid() || !m_movie->jumpToFrame(0)) {
-        m_platform.dialogs.message({kPictureError, QString(), MessageIcon::Critical, MessageButtons::Ok});
+        m_platform.dialogs.message({tr(kPictureError), QString(), MessageIcon::Critical, MessageButtons::Ok});
         delete m_movie;
         m_movie = nullptr;
     } else {

@@ -1,5 +1,7 @@
 #include "email/MailSecurity.h"
 
+#include <QCoreApplication>
+
 #include "core/RecordFile.h"
 #include "platform/Pop3Protocol.h"
 
@@ -39,11 +41,11 @@ QString MailSecurity::describe(Pop3Security security)
 {
     switch (security) {
     case Pop3Security::TlsOnConnect:
-        return QStringLiteral("TLS on connect (port 995)");
+        return QCoreApplication::translate("MailSecurity", "TLS on connect (port 995)");
     case Pop3Security::StartTls:
-        return QStringLiteral("STARTTLS, required (port 110)");
+        return QCoreApplication::translate("MailSecurity", "STARTTLS, required (port 110)");
     case Pop3Security::None:
-        return QStringLiteral("None (clear text)");
+        return QCoreApplication::translate("MailSecurity", "None (clear text)");
     }
     return {};
 }

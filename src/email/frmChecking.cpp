@@ -8,7 +8,7 @@ frmChecking::frmChecking(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmChecking"));
-    setWindowTitle(QStringLiteral("Checking Email"));
+    setWindowTitle(tr("Checking Email"));
     setFixedSize(Twips::sizeToPixels(4800, 1200));
     // A window that only tells what is going on: it leaves the keyboard focus where the user has it.
     setAttribute(Qt::WA_ShowWithoutActivating);

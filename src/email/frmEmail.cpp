@@ -21,8 +21,6 @@ namespace
 {
 using Twips::place;
 
-const auto kFrameCaption = QStringLiteral("Email Messages");
-
 // The window as drawn, in twips, with two lines of status below the buttons; a larger window gives the grid the
 // room it gains.
 constexpr double kWidth = 6510;
@@ -45,7 +43,7 @@ frmEmail::frmEmail(Platform& platform, const DataDir& dataDir, QWidget* parent)
     , m_dataDir(dataDir)
 {
     setObjectName(QStringLiteral("frmEmail"));
-    setWindowTitle(QStringLiteral("Zendra Email Check"));
+    setWindowTitle(tr("Zendra Email Check"));
     resize(Twips::sizeToPixels(kWidth, kHeight));
     setMinimumSize(Twips::sizeToPixels(kWidth, kHeight));
     QFont dialogFont = font();
@@ -57,10 +55,10 @@ frmEmail::frmEmail(Platform& platform, const DataDir& dataDir, QWidget* parent)
 
 void frmEmail::buildControls()
 {
-    auto* Label1 = place(new QLabel(QStringLiteral("Email Address:"), this), "Label1", 60, 165, 1110, 255);
+    auto* Label1 = place(new QLabel(tr("Email Address:"), this), "Label1", 60, 165, 1110, 255);
     txtEmail = place(new QLineEdit(this), "txtEmail", 1200, 135, 2835, 285);
     Label1->setBuddy(txtEmail);
-    auto* Label2 = place(new QLabel(QStringLiteral("Last Checked:"), this), "Label2", 4350, 165, 1110, 255);
+    auto* Label2 = place(new QLabel(tr("Last Checked:"), this), "Label2", 4350, 165, 1110, 255);
     txtLast = place(new QLineEdit(this), "txtLast", 5475, 135, 930, 285);
     Label2->setBuddy(txtLast);
     for (QLineEdit* box : {txtEmail, txtLast}) {
@@ -70,11 +68,11 @@ void frmEmail::buildControls()
         box->setPalette(menuColour);
     }
 
-    Frame1 = place(new QGroupBox(kFrameCaption, this), "Frame1", 75, 540, 6345, 2010);
+    Frame1 = place(new QGroupBox(tr("Email Messages"), this), "Frame1", 75, 540, 6345, 2010);
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setModel(&m_list);
-    MSFlexGrid1->setAccessibleName(QStringLiteral("Email messages"));
+    MSFlexGrid1->setAccessibleName(tr("Email messages"));
     MSFlexGrid1->verticalHeader()->hide();
     MSFlexGrid1->verticalHeader()->setDefaultSectionSize(Twips::toPixels(240));
     MSFlexGrid1->horizontalHeader()->setFixedHeight(Twips::toPixels(150));
@@ -85,10 +83,10 @@ void frmEmail::buildControls()
     MSFlexGrid1->setWordWrap(false);
     MSFlexGrid1->installEventFilter(this);
 
-    Command3 = place(new QPushButton(QStringLiteral("Email &Setup"), this), "Command3", 75, kButtonTop, 1245, 375);
-    Command1 = place(new QPushButton(QStringLiteral("Check &Email"), this), "Command1", 1350, kButtonTop, 1245, 375);
-    Command2 = place(new QPushButton(QStringLiteral("&Launch Client"), this), "Command2", 2640, kButtonTop, 1245, 375);
-    cmdClose = place(new QPushButton(QStringLiteral("&Close"), this), "cmdClose", 5160, kButtonTop, 1245, 375);
+    Command3 = place(new QPushButton(tr("Email &Setup"), this), "Command3", 75, kButtonTop, 1245, 375);
+    Command1 = place(new QPushButton(tr("Check &Email"), this), "Command1", 1350, kButtonTop, 1245, 375);
+    Command2 = place(new QPushButton(tr("&Launch Client"), this), "Command2", 2640, kButtonTop, 1245, 375);
+    cmdClose = place(new QPushButton(tr("&Close"), this), "cmdClose", 5160, kButtonTop, 1245, 375);
     connect(Command3, &QPushButton::clicked, this, &frmEmail::setupRequested);
     connect(Command1, &QPushButton::clicked, this, [this] { Q_EMIT checkRequested(false); });
     connect(Command2, &QPushButton::clicked, this, &frmEmail::Command2_Click);
@@ -117,17 +115,18 @@ void frmEmail::Form_Load()
         m_due = m_platform.clock.milliseconds() + m_period;
         Timer1->start(kTickMs);
     }
-    m_list.reset({QStringLiteral("From:"), QStringLiteral("Subject:"), QStringLiteral("Date Sent:")});
+    m_list.reset({tr("From:"), tr("Subject:"), tr("Date Sent:")});
     resizeEvent(nullptr);
 }
 
 void frmEmail::setMessageCount(qint64 count, qint64 listed)
 {
     // Set again with every slice of rows: only a change costs a new layout of the frame.
-    QString caption =
-        kFrameCaption + QStringLiteral(" - ") + QString::number(count) + QStringLiteral(" message(s) waiting");
-    if (listed < count)
-        caption += QStringLiteral(" (the first %1 listed)").arg(listed);
+    // The count comes from the check's int; the plural form follows it.
+    const int n = static_cast<int>(count);
+    const QString caption =
+        listed < count ? tr("Email Messages - %n message(s) waiting (the first %1 listed)", nullptr, n).arg(listed)
+                       : tr("Email Messages - %n message(s) waiting", nullptr, n);
     if (caption != Frame1->title())
         Frame1->setTitle(caption);
 }
@@ -155,7 +154,7 @@ void frmEmail::setCheckButtonEnabled(bool enabled)
 
 void frmEmail::showSecurity(Pop3Security security)
 {
-    m_security = QStringLiteral("Security: ") + MailSecurity::describe(security);
+    m_security = tr("Security: %1").arg(MailSecurity::describe(security));
     showStatus();
 }
 

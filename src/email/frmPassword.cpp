@@ -12,11 +12,11 @@ frmPassword::frmPassword(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmPassword"));
-    setWindowTitle(QStringLiteral("Enter Email Password"));
+    setWindowTitle(tr("Enter Email Password"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::sizeToPixels(3840, 1440));
 
-    auto* prompt = new QLabel(QStringLiteral("Please enter your password:"), this);
+    auto* prompt = new QLabel(tr("Please enter your password:"), this);
     prompt->setGeometry(Twips::rectToPixels(120, 120, 3600, 255));
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
@@ -24,17 +24,17 @@ frmPassword::frmPassword(QWidget* parent)
     txtPassword->setEchoMode(QLineEdit::Password);
     // Every typed character shows as "*", whatever the style's own password character.
     txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
-    txtPassword->setAccessibleName(QStringLiteral("Password"));
+    txtPassword->setAccessibleName(tr("Password"));
     txtPassword->installEventFilter(this);
     prompt->setBuddy(txtPassword);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Twips::rectToPixels(1320, 900, 1140, 375));
     cmdOK->setEnabled(false);
     cmdOK->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmPassword::cmdOK_Click);
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setGeometry(Twips::rectToPixels(2580, 900, 1140, 375));
     cmdCancel->setAutoDefault(false);

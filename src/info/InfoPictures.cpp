@@ -1,5 +1,6 @@
 #include "info/InfoPictures.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -112,7 +113,7 @@ void InfoPictures::hiddenPicture(QPainter& painter, const QRectF& area)
     painter.setPen(Qt::white);
     painter.drawText(area.adjusted(0, area.height() * 0.75, 0, 0),
                      Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("Thanks for using Zendra 98!"));
+                     QCoreApplication::translate("InfoPictures", "Thanks for using Zendra 98!"));
 }
 
 void InfoPictures::creditsLogo(QPainter& painter, const QRectF& area)

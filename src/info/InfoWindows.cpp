@@ -85,16 +85,16 @@ frmCredits* InfoWindows::credits() const
 void InfoWindows::addMenuItems(BoardMenu& menu)
 {
     constexpr auto section = BoardMenu::Section::HelpWindows;
-    connect(menu.addItem(section, QStringLiteral("mnutips"), QStringLiteral("Ti&ps")),
+    connect(menu.addItem(section, QStringLiteral("mnutips"), tr("Ti&ps")),
             &QAction::triggered,
             this,
             &InfoWindows::mnutips_Click);
     menu.addSeparator(section);
-    connect(menu.addItem(section, QStringLiteral("mnucredits"), QStringLiteral("&Credits")),
+    connect(menu.addItem(section, QStringLiteral("mnucredits"), tr("&Credits")),
             &QAction::triggered,
             this,
             &InfoWindows::mnucredits_Click);
-    connect(menu.addItem(section, QStringLiteral("mnuAbout"), QStringLiteral("&About")),
+    connect(menu.addItem(section, QStringLiteral("mnuAbout"), tr("&About")),
             &QAction::triggered,
             this,
             &InfoWindows::mnuAbout_Click);

@@ -12,7 +12,6 @@
 
 namespace
 {
-const auto kProductName = QStringLiteral("Zendra 98");
 // The etched separator, in twips.
 constexpr double kLineLeft = 90;
 constexpr double kLineTop = 2310;
@@ -34,7 +33,7 @@ frmAbout::frmAbout(float& armed, QWidget* parent)
     picIcon = new PaintedPicture(QStringLiteral("picIcon"), InfoPictures::programIcon, this);
     picIcon->setGeometry(Twips::rectToPixels(240, 240, 540, 540));
     picIcon->setFocusPolicy(Qt::StrongFocus);
-    picIcon->setAccessibleName(QStringLiteral("Zendra 98 icon"));
+    picIcon->setAccessibleName(tr("Zendra 98 icon"));
     connect(picIcon, &PaintedPicture::keyPressed, this, [this](QKeyEvent* event) {
         picIcon_KeyDown(event->key(), event->modifiers());
     });
@@ -52,20 +51,20 @@ frmAbout::frmAbout(float& armed, QWidget* parent)
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(Twips::rectToPixels(1050, 780, 2880, 225));
 
-    lblDescription = new QLabel(QStringLiteral("Your notes, programs, mail and searches on one small board."), this);
+    lblDescription = new QLabel(tr("Your notes, programs, mail and searches on one small board."), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setGeometry(Twips::rectToPixels(1050, 1125, 2880, 1005));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Twips::rectToPixels(2580, 2625, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     Picture1 = new PaintedPicture(QStringLiteral("Picture1"), InfoPictures::hiddenPicture, this);
-    Picture1->setAccessibleName(QStringLiteral("Hidden picture"));
+    Picture1->setAccessibleName(tr("Hidden picture"));
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->hide();
     connect(Picture1, &PaintedPicture::clicked, this, &frmAbout::Picture1_Click);
@@ -76,8 +75,8 @@ frmAbout::frmAbout(float& armed, QWidget* parent)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + kProductName);
-    lblTitle->setText(kProductName);
+    setWindowTitle(tr("About Zendra 98"));
+    lblTitle->setText(tr("Zendra 98"));
     lblVersion->setText(AboutText::versionLine(Version::kMajor, Version::kMinor, Version::kRevision));
 }
 

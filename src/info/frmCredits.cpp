@@ -15,17 +15,17 @@ frmCredits::frmCredits(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmCredits"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Zendra 98 Credits"));
+    setWindowTitle(tr("Zendra 98 Credits"));
     setFixedSize(Twips::sizeToPixels(kWidthTwips, kHeightTwips));
 
     auto* Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setAccessibleName(QStringLiteral("Zendra 98 Credits"));
+    Frame1->setAccessibleName(tr("Zendra 98 Credits"));
     Frame1->setGeometry(Twips::rectToPixels(60, 0, 5730, 780));
     auto* Picture1 = new PaintedPicture(QStringLiteral("Picture1"), InfoPictures::creditsLogo, Frame1);
     Picture1->setGeometry(Twips::rectToPixels(120, 150, 570, 570));
-    Picture1->setAccessibleName(QStringLiteral("Zendra 98 logo"));
-    auto* Label1 = new QLabel(QStringLiteral("Zendra 98 Credits"), Frame1);
+    Picture1->setAccessibleName(tr("Zendra 98 logo"));
+    auto* Label1 = new QLabel(tr("Zendra 98 Credits"), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont heading(QStringLiteral("Arial"));
     heading.setPointSizeF(15.75);
@@ -35,11 +35,11 @@ frmCredits::frmCredits(QWidget* parent)
 
     auto* Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setAccessibleName(QStringLiteral("People"));
+    Frame2->setAccessibleName(tr("People"));
     Frame2->setGeometry(Twips::rectToPixels(60, 840, 5730, 2070));
     List1 = new QListWidget(Frame2);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Credits for"));
+    List1->setAccessibleName(tr("Credits for"));
     List1->setGeometry(Twips::rectToPixels(120, 180, 1500, 1770));
     for (int i = 0; i < AboutText::kCreditsEntries; ++i)
         List1->addItem(AboutText::creditsEntry(i));
@@ -48,7 +48,7 @@ frmCredits::frmCredits(QWidget* parent)
 
     Text1 = new QPlainTextEdit(Frame2);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Credits"));
+    Text1->setAccessibleName(tr("Credits"));
     // Typed characters are discarded; the text can still be selected and copied.
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

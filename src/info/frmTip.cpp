@@ -33,14 +33,14 @@ frmTip::frmTip(Platform& platform, const DataDir& dataDir)
     setObjectName(QStringLiteral("frmTip"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
     setFixedSize(Twips::sizeToPixels(kWidthTwips, kHeightTwips));
 
     auto* Picture1 = new PaintedPicture(QStringLiteral("Picture1"), InfoPictures::lightBulb, this);
     Picture1->setGeometry(Twips::rectToPixels(90, 120, 420, 420));
-    Picture1->setAccessibleName(QStringLiteral("Light bulb"));
+    Picture1->setAccessibleName(tr("Light bulb"));
 
-    auto* Label1 = new QLabel(QStringLiteral("Did you know..."), this);
+    auto* Label1 = new QLabel(tr("Did you know..."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont heading(QStringLiteral("MS Sans Serif"));
     heading.setPointSizeF(8.25);
@@ -51,26 +51,26 @@ frmTip::frmTip(Platform& platform, const DataDir& dataDir)
 
     lblTipText = new QLabel(this);
     lblTipText->setObjectName(QStringLiteral("lblTipText"));
-    lblTipText->setAccessibleName(QStringLiteral("Tip"));
+    lblTipText->setAccessibleName(tr("Tip"));
     // A tip is the user's text, never markup.
     lblTipText->setTextFormat(Qt::PlainText);
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTipText->setGeometry(Twips::rectToPixels(120, 840, 4560, 1635));
 
-    chkLoadTipsAtStartup = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    chkLoadTipsAtStartup = new QCheckBox(tr("&Show Tips at Startup"), this);
     chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
     chkLoadTipsAtStartup->move(Twips::toPixels(45, 3045));
     chkLoadTipsAtStartup->adjustSize();
     // Every click stores the value; a change made by the program itself (the load) stores it too.
     connect(chkLoadTipsAtStartup, &QCheckBox::toggled, this, &frmTip::chkLoadTipsAtStartup_Click);
 
-    cmdNextTip = new QPushButton(QStringLiteral("&Next Tip"), this);
+    cmdNextTip = new QPushButton(tr("&Next Tip"), this);
     cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
     cmdNextTip->setGeometry(Twips::rectToPixels(2550, kButtonTop, kButtonWidth, kButtonHeight));
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
 
-    cmdOK = new QPushButton(QStringLiteral("Close"), this);
+    cmdOK = new QPushButton(tr("Close"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Twips::rectToPixels(3870, kButtonTop, kButtonWidth, kButtonHeight));
     cmdOK->setDefault(true);
@@ -83,9 +83,9 @@ frmTip::frmTip(Platform& platform, const DataDir& dataDir)
 
 QString frmTip::notFoundMessage()
 {
-    return QStringLiteral("That the TIPOFDAY.TXT file was not found? \n\nYou may have deleted a file named "
-                          "TIPOFDAY.TXT if you would like to get this file back email us at: "
-                          "zendra98@tovane.example. ");
+    return tr("That the TIPOFDAY.TXT file was not found? \n\nYou may have deleted a file named "
+              "TIPOFDAY.TXT if you would like to get this file back email us at: "
+              "zendra98@tovane.example. ");
 }
 
 bool frmTip::Form_Load()

@@ -26,7 +26,7 @@ IconStrip::IconStrip(const QString& picturesDir, qreal pixelRatio)
     : QFrame(nullptr)
 {
     setObjectName(QStringLiteral("picIcons"));
-    setAccessibleName(QStringLiteral("Icon strip"));
+    setAccessibleName(tr("Icon strip"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -45,7 +45,7 @@ IconStrip::IconStrip(const QString& picturesDir, qreal pixelRatio)
     Image4 = hiddenPicture("Image4", "arrow-right.png");
 
     Image2 = new PictureControl(QStringLiteral("Image2"), this);
-    Image2->setAccessibleName(QStringLiteral("Icon strip arrow"));
+    Image2->setAccessibleName(tr("Icon strip arrow"));
     AccessibleRole::set(*Image2, QAccessible::Button);
     Image2->setPixmap(Image3->pixmap());
     Image2->setGeometry(Twips::rectToPixels(kArrowLeft, kArrowTop, kArrowWidth, kArrowHeight));
@@ -60,7 +60,7 @@ IconStrip::IconStrip(const QString& picturesDir, qreal pixelRatio)
     for (int i = 0; i < kButtonCount; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("stripButton%1").arg(i + 1));
-        button->setAccessibleName(QStringLiteral("Empty button %1").arg(i + 1));
+        button->setAccessibleName(tr("Empty button %1").arg(i + 1));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(Twips::rectToPixels(first + i * (width + kButtonGap), kArrowTop, width, kArrowHeight));
     }

@@ -11,7 +11,7 @@ struct LaunchIconInfo
 {
     LaunchIconId id;
     const char* objectName;
-    const char* tooltip;
+    const char* tooltip; // marked for translation in the context "LaunchIcons"
     const char* command; // empty for My Programs, which opens the program popup instead
     const char* picture;
     double left;

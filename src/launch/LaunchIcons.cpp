@@ -26,8 +26,8 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
     for (const LaunchIconInfo& info : LaunchIconTable::all()) {
         auto* icon = new PictureControl(QString::fromLatin1(info.objectName), nullptr);
         board.addControl(*icon);
-        icon->setToolTip(QString::fromLatin1(info.tooltip));
-        icon->setAccessibleName(QString::fromLatin1(info.tooltip));
+        icon->setToolTip(tr(info.tooltip));
+        icon->setAccessibleName(tr(info.tooltip));
         AccessibleRole::set(*icon, QAccessible::Button);
         icon->setPixmap(ShippedPicture::load(pictures + QString::fromLatin1(info.picture), board.pixelRatio()));
         icon->setGeometry(Twips::rectToPixels(info.left, info.top, info.width, info.height));
@@ -48,7 +48,7 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
 
     mnuprogs = new QMenu(m_icons[static_cast<std::size_t>(LaunchIconId::MyPrograms)]);
     mnuprogs->setObjectName(QStringLiteral("mnuprogs"));
-    mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", "Item%1");
+    mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", tr("Item%1"));
     connectProgramItems(mnuprog);
 }
 
@@ -88,13 +88,12 @@ void LaunchIcons::setPrograms(const std::array<ProgramEntry, kProgramCount>& pro
 void LaunchIcons::addMenuItems(BoardMenu& menu)
 {
     using Section = BoardMenu::Section;
-    QMenu* launchProgram =
-        menu.addSubmenu(Section::Reach, QStringLiteral("mnuProgTitle"), QStringLiteral("&Launch Program"));
-    mnuPrograms = ProgramMenu::build(launchProgram, "mnuPrograms", "Program %1");
+    QMenu* launchProgram = menu.addSubmenu(Section::Reach, QStringLiteral("mnuProgTitle"), tr("&Launch Program"));
+    mnuPrograms = ProgramMenu::build(launchProgram, "mnuPrograms", tr("Program %1"));
     connectProgramItems(mnuPrograms);
 
-    QMenu* mnuicons = menu.addSubmenu(Section::Arrange, QStringLiteral("mnuicons"), QStringLiteral("&Icons"));
-    QAction* mnuicondefault = mnuicons->addAction(QStringLiteral("&Default Positions"));
+    QMenu* mnuicons = menu.addSubmenu(Section::Arrange, QStringLiteral("mnuicons"), tr("&Icons"));
+    QAction* mnuicondefault = mnuicons->addAction(tr("&Default Positions"));
     mnuicondefault->setObjectName(QStringLiteral("mnuicondefault"));
     connect(mnuicondefault, &QAction::triggered, this, &LaunchIcons::mnuicondefault_Click);
 }

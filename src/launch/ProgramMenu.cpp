@@ -21,11 +21,11 @@ QString back(const QString& text, qsizetype length)
 }
 } // namespace
 
-ProgramMenu::Items ProgramMenu::build(QMenu* menu, const char* itemName, const char* designCaption)
+ProgramMenu::Items ProgramMenu::build(QMenu* menu, const char* itemName, const QString& designCaption)
 {
     Items items{};
     for (int i = 0; i < kProgramCount; ++i) {
-        QAction* item = menu->addAction(QString::fromLatin1(designCaption).arg(i + 1));
+        QAction* item = menu->addAction(designCaption.arg(i + 1));
         item->setObjectName(QString::fromLatin1(itemName) + QString::number(i + 1));
         items[static_cast<std::size_t>(i)] = item;
     }

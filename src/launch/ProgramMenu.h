@@ -18,7 +18,7 @@ using Items = std::array<QAction*, kProgramCount>;
 constexpr qsizetype kMaxCaptionLength = 60;
 
 /// Adds ten items named `itemName` with the design captions `designCaption` 1 to 10 (e.g. "Program %1").
-Items build(QMenu* menu, const char* itemName, const char* designCaption);
+Items build(QMenu* menu, const char* itemName, const QString& designCaption);
 /// Shows each program's title on its item.
 void setTitles(const Items& items, const std::array<ProgramEntry, kProgramCount>& programs);
 /// A title as a menu caption: shown literally ("&" is no access key, control characters are blanks).

@@ -19,7 +19,7 @@ NetSearch::~NetSearch()
 
 void NetSearch::addMenuItems(BoardMenu& menu)
 {
-    connect(menu.addItem(BoardMenu::Section::Reach, QStringLiteral("mnunetsearch"), QStringLiteral("Net &Search")),
+    connect(menu.addItem(BoardMenu::Section::Reach, QStringLiteral("mnunetsearch"), tr("Net &Search")),
             &QAction::triggered,
             this,
             &NetSearch::mnunetsearch_Click);

@@ -2,49 +2,64 @@
 
 #include <array>
 
+#include <QCoreApplication>
+
 namespace
 {
 using SearchEngines::Engine;
 
 const std::array<Engine, SearchEngines::kCount> kEngines{{
-    {"&Yahoo",
+    {QT_TRANSLATE_NOOP("SearchEngines", "&Yahoo"),
      "/bin/search?p=",
      "",
      false,
-     "Yahoo! Inc. offers a globally-branded Internet navigational service to information and entertainment on the "
-     "Web."},
-    {"&Alta Vista",
+     QT_TRANSLATE_NOOP(
+         "SearchEngines",
+         "Yahoo! Inc. offers a globally-branded Internet navigational service to information and entertainment on the "
+         "Web.")},
+    {QT_TRANSLATE_NOOP("SearchEngines", "&Alta Vista"),
      "/cgi-bin/query?pg=q&what=web&kl=XX&q=",
      "",
      true,
-     "Use AltaVista to search the Web or Usenet. Features like language-specific results make AltaVista your "
-     "searching choice."},
-    {"&HotBot",
+     QT_TRANSLATE_NOOP(
+         "SearchEngines",
+         "Use AltaVista to search the Web or Usenet. Features like language-specific results make AltaVista your "
+         "searching choice.")},
+    {QT_TRANSLATE_NOOP("SearchEngines", "&HotBot"),
      "/hResult.html?MT=",
      "",
      true,
-     "HotBot is the most comprehensive search engine. Consistently rated #1, it is the most effective at helping you "
-     "find exactly what you are looking for."},
-    {"&Lycos",
+     QT_TRANSLATE_NOOP("SearchEngines",
+                       "HotBot is the most comprehensive search engine. Consistently rated #1, it is the most "
+                       "effective at helping you "
+                       "find exactly what you are looking for.")},
+    {QT_TRANSLATE_NOOP("SearchEngines", "&Lycos"),
      "/cgi-bin/pursuit?query=",
      "",
      true,
-     "Let Lycos be your Personal Guide to the Internet. Surf their Web Guides by category, vote for your favorite "
-     "sites, and join the Lycos community."},
-    {"&Infoseek",
+     QT_TRANSLATE_NOOP(
+         "SearchEngines",
+         "Let Lycos be your Personal Guide to the Internet. Surf their Web Guides by category, vote for your favorite "
+         "sites, and join the Lycos community.")},
+    {QT_TRANSLATE_NOOP("SearchEngines", "&Infoseek"),
      "/Titles?qt=",
      "",
      true,
-     "World Wide Web searching at its finest. Just enter your topic of interest. Advanced search features allow you "
-     "to search for a specific site, URL, title, or links to a page."},
-    {"&WebCrawler",
+     QT_TRANSLATE_NOOP("SearchEngines",
+                       "World Wide Web searching at its finest. Just enter your topic of interest. Advanced search "
+                       "features allow you "
+                       "to search for a specific site, URL, title, or links to a page.")},
+    {QT_TRANSLATE_NOOP("SearchEngines", "&WebCrawler"),
      "/cgi-bin/WebQuery?searchText=",
      "&src=wc_results",
      true,
-     "WebCrawler is a powerful search service that helps you find personally relevant information in the sea of Web "
-     "content. In addition, the WebCrawler Guide reviews and their growing collection of WebCrawler Services "
-     "partners make WebCrawler the place to go when you're seeking inspiration or just want to see what's out "
-     "there."},
+     QT_TRANSLATE_NOOP(
+         "SearchEngines",
+         "WebCrawler is a powerful search service that helps you find personally relevant information in the sea of "
+         "Web "
+         "content. In addition, the WebCrawler Guide reviews and their growing collection of WebCrawler Services "
+         "partners make WebCrawler the place to go when you're seeking inspiration or just want to see what's out "
+         "there.")},
 }};
 
 struct Hosts

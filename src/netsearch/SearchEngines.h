@@ -8,6 +8,7 @@ namespace SearchEngines
 {
 constexpr int kCount = 6;
 
+// The caption and the description are marked for translation in the context "SearchEngines".
 struct Engine
 {
     const char* caption;

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,42 +33,43 @@ frmnetsearch::frmnetsearch(Platform& platform, const DataDir& dataDir)
 {
     setObjectName(QStringLiteral("frmnetsearch"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Zendra Net Search"));
+    setWindowTitle(tr("Zendra Net Search"));
 
-    Frame1 = new QGroupBox(QStringLiteral("Seach the Net For:"), this);
+    Frame1 = new QGroupBox(tr("Seach the Net For:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Twips::rectToPixels(60, 45, 4320, 1125));
     txtSearch = new QLineEdit(Frame1);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch->setAccessibleName(QStringLiteral("Search the Net for"));
+    txtSearch->setAccessibleName(tr("Search the Net for"));
     txtSearch->setGeometry(Twips::rectToPixels(225, 360, 2610, 330));
-    Command1 = new QPushButton(QStringLiteral("&Search"), Frame1);
+    Command1 = new QPushButton(tr("&Search"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::rectToPixels(2970, 360, 1095, 330));
     connect(Command1, &QPushButton::clicked, this, &frmnetsearch::Command1_Click);
     // Return in the phrase box searches, as the window's default button.
     connect(txtSearch, &QLineEdit::returnPressed, this, &frmnetsearch::Command1_Click);
-    Check2 = new QCheckBox(QStringLiteral("Search Lis&t"), Frame1);
+    Check2 = new QCheckBox(tr("Search Lis&t"), Frame1);
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setGeometry(Twips::rectToPixels(1740, 795, 1185, 195));
     Check2->adjustSize();
     connect(Check2, &QCheckBox::toggled, this, &frmnetsearch::Check2_Click);
 
-    Check1 = new QCheckBox(QStringLiteral("&Keep on top"), this);
+    Check1 = new QCheckBox(tr("&Keep on top"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->move(Twips::toPixels(285, 840));
     Check1->adjustSize();
     connect(Check1, &QCheckBox::toggled, this, &frmnetsearch::Check1_Click);
 
-    Frame2 = new QGroupBox(QStringLiteral("Search With:"), this);
+    Frame2 = new QGroupBox(tr("Search With:"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(Twips::rectToPixels(4455, 45, 1695, 2415));
     auto* engines = new QButtonGroup(this);
     for (int number = 1; number <= SearchEngines::kCount; ++number) {
-        auto* option = new QRadioButton(QString::fromLatin1(SearchEngines::engine(number).caption), Frame2);
+        auto* option = new QRadioButton(
+            QCoreApplication::translate("SearchEngines", SearchEngines::engine(number).caption), Frame2);
         option->setObjectName(QStringLiteral("Option%1").arg(number));
-        option->setToolTip(QStringLiteral("Double click to visit"));
-        option->setAccessibleDescription(QStringLiteral("Double click or press Enter to visit"));
+        option->setToolTip(tr("Double click to visit"));
+        option->setAccessibleDescription(tr("Double click or press Enter to visit"));
         option->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
         option->setGeometry(Twips::rectToPixels(
             kOptionLeft, kOptionTops.at(static_cast<std::size_t>(number - 1)), kOptionWidth, kOptionHeight));
@@ -82,7 +84,7 @@ frmnetsearch::frmnetsearch(Platform& platform, const DataDir& dataDir)
 
     txtDes = new QPlainTextEdit(this);
     txtDes->setObjectName(QStringLiteral("txtDes"));
-    txtDes->setAccessibleName(QStringLiteral("Engine description"));
+    txtDes->setAccessibleName(tr("Engine description"));
     txtDes->setReadOnly(true);
     txtDes->setTabChangesFocus(true);
     txtDes->setBackgroundRole(QPalette::Button);
@@ -116,7 +118,7 @@ void frmnetsearch::Form_Load()
 
 void frmnetsearch::Option_Click(int engine)
 {
-    txtDes->setPlainText(QString::fromLatin1(SearchEngines::engine(engine).description));
+    txtDes->setPlainText(QCoreApplication::translate("SearchEngines", SearchEngines::engine(engine).description));
 }
 
 void frmnetsearch::Option_DblClick(int engine)

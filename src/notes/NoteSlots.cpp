@@ -41,7 +41,7 @@ NoteSlots::NoteSlots(Platform& platform, const DataDir& dataDir, BoardSurface& b
     for (int slot = 1; slot <= kNoteSlotCount; ++slot) {
         auto* icon = new PictureControl(QStringLiteral("note%1").arg(slot), nullptr);
         board.addControl(*icon);
-        icon->setAccessibleName(QStringLiteral("Note %1").arg(slot));
+        icon->setAccessibleName(tr("Note %1").arg(slot));
         AccessibleRole::set(*icon, QAccessible::Button);
         icon->setPixmap(picture3);
         icon->setGeometry(Twips::rectToPixels(kIconLeft[indexOf(slot)], kIconTop, kIconWidth, kIconHeight));
@@ -62,10 +62,10 @@ NoteSlots::NoteSlots(Platform& platform, const DataDir& dataDir, BoardSurface& b
 
     mnunoteedit = new QMenu(m_icons[0]);
     mnunoteedit->setObjectName(QStringLiteral("mnunoteedit"));
-    QAction* mnunotedelete = mnunoteedit->addAction(QStringLiteral("&Delete"));
+    QAction* mnunotedelete = mnunoteedit->addAction(tr("&Delete"));
     mnunotedelete->setObjectName(QStringLiteral("mnunotedelete"));
     connect(mnunotedelete, &QAction::triggered, this, &NoteSlots::mnunotedelete_Click);
-    QAction* noteedit = mnunoteedit->addAction(QStringLiteral("&Edit"));
+    QAction* noteedit = mnunoteedit->addAction(tr("&Edit"));
     noteedit->setObjectName(QStringLiteral("noteedit"));
     connect(noteedit, &QAction::triggered, this, &NoteSlots::noteedit_Click);
 }
@@ -201,7 +201,7 @@ frmNote* NoteSlots::editor() const
 
 void NoteSlots::addMenuItems(BoardMenu& menu)
 {
-    connect(menu.addItem(BoardMenu::Section::Write, QStringLiteral("mnunewnote"), QStringLiteral("&New Zendra Note")),
+    connect(menu.addItem(BoardMenu::Section::Write, QStringLiteral("mnunewnote"), tr("&New Zendra Note")),
             &QAction::triggered,
             this,
             &NoteSlots::mnunewnote_Click);

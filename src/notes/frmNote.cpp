@@ -75,7 +75,7 @@ frmNote::frmNote(Platform& platform, const DataDir& dataDir, NoteSlotIcons& slot
 {
     setObjectName(QStringLiteral("frmNote"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Zendra Note - New"));
+    setWindowTitle(tr("Zendra Note - New"));
 
     m_client = new QWidget(this);
     setCentralWidget(m_client);
@@ -86,7 +86,7 @@ frmNote::frmNote(Platform& platform, const DataDir& dataDir, NoteSlotIcons& slot
 
     txtBody = new QTextEdit(m_client);
     txtBody->setObjectName(QStringLiteral("txtBody"));
-    txtBody->setAccessibleName(QStringLiteral("Note text"));
+    txtBody->setAccessibleName(tr("Note text"));
     txtBody->setAcceptRichText(false);
     QFont font(QStringLiteral("MS Sans Serif"), 10);
     font.setStyleHint(QFont::SansSerif);
@@ -117,7 +117,7 @@ void frmNote::buildMenus()
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+            QAction* action = menu->addAction(tr(item.caption));
             action->setObjectName(QString::fromLatin1(item.name));
             action->setShortcut(item.shortcut);
             if (item.handler != nullptr)
@@ -128,31 +128,32 @@ void frmNote::buildMenus()
     };
     const Item separator{nullptr, nullptr, {}, nullptr};
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     QList<QAction*> actions =
         addItems(mnuFile,
-                 {{"mnyNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), &frmNote::mnyNew_Click},
-                  {"mnuOpen", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O), &frmNote::mnuOpen_Click},
-                  {"mnuSave", "&Save ", QKeySequence(Qt::CTRL | Qt::Key_S), &frmNote::mnuSave_Click},
+                 {{"mnyNew", QT_TR_NOOP("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &frmNote::mnyNew_Click},
+                  {"mnuOpen", QT_TR_NOOP("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &frmNote::mnuOpen_Click},
+                  {"mnuSave", QT_TR_NOOP("&Save "), QKeySequence(Qt::CTRL | Qt::Key_S), &frmNote::mnuSave_Click},
                   separator,
-                  {"mnuPrint", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr},
+                  {"mnuPrint", QT_TR_NOOP("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P), nullptr},
                   separator,
-                  {"mnuClose", "C&lose", QKeySequence(Qt::CTRL | Qt::Key_L), &frmNote::mnuClose_Click}});
+                  {"mnuClose", QT_TR_NOOP("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_L), &frmNote::mnuClose_Click}});
 
-    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    actions << addItems(mnuEdit,
-                        {{"mnuCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), &frmNote::mnuCut_Click},
-                         {"mnuCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), &frmNote::mnuCopy_Click},
-                         {"mnuPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), &frmNote::mnuPaste_Click},
-                         separator,
-                         {"mnuselet", "Select &All", QKeySequence(Qt::CTRL | Qt::Key_A), &frmNote::mnuselet_Click},
-                         {"mnutimedate", "T&ime/Date", QKeySequence(Qt::Key_F5), &frmNote::mnutimedate_Click}});
+    actions << addItems(
+        mnuEdit,
+        {{"mnuCut", QT_TR_NOOP("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X), &frmNote::mnuCut_Click},
+         {"mnuCopy", QT_TR_NOOP("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &frmNote::mnuCopy_Click},
+         {"mnuPaste", QT_TR_NOOP("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), &frmNote::mnuPaste_Click},
+         separator,
+         {"mnuselet", QT_TR_NOOP("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A), &frmNote::mnuselet_Click},
+         {"mnutimedate", QT_TR_NOOP("T&ime/Date"), QKeySequence(Qt::Key_F5), &frmNote::mnutimedate_Click}});
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About Zendra 98"));
+    QAction* mnuAbout = mnuHelp->addAction(tr("&About Zendra 98"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuAbout, &QAction::triggered, this, &frmNote::aboutRequested);
 
@@ -170,19 +171,19 @@ void frmNote::buildToolbar()
         void (frmNote::*handler)();
     };
     const Button buttons[] = {
-        {"axButton2", "Create a new note", NotePictures::Tool::New, 45, &frmNote::mnyNew_Click},
-        {"axButton1", "Open a saved note", NotePictures::Tool::Open, 390, &frmNote::mnuOpen_Click},
-        {"axButton3", "Save current note", NotePictures::Tool::Save, 765, &frmNote::mnuSave_Click},
-        {"axButton4", "Print the current note", NotePictures::Tool::Print, 1215, nullptr},
-        {"axButton5", "Cut", NotePictures::Tool::Cut, 1560, &frmNote::mnuCut_Click},
-        {"axButton6", "Copy", NotePictures::Tool::Copy, 1905, &frmNote::mnuCopy_Click},
-        {"axButton7", "Paste", NotePictures::Tool::Paste, 2295, &frmNote::mnuPaste_Click},
+        {"axButton2", QT_TR_NOOP("Create a new note"), NotePictures::Tool::New, 45, &frmNote::mnyNew_Click},
+        {"axButton1", QT_TR_NOOP("Open a saved note"), NotePictures::Tool::Open, 390, &frmNote::mnuOpen_Click},
+        {"axButton3", QT_TR_NOOP("Save current note"), NotePictures::Tool::Save, 765, &frmNote::mnuSave_Click},
+        {"axButton4", QT_TR_NOOP("Print the current note"), NotePictures::Tool::Print, 1215, nullptr},
+        {"axButton5", QT_TR_NOOP("Cut"), NotePictures::Tool::Cut, 1560, &frmNote::mnuCut_Click},
+        {"axButton6", QT_TR_NOOP("Copy"), NotePictures::Tool::Copy, 1905, &frmNote::mnuCopy_Click},
+        {"axButton7", QT_TR_NOOP("Paste"), NotePictures::Tool::Paste, 2295, &frmNote::mnuPaste_Click},
     };
     for (const Button& button : buttons) {
         auto* tool = new QToolButton(Frame2);
         tool->setObjectName(QString::fromLatin1(button.name));
-        tool->setToolTip(QString::fromLatin1(button.tooltip));
-        tool->setAccessibleName(QString::fromLatin1(button.tooltip));
+        tool->setToolTip(tr(button.tooltip));
+        tool->setAccessibleName(tr(button.tooltip));
         tool->setIcon(NotePictures::toolIcon(button.tool));
         tool->setAutoRaise(true);
         // The toolbar is reached by the mouse; the keyboard has the same commands in the menus.
@@ -202,15 +203,15 @@ void frmNote::Form_Load(std::optional<int> slotWithoutHandOver)
 {
     m_slotNumber = HandOverFile::take(m_dataDir).value_or(slotWithoutHandOver.value_or(0));
     if (m_slotNumber == 0) {
-        setWindowTitle(QStringLiteral("New Note"));
+        setWindowTitle(tr("New Note"));
         return;
     }
     const QString path = m_dataDir.file(NoteFile::nameOf(m_slotNumber));
     if (QFileInfo(path).size() > kMaxSlotBytes) {
         // Not the note anyone wrote here: the slot keeps its file, and the editor starts a new note instead.
         m_slotNumber = 0;
-        setWindowTitle(QStringLiteral("New Note"));
-        m_platform.dialogs.message({QStringLiteral("The file is too large to open."), QString()});
+        setWindowTitle(tr("New Note"));
+        m_platform.dialogs.message({tr("The file is too large to open."), QString()});
         return;
     }
     NoteFile note;
@@ -237,20 +238,18 @@ void frmNote::OpenFile(const QString& path)
 
 void frmNote::mnuOpen_Click()
 {
-    const auto chosen = m_platform.dialogs.openFile(
-        {m_dataDir.directory(), QStringLiteral("Open"), {QStringLiteral("Zendra Notes (*.zrn)")}, 0});
+    const auto chosen =
+        m_platform.dialogs.openFile({m_dataDir.directory(), tr("Open"), {tr("Zendra Notes (*.zrn)")}, 0});
     if (!chosen)
         return;
     const QFileInfo file(*chosen);
     if (file.size() > kMaxOpenBytes) {
-        m_platform.dialogs.message({QStringLiteral("The file is too large to open."), QString()});
+        m_platform.dialogs.message({tr("The file is too large to open."), QString()});
         return;
     }
     if (!file.isReadable()) {
-        m_platform.dialogs.message({QStringLiteral("Zendra 98 could not read %1.").arg(*chosen),
-                                    QString(),
-                                    MessageIcon::Information,
-                                    MessageButtons::Ok});
+        m_platform.dialogs.message(
+            {tr("Zendra 98 could not read %1.").arg(*chosen), QString(), MessageIcon::Information, MessageButtons::Ok});
         return;
     }
     OpenFile(*chosen);
@@ -259,7 +258,7 @@ void frmNote::mnuOpen_Click()
 void frmNote::mnyNew_Click()
 {
     m_slotNumber = 0;
-    setWindowTitle(QStringLiteral("New Note"));
+    setWindowTitle(tr("New Note"));
     txtBody->clear();
 }
 
@@ -275,15 +274,15 @@ void frmNote::mnuSave_Click()
         writeSlot(target.slot, m_noteText);
         break;
     case NoteSaveTarget::Kind::OwnSlot:
-        if (m_platform.dialogs.message({QStringLiteral("Do you wish to overwrite this note?"),
-                                        QStringLiteral("Are You Sure?"),
+        if (m_platform.dialogs.message({tr("Do you wish to overwrite this note?"),
+                                        tr("Are You Sure?"),
                                         MessageIcon::Question,
                                         MessageButtons::YesNo}) == MessageAnswer::Yes)
             writeSlot(target.slot, m_noteText);
         break;
     case NoteSaveTarget::Kind::NoFreeSlot:
-        m_platform.dialogs.message({QStringLiteral("You must first delete a note before you can save a new one."),
-                                    QStringLiteral("Error"),
+        m_platform.dialogs.message({tr("You must first delete a note before you can save a new one."),
+                                    tr("Error"),
                                     MessageIcon::Critical,
                                     MessageButtons::Ok});
         break;
@@ -293,8 +292,8 @@ void frmNote::mnuSave_Click()
 bool frmNote::writeSlot(int slot, const QString& text)
 {
     if (!NoteFile::write(m_dataDir, slot, text)) {
-        m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the note as %1. The note is still in "
-                                                   "the editor; save it again when the folder can be written to.")
+        m_platform.dialogs.message({tr("Zendra 98 could not save the note as %1. The note is still in "
+                                       "the editor; save it again when the folder can be written to.")
                                         .arg(m_dataDir.file(NoteFile::nameOf(slot))),
                                     QString(),
                                     MessageIcon::Critical,

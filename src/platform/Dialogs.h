@@ -57,7 +57,7 @@ class QPrinter;
 class Dialogs
 {
 public:
-    static constexpr const char* kApplicationTitle = "Zendra 98";
+    static constexpr const char* kApplicationTitle = QT_TRANSLATE_NOOP("Dialogs", "Zendra 98");
 
     virtual ~Dialogs() = default;
     virtual MessageAnswer message(const MessageRequest& request) = 0;

@@ -96,7 +96,7 @@ PadAnimation::PadAnimation(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("PadAnimation"));
-    setAccessibleName(QStringLiteral("Scratch Pad animation"));
+    setAccessibleName(tr("Scratch Pad animation"));
     // Clicks go through to the text box, which takes the first key.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

@@ -19,7 +19,6 @@
 
 namespace
 {
-const QString kTitle = QStringLiteral("Scratch Pad");
 } // namespace
 
 ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface& board)
@@ -30,7 +29,7 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     Text1 = new PadText(nullptr);
     board.addControl(*Text1);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(kTitle);
+    Text1->setAccessibleName(title());
     Text1->setGeometry(Twips::rectToPixels(90, 555, 2220, 795));
     Text1->characterTyped = [this] { Text1_KeyPress(); };
     Text1->keyReleased = [this] { autosave(); };
@@ -50,7 +49,7 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     soption1->setPalette(strip);
 
     soption2 = new PictureControl(QStringLiteral("soption2"), soption1);
-    soption2->setAccessibleName(QStringLiteral("Scratch Pad options"));
+    soption2->setAccessibleName(tr("Scratch Pad options"));
     AccessibleRole::set(*soption2, QAccessible::Button);
     soption2->setGeometry(Twips::rectToPixels(30, 60, 105, 60));
     soption2->setAutoFillBackground(true);
@@ -63,7 +62,7 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
 
     sclose = new PictureControl(QStringLiteral("sclose"), soption1);
     sclose->setText(QStringLiteral("x"));
-    sclose->setAccessibleName(QStringLiteral("Close the Scratch Pad"));
+    sclose->setAccessibleName(tr("Close the Scratch Pad"));
     AccessibleRole::set(*sclose, QAccessible::Button);
     QFont bold(QStringLiteral("MS Sans Serif"));
     bold.setStyleHint(QFont::SansSerif);
@@ -84,7 +83,7 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
 
     mnuscratchpadmenu = new QMenu(soption1);
     mnuscratchpadmenu->setObjectName(QStringLiteral("mnuscratchpadmenu"));
-    mnuautotextsave = mnuscratchpadmenu->addAction(QStringLiteral("&Auto Text Save"));
+    mnuautotextsave = mnuscratchpadmenu->addAction(tr("&Auto Text Save"));
     mnuautotextsave->setObjectName(QStringLiteral("mnuautotextsave"));
     mnuautotextsave->setCheckable(true);
     // The check mark follows the setting, which the handler changes itself.
@@ -93,10 +92,10 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
         mnuautotextsave_Click();
     });
     mnuscratchpadmenu->addSeparator();
-    QAction* mnusaveandclose = mnuscratchpadmenu->addAction(QStringLiteral("&Save and Close"));
+    QAction* mnusaveandclose = mnuscratchpadmenu->addAction(tr("&Save and Close"));
     mnusaveandclose->setObjectName(QStringLiteral("mnusaveandclose"));
     connect(mnusaveandclose, &QAction::triggered, this, &ScratchPad::mnusaveandclose_Click);
-    QAction* mnuclose = mnuscratchpadmenu->addAction(QStringLiteral("&Close"));
+    QAction* mnuclose = mnuscratchpadmenu->addAction(tr("&Close"));
     mnuclose->setObjectName(QStringLiteral("mnuclose"));
     connect(mnuclose, &QAction::triggered, this, &ScratchPad::mnuClose_Click);
 
@@ -160,22 +159,27 @@ bool ScratchPad::store(int open, const QString& text)
     cancelAutosave();
     if (ScratchFile::write(m_dataDir, open, text))
         return true;
-    m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the Scratch Pad in %1. The pad stays open "
-                                               "with its text.")
+    m_platform.dialogs.message({tr("Zendra 98 could not save the Scratch Pad in %1. The pad stays open "
+                                   "with its text.")
                                     .arg(m_dataDir.file(QString::fromLatin1(ScratchFile::kName))),
-                                kTitle,
+                                title(),
                                 MessageIcon::Critical,
                                 MessageButtons::Ok});
     return false;
+}
+
+QString ScratchPad::title()
+{
+    return tr("Scratch Pad");
 }
 
 void ScratchPad::sclose_Click()
 {
     const QString text = Text1->toPlainText();
     if (!text.isEmpty()) {
-        const bool keep = m_platform.dialogs.message({QStringLiteral("Do you wish to save the contents of the "
-                                                                     "Scratch Pad?"),
-                                                      kTitle,
+        const bool keep = m_platform.dialogs.message({tr("Do you wish to save the contents of the "
+                                                         "Scratch Pad?"),
+                                                      title(),
                                                       MessageIcon::Question,
                                                       MessageButtons::YesNo}) == MessageAnswer::Yes;
         if (!(keep ? store(1, text) : store(0, QString())))
@@ -196,11 +200,11 @@ void ScratchPad::mnuautotextsave_Click()
     mnuautotextsave->setChecked(on);
     m_autosave = on ? 1.0F : 0.0F;
     if (!AutosaveFile::write(m_dataDir, on)) {
-        m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the setting in %1. Automatic saving "
-                                                   "is %2 until Zendra 98 ends.")
-                                        .arg(m_dataDir.file(QString::fromLatin1(AutosaveFile::kName)),
-                                             on ? QStringLiteral("on") : QStringLiteral("off")),
-                                    kTitle,
+        const QString text =
+            on ? tr("Zendra 98 could not save the setting in %1. Automatic saving is on until Zendra 98 ends.")
+               : tr("Zendra 98 could not save the setting in %1. Automatic saving is off until Zendra 98 ends.");
+        m_platform.dialogs.message({text.arg(m_dataDir.file(QString::fromLatin1(AutosaveFile::kName))),
+                                    title(),
                                     MessageIcon::Critical,
                                     MessageButtons::Ok});
     }
@@ -252,11 +256,11 @@ void ScratchPad::cancelAutosave()
 
 void ScratchPad::autosaveFailed()
 {
-    m_platform.dialogs.message({QStringLiteral("Zendra 98 could not save the Scratch Pad in %1. Automatic saving "
-                                               "goes on trying; use \"Save and Close\" once the folder can be "
-                                               "written to.")
+    m_platform.dialogs.message({tr("Zendra 98 could not save the Scratch Pad in %1. Automatic saving "
+                                   "goes on trying; use \"Save and Close\" once the folder can be "
+                                   "written to.")
                                     .arg(m_dataDir.file(QString::fromLatin1(ScratchFile::kName))),
-                                kTitle,
+                                title(),
                                 MessageIcon::Critical,
                                 MessageButtons::Ok});
 }
@@ -266,19 +270,18 @@ bool ScratchPad::exitStep(bool ask)
     const QString text = Text1->toPlainText();
     if (!isOpen() || text.isEmpty())
         return true;
-    const bool keep =
-        !ask || m_platform.dialogs.message({QStringLiteral("Do you wish to save the contents of the Scratch "
-                                                           "Pad\r\nand open it the next time you run Zendra."),
-                                            kTitle,
-                                            MessageIcon::Question,
-                                            MessageButtons::YesNo}) == MessageAnswer::Yes;
+    const bool keep = !ask || m_platform.dialogs.message({tr("Do you wish to save the contents of the Scratch "
+                                                             "Pad\r\nand open it the next time you run Zendra."),
+                                                          title(),
+                                                          MessageIcon::Question,
+                                                          MessageButtons::YesNo}) == MessageAnswer::Yes;
     cancelAutosave();
     return ScratchFile::write(m_dataDir, keep ? 1 : 0, text);
 }
 
 void ScratchPad::addMenuItems(BoardMenu& menu)
 {
-    connect(menu.addItem(BoardMenu::Section::Write, QStringLiteral("mnuscratch"), QStringLiteral("Open S&cratch Pad")),
+    connect(menu.addItem(BoardMenu::Section::Write, QStringLiteral("mnuscratch"), tr("Open S&cratch Pad")),
             &QAction::triggered,
             this,
             &ScratchPad::open);

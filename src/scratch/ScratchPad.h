@@ -56,6 +56,8 @@ public:
     QMenu* menu() const { return mnuscratchpadmenu; }
 
 private:
+    /// The pad's name, the title of its message boxes.
+    static QString title();
     void showPad(const QString& text, bool animate);
     void hidePad();
     /// Writes scratch.dat; a failure is reported, and the pad stays as it is.

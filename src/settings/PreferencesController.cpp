@@ -21,7 +21,7 @@ PreferencesController::~PreferencesController()
 
 void PreferencesController::addMenuItems(BoardMenu& menu)
 {
-    connect(menu.addItem(BoardMenu::Section::Settings, QStringLiteral("mnuPref"), QStringLiteral("&Preferences")),
+    connect(menu.addItem(BoardMenu::Section::Settings, QStringLiteral("mnuPref"), tr("&Preferences")),
             &QAction::triggered,
             this,
             &PreferencesController::mnuPref_Click);

@@ -1,10 +1,4 @@
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
-
-#include "Fakes.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "app/frmSplash.h"
 
 class tst_frmSplash final : public QObject

@@ -1,5 +1,4 @@
-#include <QTest>
-
+#include "TestSupport.h"
 #include "board/BoardDrag.h"
 #include "board/BoardGeometry.h"
 #include "launch/IconDrag.h"

@@ -1,13 +1,5 @@
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QKeySequence>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
-
 #include "BoardFixture.h"
+#include "TestSupport.h"
 #include "info/InfoWindows.h"
 #include "launch/LaunchIcons.h"
 #include "launch/ProgramMenu.h"

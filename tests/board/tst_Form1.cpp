@@ -1,18 +1,8 @@
 #include <memory>
 
-#include <QAccessible>
-#include <QAction>
-#include <QApplication>
-#include <QFile>
-#include <QImage>
-#include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QSignalSpy>
-#include <QTest>
-
 #include "BoardFixture.h"
 #include "FileSizeLimit.h"
+#include "TestSupport.h"
 #include "email/MailController.h"
 #include "email/MailIndicator.h"
 #include "notes/NoteSlots.h"

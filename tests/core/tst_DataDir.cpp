@@ -1,10 +1,6 @@
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
-
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "core/DataDir.h"
 
 class tst_DataDir final : public QObject

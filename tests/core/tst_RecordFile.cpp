@@ -1,9 +1,5 @@
-#include <QFile>
-#include <QLocale>
-#include <QTest>
-
 #include "FileSizeLimit.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "core/RecordFile.h"
 
 namespace

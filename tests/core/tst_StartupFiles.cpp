@@ -1,9 +1,6 @@
 #include <unistd.h>
 
-#include <QFile>
-#include <QTest>
-
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "app/StartupFiles.h"
 #include "core/RecordFile.h"
 

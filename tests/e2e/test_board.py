@@ -7,8 +7,10 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Skip, StagedProgram, never, run, run_cases, size, wait_for  # noqa: E402
+from xsession import Skip, StagedProgram, never, pixels, run, run_cases, size, wait_for  # noqa: E402
 
+# The scratch pad's text box on the board, in pixels: left 90, top 555, 2220 by 795 twips.
+PAD_BOX = (6, 37, 148, 53)
 ICONS = b"1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n"
 
 
@@ -75,9 +77,7 @@ def test_sigterm_stores_the_place_the_icons_and_the_scratch_pad_without_asking(s
         place = session.geometry(board)
 
         def pad_pixels():
-            # The pad's text box: left 90, top 555, 2220 by 795 twips.
-            return subprocess.run(["import", "-window", "root", "-crop", f"148x53+{place['x'] + 6}+{place['y'] + 37}",
-                                   "rgb:-"], env=session.env, capture_output=True).stdout
+            return pixels(session, board, PAD_BOX)
         closed = pad_pixels()
         # A double click on a bare spot of the board opens the pad with the focus; then keys as a person types.
         session.xdotool("mousemove", place["x"] + 80, place["y"] + 20, "click", "--repeat", "2", "1")

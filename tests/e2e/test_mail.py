@@ -11,7 +11,7 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi  # noqa: E402
 from test_board import board_menu, wait_exit  # noqa: E402
-from xsession import SessionBus, StagedProgram, run_cases, wait_for  # noqa: E402
+from xsession import SessionBus, StagedProgram, pixels, run_cases, wait_for  # noqa: E402
 
 SERVER_SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "servers", "pop3-server.sh")
 # The new-mail box on the board, in pixels: left, top, width, height.
@@ -43,15 +43,6 @@ class Dovecot:
         subprocess.run(["bash", SERVER_SCRIPT, "stop"], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)
         shutil.rmtree(self.dir, ignore_errors=True)
-
-
-def pixels(session, window, box):
-    """The raw RGB bytes of a box of the window, from a screenshot of the whole screen."""
-    where = session.geometry(window)
-    crop = f"{box[2]}x{box[3]}+{where['x'] + box[0]}+{where['y'] + box[1]}"
-    shot = subprocess.run(["import", "-window", "root", "-crop", crop, "rgb:-"], env=session.env,
-                          capture_output=True, check=True)
-    return shot.stdout
 
 
 def test_board_check_lights_the_box_and_lists_both_messages(session, stage):

@@ -5,8 +5,8 @@ import signal
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from test_board import board_menu, menu, wait_exit  # noqa: E402
-from xsession import StagedProgram, run_cases, wait_for  # noqa: E402
+from test_board import PAD_BOX, board_menu, menu, wait_exit  # noqa: E402
+from xsession import StagedProgram, pixels, run_cases, wait_for  # noqa: E402
 
 # Where a person clicks on the board, in pixels from its top-left corner.
 NOTE_ICON = {1: (20, 14), 2: (48, 14)}
@@ -18,7 +18,6 @@ PAD_TEXT = (80, 60)
 def click(session, board, where, *options):
     place = session.geometry(board)
     session.xdotool("mousemove", place["x"] + where[0], place["y"] + where[1], "click", *options)
-
 
 
 def answer(session, proc, title, key):
@@ -53,10 +52,14 @@ def test_the_scratch_pad_saves_every_key_and_comes_back(session, stage):
     with StagedProgram(session, stage) as program:
         proc = program.start()
         board = program.board(proc)
+        closed = pixels(session, board, PAD_BOX)
         click(session, board, EMPTY_BOARD, "--repeat", "2", "--delay", "80", "1")
+        # The pad's options button is there to click once the pad has opened over the board.
+        wait_for(lambda: pixels(session, board, PAD_BOX) != closed, 5, "the scratch pad did not open")
         place = session.geometry(board)
         menu(session, place["x"] + PAD_OPTIONS[0], place["y"] + PAD_OPTIONS[1], "a", button=1)
-        assert program.read("autosave.dat") == b"1,1\r\n", program.read("autosave.dat")
+        wait_for(lambda: program.read("autosave.dat") == b"1,1\r\n", 5,
+                 lambda: f"autosave.dat holds {program.read('autosave.dat')}")
         click(session, board, PAD_TEXT, "1")
         session.xdotool("type", "--delay", "20", "hello pad")
         wait_for(lambda: program.read("scratch.dat") == b'1,"hello pad"\r\n', 5,

@@ -12,8 +12,8 @@ import time
 import traceback
 
 
-def run(*args, env=None):
-    return subprocess.run([str(arg) for arg in args], env=env, capture_output=True, text=True)
+def run(*args, env=None, binary=False):
+    return subprocess.run([str(arg) for arg in args], env=env, capture_output=True, text=not binary)
 
 
 def poll(predicate, seconds):
@@ -44,6 +44,13 @@ def text(log):
 
 def size(geometry):
     return geometry["width"], geometry["height"]
+
+
+def pixels(session, window, box):
+    """The raw RGB bytes of a box (x, y, width, height) of the window, from a screenshot of the whole screen."""
+    where = session.geometry(window)
+    crop = f"{box[2]}x{box[3]}+{where['x'] + box[0]}+{where['y'] + box[1]}"
+    return run("import", "-window", "root", "-crop", crop, "rgb:-", env=session.env, binary=True).stdout
 
 
 class CursorImage(ctypes.Structure):
@@ -196,8 +203,12 @@ class StagedProgram:
         return self.procs[-1]
 
     def read(self, name):
-        with open(os.path.join(self.folder, name), "rb") as f:
-            return f.read()
+        """The file's bytes, or None while it does not exist (a test waiting for it polls until it does)."""
+        try:
+            with open(os.path.join(self.folder, name), "rb") as f:
+                return f.read()
+        except FileNotFoundError:
+            return None
 
     def write(self, name, data, mode=0o644):
         os.makedirs(os.path.dirname(os.path.join(self.folder, name)), exist_ok=True)

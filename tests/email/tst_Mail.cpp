@@ -1,12 +1,5 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-
 #include "MailFixture.h"
+#include "TestSupport.h"
 #include "email/MailIndicator.h"
 #include "email/MailSecurity.h"
 #include "email/frmChecking.h"

@@ -1,15 +1,5 @@
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <QTimer>
-
 #include "BoardFixture.h"
-#include "Fakes.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "info/AboutText.h"
 #include "info/InfoPictures.h"
 #include "info/InfoWindows.h"

@@ -1,12 +1,5 @@
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QMenu>
-#include <QTest>
-
 #include "BoardFixture.h"
-#include "FakeBoardSurface.h"
+#include "TestSupport.h"
 #include "launch/IconStrip.h"
 #include "launch/LaunchIcons.h"
 

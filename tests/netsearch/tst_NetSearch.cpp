@@ -1,12 +1,4 @@
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QTest>
-#include <QUrlQuery>
-
-#include "Fakes.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "core/Twips.h"
 #include "netsearch/SearchEngines.h"
 #include "netsearch/frmnetsearch.h"
@@ -56,9 +48,9 @@ private Q_SLOTS:
         QTest::newRow("Alta Vista keeps its fixed query keys")
             << 2 << u"zendra"_qs << QByteArray("https://www.altavista.com/cgi-bin/query?pg=q&what=web&kl=XX&q=zendra")
             << u"q"_qs;
-        QTest::newRow("HotBot: an ampersand stays in the phrase")
-            << 3 << u"salt & pepper"_qs << QByteArray("https://www.hotbot.com/hResult.html?MT=salt%20%26%20pepper")
-            << u"MT"_qs;
+        QTest::newRow("HotBot: an ampersand stays in the phrase, alone or between words")
+            << 3 << u"salt&pepper & oil"_qs
+            << QByteArray("https://www.hotbot.com/hResult.html?MT=salt%26pepper%20%26%20oil") << u"MT"_qs;
         QTest::newRow("Lycos with an empty phrase ends at query=")
             << 4 << QString() << QByteArray("https://search.lycos.com/cgi-bin/pursuit?query=") << u"query"_qs;
         QTest::newRow("Infoseek: plus, hash and accents reach the engine")

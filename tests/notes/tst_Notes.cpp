@@ -1,17 +1,4 @@
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QMenu>
-#include <QProcess>
-#include <QTest>
-#include <QTextEdit>
-#include <QToolButton>
-
-#include "FakeBoardSurface.h"
-#include "Fakes.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "app/StartupFiles.h"
 #include "core/PictureControl.h"
 #include "notes/NoteSlots.h"

@@ -5,13 +5,9 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QTest>
-#include <QTimer>
 
 #include "PrivateBus.h"
+#include "TestSupport.h"
 #include "app/RealPlatform.h"
 #include "platform/qt/KeyringOnDemand.h"
 

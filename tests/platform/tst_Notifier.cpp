@@ -1,7 +1,7 @@
 #include <QDBusConnection>
-#include <QTest>
 
 #include "PrivateBus.h"
+#include "TestSupport.h"
 #include "platform/qt/NotifierDBus.h"
 
 using namespace Qt::StringLiterals;

@@ -2,23 +2,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QAudioDevice>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QMediaDevices>
-#include <QMessageBox>
-#include <QProcess>
-#include <QPushButton>
-#include <QSettings>
-#include <QSysInfo>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
+#include "TestSupport.h"
 #include "TestWave.h"
 #include "app/RealPlatform.h"
 #include "platform/qt/DialogsQt.h"

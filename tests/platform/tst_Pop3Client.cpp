@@ -1,14 +1,10 @@
 #include <functional>
 
-#include <QFile>
-#include <QProcess>
-#include <QScopeGuard>
 #include <QSslCertificate>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QTest>
 
+#include "TestSupport.h"
 #include "platform/qt/Pop3ClientQt.h"
 
 using namespace Qt::StringLiterals;

@@ -1,5 +1,4 @@
-#include <QTest>
-
+#include "TestSupport.h"
 #include "platform/Pop3Protocol.h"
 
 using namespace Pop3Protocol;

@@ -1,7 +1,4 @@
-#include <QBuffer>
-#include <QTemporaryDir>
-#include <QTest>
-
+#include "TestSupport.h"
 #include "TestWave.h"
 #include "platform/WaveFile.h"
 #include "platform/WaveStream.h"

@@ -1,10 +1,4 @@
-#include <QAction>
-#include <QMenu>
-#include <QTest>
-
-#include "FakeBoardSurface.h"
-#include "Fakes.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "app/StartupFiles.h"
 #include "scratch/PadAnimation.h"
 #include "scratch/PadText.h"

@@ -1,8 +1,4 @@
-#include <QImage>
-#include <QTest>
-
-#include "FakeBoardSurface.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "core/Options.h"
 #include "core/OptionsModel.h"
 #include "settings/ApplyOptions.h"

@@ -1,12 +1,5 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "BoardFixture.h"
-#include "FakeBoardSurface.h"
+#include "TestSupport.h"
 #include "core/Options.h"
 #include "core/OptionsModel.h"
 #include "platform/AutostartXdg.h"

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -12,7 +13,7 @@ namespace
 {
 QString titleOf(const QString& title)
 {
-    return title.isEmpty() ? QString::fromLatin1(Dialogs::kApplicationTitle) : title;
+    return title.isEmpty() ? QCoreApplication::translate("Dialogs", Dialogs::kApplicationTitle) : title;
 }
 
 QMessageBox::Icon iconOf(MessageIcon icon)

@@ -1,5 +1,6 @@
 #include "platform/qt/KeyringOnDemand.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QObject>
 #include <QTimer>
@@ -72,7 +73,8 @@ Keyring& KeyringOnDemand::keyring()
             m_keyring.reset(create());
         else
             m_keyring = std::make_unique<KeyringMissing>(
-                u"The keyring support of Zendra 98 is not installed (%1)."_s.arg(module.errorString()));
+                QCoreApplication::translate("Keyring", "The keyring support of Zendra 98 is not installed (%1).")
+                    .arg(module.errorString()));
     }
     return *m_keyring;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -58,7 +59,7 @@ QString providerName(uint pid)
         return u"KWallet"_s;
     if (program.startsWith("keepassxc"))
         return u"KeePassXC"_s;
-    return u"the desktop's keyring"_s;
+    return QCoreApplication::translate("Keyring", "the desktop's keyring");
 }
 
 QDBusMessage busMethod(const QString& method, const QString& name)
@@ -131,7 +132,9 @@ private:
     {
         if (!QDBusConnection::sessionBus().isConnected()) {
             QTimer::singleShot(0, &m_context, [done] {
-                done(answer(KeyringAnswer::Unavailable, u"There is no desktop session bus to reach a keyring."_s));
+                done(answer(
+                    KeyringAnswer::Unavailable,
+                    QCoreApplication::translate("Keyring", "There is no desktop session bus to reach a keyring.")));
             });
             return;
         }
@@ -144,9 +147,11 @@ private:
                 call(busMethod(u"ListActivatableNames"_s, {}), [done, then](const QDBusMessage& activatable) {
                     const QStringList names = activatable.arguments().value(0).toStringList();
                     if (names.contains(kSecrets) || names.contains(kKWallet))
-                        return then(u"the desktop's keyring"_s);
+                        return then(QCoreApplication::translate("Keyring", "the desktop's keyring"));
                     done(answer(KeyringAnswer::Unavailable,
-                                u"No keyring (GNOME Keyring, KWallet or KeePassXC) is running on this desktop."_s));
+                                QCoreApplication::translate(
+                                    "Keyring",
+                                    "No keyring (GNOME Keyring, KWallet or KeePassXC) is running on this desktop.")));
                 });
             });
         });
@@ -160,7 +165,9 @@ private:
         message << u"org.freedesktop.Secret.Collection"_s << u"Locked"_s;
         call(message, [found, done](const QDBusMessage& reply) {
             const bool locked = isReply(reply) && reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
-            done(locked ? answer(KeyringAnswer::Refused, u"The keyring is locked."_s) : found);
+            done(locked
+                     ? answer(KeyringAnswer::Refused, QCoreApplication::translate("Keyring", "The keyring is locked."))
+                     : found);
         });
     }
 
@@ -189,7 +196,8 @@ private:
         });
         QTimer::singleShot(kJobTimeoutMs, job, [answered, done] {
             if (!std::exchange(*answered, true))
-                done(answer(KeyringAnswer::Error, u"The keyring did not answer."_s));
+                done(answer(KeyringAnswer::Error,
+                            QCoreApplication::translate("Keyring", "The keyring did not answer.")));
         });
         job->start();
     }

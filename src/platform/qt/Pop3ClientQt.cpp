@@ -20,12 +20,12 @@ constexpr int kQuitGraceMs = 5000;
 QString serverText(const QByteArray& text)
 {
     const QString reason = QString::fromUtf8(text).simplified();
-    return reason.isEmpty() ? QStringLiteral("The mail server refused without giving a reason.") : reason;
+    return reason.isEmpty() ? Pop3ClientQt::tr("The mail server refused without giving a reason.") : reason;
 }
 
 QString tooLongText()
 {
-    return QStringLiteral("The mail server's reply was too long.");
+    return Pop3ClientQt::tr("The mail server's reply was too long.");
 }
 
 /// The authorities named by `SSL_CERT_FILE` (a bundle) and `SSL_CERT_DIR` (folders, separated by colons), which
@@ -67,7 +67,7 @@ QString names(const QSslCertificate& certificate)
         if (!all.contains(name))
             all.prepend(name);
     }
-    return all.isEmpty() ? QStringLiteral("no name") : all.join(QStringLiteral(", "));
+    return all.isEmpty() ? Pop3ClientQt::tr("no name") : all.join(QStringLiteral(", "));
 }
 
 QString day(const QDateTime& time)
@@ -79,21 +79,21 @@ QString problemOf(const QSslError& error, const QSslCertificate& certificate, co
 {
     switch (error.error()) {
     case QSslError::SelfSignedCertificate:
-        return QStringLiteral("it is signed only by itself, not by an authority this computer trusts");
+        return Pop3ClientQt::tr("it is signed only by itself, not by an authority this computer trusts");
     case QSslError::SelfSignedCertificateInChain:
     case QSslError::UnableToGetIssuerCertificate:
     case QSslError::UnableToGetLocalIssuerCertificate:
     case QSslError::UnableToVerifyFirstCertificate:
     case QSslError::CertificateUntrusted:
-        return QStringLiteral("it is not signed by an authority this computer trusts");
+        return Pop3ClientQt::tr("it is not signed by an authority this computer trusts");
     case QSslError::CertificateExpired:
-        return QStringLiteral("it expired on %1").arg(day(certificate.expiryDate()));
+        return Pop3ClientQt::tr("it expired on %1").arg(day(certificate.expiryDate()));
     case QSslError::CertificateNotYetValid:
-        return QStringLiteral("it is not valid before %1").arg(day(certificate.effectiveDate()));
+        return Pop3ClientQt::tr("it is not valid before %1").arg(day(certificate.effectiveDate()));
     case QSslError::HostNameMismatch:
-        return QStringLiteral("it is made out for %1, not for %2").arg(names(certificate), host);
+        return Pop3ClientQt::tr("it is made out for %1, not for %2").arg(names(certificate), host);
     case QSslError::CertificateRevoked:
-        return QStringLiteral("it has been revoked");
+        return Pop3ClientQt::tr("it has been revoked");
     default:
         return error.errorString();
     }
@@ -168,9 +168,8 @@ void Pop3ClientQt::open(const Pop3Account& account)
     // Checked before any connection: a line break would let the field add commands of its own.
     if (!address || !Pop3Protocol::isSafeArgument(account.user) || !Pop3Protocol::isSafeArgument(account.password)) {
         m_step = Step::Closed;
-        const QString text = address
-                                 ? QStringLiteral("The user name or password holds a line break; nothing was sent.")
-                                 : QStringLiteral("The mail server address \"%1\" is not valid.").arg(account.server);
+        const QString text = address ? tr("The user name or password holds a line break; nothing was sent.")
+                                     : tr("The mail server address \"%1\" is not valid.").arg(account.server);
         // Reported from the event loop like every other outcome, so a caller connects before or after open().
         QTimer::singleShot(0, this, [this, text, session = m_session] {
             if (session == m_session)
@@ -326,8 +325,7 @@ void Pop3ClientQt::onReadyRead()
                 // anyone on the path could have put it: it must never be read as an answer after it.
                 if (i + 1 < replies.size() || !fine || m_reader.hasPartialLine() || m_socket->bytesAvailable() > 0) {
                     fail(Pop3Error::Tls,
-                         QStringLiteral("The secure connection to %1 failed: the server sent clear text before it.")
-                             .arg(m_host));
+                         tr("The secure connection to %1 failed: the server sent clear text before it.").arg(m_host));
                     return;
                 }
                 startTls();
@@ -338,8 +336,7 @@ void Pop3ClientQt::onReadyRead()
             if (m_reader.fault() == Pop3ReplyReader::Fault::TooLong)
                 fail(Pop3Error::ReplyTooLong, tooLongText());
             else
-                fail(Pop3Error::Protocol,
-                     QStringLiteral("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
+                fail(Pop3Error::Protocol, tr("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
             return;
         }
     }
@@ -370,7 +367,7 @@ void Pop3ClientQt::handle(Pop3ReplyReader::Reply& reply)
     case Step::StartTls:
         if (!reply.ok) {
             fail(Pop3Error::Tls,
-                 QStringLiteral("The mail server %1 offered a secure connection but did not start it: %2")
+                 tr("The mail server %1 offered a secure connection but did not start it: %2")
                      .arg(m_host, serverText(reply.text)));
             return;
         }
@@ -387,8 +384,7 @@ void Pop3ClientQt::handle(Pop3ReplyReader::Reply& reply)
     case Step::Handshake:
     case Step::Ready:
     case Step::Closed:
-        fail(Pop3Error::Protocol,
-             QStringLiteral("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
+        fail(Pop3Error::Protocol, tr("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
         return;
     }
 }
@@ -420,8 +416,8 @@ void Pop3ClientQt::handleCapabilities(const Pop3ReplyReader::Reply& reply)
         // Required, so a server (or anyone on the path) that leaves STLS out gets no password.
         if (!offersStls) {
             fail(Pop3Error::Tls,
-                 QStringLiteral("The mail server %1 does not offer a secure connection (STARTTLS), "
-                                "which this account requires. Nothing was sent.")
+                 tr("The mail server %1 does not offer a secure connection (STARTTLS), "
+                    "which this account requires. Nothing was sent.")
                      .arg(m_host));
             return;
         }
@@ -475,8 +471,7 @@ void Pop3ClientQt::handleLogin(const Pop3ReplyReader::Reply& reply)
         return;
     const auto count = Pop3Protocol::parseStatCount(reply.text);
     if (!count) {
-        fail(Pop3Error::Protocol,
-             QStringLiteral("The mail server %1 gave a message count that is not a number.").arg(m_host));
+        fail(Pop3Error::Protocol, tr("The mail server %1 gave a message count that is not a number.").arg(m_host));
         return;
     }
     m_count = *count;
@@ -507,8 +502,7 @@ void Pop3ClientQt::sendFetches()
 void Pop3ClientQt::handleMessage(Pop3ReplyReader::Reply& reply)
 {
     if (m_sent.isEmpty()) {
-        fail(Pop3Error::Protocol,
-             QStringLiteral("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
+        fail(Pop3Error::Protocol, tr("The mail server %1 did not answer as a POP3 server does.").arg(m_host));
         return;
     }
     const Sent sent = m_sent.takeFirst();
@@ -579,11 +573,11 @@ void Pop3ClientQt::onSocketError()
         return;
     switch (m_socket->error()) {
     case QAbstractSocket::HostNotFoundError:
-        fail(Pop3Error::HostNotFound, QStringLiteral("The mail server %1 was not found.").arg(m_host));
+        fail(Pop3Error::HostNotFound, tr("The mail server %1 was not found.").arg(m_host));
         return;
     case QAbstractSocket::ConnectionRefusedError:
         fail(Pop3Error::ConnectionRefused,
-             QStringLiteral("The mail server %1 refused the connection on port %2.").arg(m_host).arg(m_port));
+             tr("The mail server %1 refused the connection on port %2.").arg(m_host).arg(m_port));
         return;
     case QAbstractSocket::SslHandshakeFailedError:
         if (m_refused) {
@@ -591,12 +585,12 @@ void Pop3ClientQt::onSocketError()
             setCertificate(offered);
             if (m_certificateChanged) {
                 fail(Pop3Error::CertificateChanged,
-                     QStringLiteral("The certificate of %1 is not the one you chose to trust for this account, so the "
-                                    "connection was refused. Trusted: SHA-256 %2. Offered now: SHA-256 %3.")
+                     tr("The certificate of %1 is not the one you chose to trust for this account, so the "
+                        "connection was refused. Trusted: SHA-256 %2. Offered now: SHA-256 %3.")
                          .arg(m_host, m_account.trustedCertificate, offered.fingerprint));
             } else {
                 fail(Pop3Error::CertificateUntrusted,
-                     QStringLiteral("The certificate of %1 is not trusted: %2.")
+                     tr("The certificate of %1 is not trusted: %2.")
                          .arg(m_host, offered.problems.join(QStringLiteral("; "))));
             }
             return;
@@ -605,17 +599,17 @@ void Pop3ClientQt::onSocketError()
     case QAbstractSocket::SslInternalError:
     case QAbstractSocket::SslInvalidUserDataError: {
         const QString reason = m_tlsReason.isEmpty() ? m_socket->errorString() : m_tlsReason;
-        fail(Pop3Error::Tls, QStringLiteral("The secure connection to %1 failed: %2").arg(m_host, reason));
+        fail(Pop3Error::Tls, tr("The secure connection to %1 failed: %2").arg(m_host, reason));
         return;
     }
     default:
         if (m_step == Step::Handshake ||
             (m_account.security == Pop3Security::TlsOnConnect && !m_socket->isEncrypted())) {
             const QString reason = m_tlsReason.isEmpty() ? m_socket->errorString() : m_tlsReason;
-            fail(Pop3Error::Tls, QStringLiteral("The secure connection to %1 failed: %2").arg(m_host, reason));
+            fail(Pop3Error::Tls, tr("The secure connection to %1 failed: %2").arg(m_host, reason));
             return;
         }
-        fail(Pop3Error::ConnectionLost, QStringLiteral("The connection to the mail server %1 was lost.").arg(m_host));
+        fail(Pop3Error::ConnectionLost, tr("The connection to the mail server %1 was lost.").arg(m_host));
         return;
     }
 }
@@ -641,16 +635,18 @@ void Pop3ClientQt::onSslErrors(const QList<QSslError>& errors)
 void Pop3ClientQt::onSessionLimit()
 {
     fail(Pop3Error::Timeout,
-         QStringLiteral("The mail check took longer than %1 minutes and was stopped.")
-             .arg((m_options.sessionLimitMs + 59'999) / 60'000));
+         tr("The mail check took longer than %n minutes and was stopped.",
+            nullptr,
+            static_cast<int>((m_options.sessionLimitMs + 59'999) / 60'000)));
 }
 
 void Pop3ClientQt::onTimeout()
 {
     fail(Pop3Error::Timeout,
-         QStringLiteral("The mail server %1 did not answer within %2 seconds.")
-             .arg(m_host)
-             .arg((m_options.timeoutMs + 999) / 1000));
+         tr("The mail server %1 did not answer within %n seconds.",
+            nullptr,
+            static_cast<int>((m_options.timeoutMs + 999) / 1000))
+             .arg(m_host));
 }
 
 void Pop3ClientQt::fail(Pop3Error error, const QString& text)
