@@ -13,6 +13,13 @@ endif()
 # Full RELRO with immediate binding: the dynamic linker resolves every symbol at start and then makes the
 # relocated tables read-only, so a stray write cannot redirect a library call.
 target_link_options(zendra_options INTERFACE "LINKER:-z,relro,-z,now")
+# The C library checks the bounds of the copies it can size at compile time, as Debian builds its packages; the
+# checks need the optimiser, and the sanitizers do that work in their own build. A compiler that sets a level of
+# its own is overruled rather than warned about.
+if(NOT ZENDRA_SANITIZE)
+    target_compile_options(zendra_options INTERFACE
+        "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+endif()
 target_compile_definitions(zendra_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_URL_CAST_FROM_STRING QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
 

@@ -25,6 +25,8 @@ elif [ "${1:-}" != "--run-only" ]; then
                dovecot-pop3d openssl sox pulseaudio poppler-utils python3 clang libclang-rt-14-dev clang-format git
                dbus-daemon gnome-keyring libsecret-tools python3-dbus python3-gi at-spi2-core python3-pyatspi
                gir1.2-atspi-2.0)
+    # The appearance test measures every caption in the font Debian's desktops fall back to.
+    packages+=(fonts-dejavu-core)
     # The package test with Debian's package checker, and the desktop's validators for the desktop entry and the
     # AppStream description.
     packages+=("${packaging[@]}" lintian desktop-file-utils appstream)

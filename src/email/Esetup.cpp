@@ -13,6 +13,7 @@
 #include <QTextDocument>
 
 #include "core/Flag.h"
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "email/EmailSettings.h"
 #include "email/MailSecurity.h"
@@ -61,6 +62,7 @@ Esetup::Esetup(Platform& platform, const DataDir& dataDir, QWidget* parent)
     setFont(dialogFont);
     buildControls();
     Form_Load();
+    RoomForText::fitWindow(this);
 }
 
 void Esetup::buildControls()

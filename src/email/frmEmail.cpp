@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "email/MailSecurity.h"
 #include "platform/Clock.h"
@@ -51,6 +52,7 @@ frmEmail::frmEmail(Platform& platform, const DataDir& dataDir, QWidget* parent)
     setFont(dialogFont);
     buildControls();
     Form_Load();
+    RoomForText::fitWindow(this);
 }
 
 void frmEmail::buildControls()
@@ -107,6 +109,8 @@ void frmEmail::Form_Load()
     m_settings.read(m_dataDir);
     m_password = m_settings.password;
     txtEmail->setText(m_settings.address);
+    // A box too narrow for its text shows the beginning, the day of a date first.
+    txtEmail->setCursorPosition(0);
     showSecurity(MailSecurity::readFrom(m_dataDir, m_settings.server).security);
     if (!m_settings.manualOnly()) {
         // The interval as the file holds it. One that is not a number reads as 0: a check every second would
@@ -133,8 +137,10 @@ void frmEmail::setMessageCount(qint64 count, qint64 listed)
 
 void frmEmail::setLastChecked(const QString& date)
 {
-    if (date != txtLast->text())
+    if (date != txtLast->text()) {
         txtLast->setText(date);
+        txtLast->setCursorPosition(0);
+    }
 }
 
 QString frmEmail::lastChecked() const

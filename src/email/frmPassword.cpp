@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 
 frmPassword::frmPassword(QWidget* parent)
@@ -39,6 +40,7 @@ frmPassword::frmPassword(QWidget* parent)
     cmdCancel->setGeometry(Twips::rectToPixels(2580, 900, 1140, 375));
     cmdCancel->setAutoDefault(false);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPassword::cmdCancel_Click);
+    RoomForText::fitWindow(this);
 }
 
 bool frmPassword::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "core/Version.h"
 #include "info/AboutText.h"
@@ -71,6 +72,7 @@ frmAbout::frmAbout(float& armed, QWidget* parent)
 
     setTabOrder(picIcon, cmdOK);
     Form_Load();
+    RoomForText::fitWindow(this);
 }
 
 void frmAbout::Form_Load()

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "core/RecordFile.h"
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "info/AboutText.h"
 #include "info/InfoPictures.h"
@@ -55,6 +56,7 @@ frmCredits::frmCredits(QWidget* parent)
     Text1->setTabChangesFocus(true);
     Text1->setGeometry(Twips::rectToPixels(1740, 180, 3870, 1770));
 
+    RoomForText::fitWindow(this);
     Form_Load();
 }
 

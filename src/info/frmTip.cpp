@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "info/InfoPictures.h"
 #include "info/Tips.h"
@@ -24,6 +25,9 @@ constexpr double kShapeHeight = 2835;
 constexpr double kButtonTop = 3015;
 constexpr double kButtonWidth = 1215;
 constexpr double kButtonHeight = 375;
+// The tip panel is white in every theme, so its text is black in every theme.
+constexpr QColor kPanel(255, 255, 255);
+constexpr QColor kPanelText(0, 0, 0);
 } // namespace
 
 frmTip::frmTip(Platform& platform, const DataDir& dataDir)
@@ -57,6 +61,12 @@ frmTip::frmTip(Platform& platform, const DataDir& dataDir)
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTipText->setGeometry(Twips::rectToPixels(120, 840, 4560, 1635));
+    // The heading and the tip stand on the white panel whatever the desktop's colours: their text is dark too.
+    for (QLabel* onPanel : {Label1, lblTipText}) {
+        QPalette colours = onPanel->palette();
+        colours.setColor(QPalette::WindowText, kPanelText);
+        onPanel->setPalette(colours);
+    }
 
     chkLoadTipsAtStartup = new QCheckBox(tr("&Show Tips at Startup"), this);
     chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
@@ -79,6 +89,7 @@ frmTip::frmTip(Platform& platform, const DataDir& dataDir)
     // Left to right along the bottom row.
     setTabOrder(chkLoadTipsAtStartup, cmdNextTip);
     setTabOrder(cmdNextTip, cmdOK);
+    RoomForText::fitWindow(this);
 }
 
 QString frmTip::notFoundMessage()
@@ -162,7 +173,7 @@ void frmTip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect shape = Twips::rectToPixels(kShapeLeft, kShapeTop, kShapeWidth, kShapeHeight);
-    painter.fillRect(shape, Qt::white);
+    painter.fillRect(shape, kPanel);
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(shape.adjusted(0, 0, -1, -1));
 }

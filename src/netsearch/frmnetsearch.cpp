@@ -1,5 +1,7 @@
 #include "netsearch/frmnetsearch.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -13,6 +15,7 @@
 #include <QWindow>
 
 #include "core/Flag.h"
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "netsearch/SearchFile.h"
 #include "platform/Platform.h"
@@ -64,13 +67,22 @@ frmnetsearch::frmnetsearch(Platform& platform, const DataDir& dataDir)
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(Twips::rectToPixels(4455, 45, 1695, 2415));
     auto* engines = new QButtonGroup(this);
+    // The engines read as links: underlined, in the desktop's link colour (blue in a light theme), made lighter
+    // or darker where it would not stand out from the window.
+    QFont linkFont = font();
+    linkFont.setUnderline(true);
+    QPalette linkColours = palette();
+    linkColours.setColor(
+        QPalette::WindowText,
+        RoomForText::readableOn(linkColours.color(QPalette::Link), linkColours.color(QPalette::Window)));
     for (int number = 1; number <= SearchEngines::kCount; ++number) {
         auto* option = new QRadioButton(
             QCoreApplication::translate("SearchEngines", SearchEngines::engine(number).caption), Frame2);
         option->setObjectName(QStringLiteral("Option%1").arg(number));
         option->setToolTip(tr("Double click to visit"));
         option->setAccessibleDescription(tr("Double click or press Enter to visit"));
-        option->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+        option->setFont(linkFont);
+        option->setPalette(linkColours);
         option->setGeometry(Twips::rectToPixels(
             kOptionLeft, kOptionTops.at(static_cast<std::size_t>(number - 1)), kOptionWidth, kOptionHeight));
         option->installEventFilter(this);
@@ -98,6 +110,10 @@ frmnetsearch::frmnetsearch(Platform& platform, const DataDir& dataDir)
     setTabOrder(Check2, m_options.front());
     setTabOrder(m_options.back(), txtDes);
 
+    // The captions take the room they need at the full size; the compact size grows with the search frame.
+    setFixedSize(Twips::sizeToPixels(kFullWidthTwips, kFullHeightTwips));
+    m_grownFull = RoomForText::fitWindow(this);
+    m_grownCompact = std::max(0, Frame1->geometry().right() + 1 - Twips::toPixels(60 + 4320));
     Check2_Click();
     Form_Load();
 }
@@ -173,8 +189,9 @@ void frmnetsearch::applySize()
 {
     // The two sizes are the whole window's, title bar and frame included. The window system tells the frame once
     // the window is shown and framed, which moves it: the size is applied again then.
-    const QSize outer = Check2->isChecked() ? Twips::sizeToPixels(kFullWidthTwips, kFullHeightTwips)
-                                            : Twips::sizeToPixels(kCompactWidthTwips, kCompactHeightTwips);
+    const QSize outer = Check2->isChecked()
+                            ? Twips::sizeToPixels(kFullWidthTwips, kFullHeightTwips) + QSize(m_grownFull, 0)
+                            : Twips::sizeToPixels(kCompactWidthTwips, kCompactHeightTwips) + QSize(m_grownCompact, 0);
     m_frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
     setFixedSize(outer.shrunkBy(m_frame));
 }

@@ -60,6 +60,9 @@ private:
     QString m_lastPhrase;
     /// The frame the size was last applied with.
     QMargins m_frame;
+    /// How much wider the full and the compact window are than drawn, for captions that needed the room.
+    int m_grownFull = 0;
+    int m_grownCompact = 0;
 
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtSearch = nullptr;

@@ -1,5 +1,7 @@
 #include "scratch/ScratchPad.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QMenu>
 #include <QWidget>
@@ -9,6 +11,7 @@
 #include "core/BoardSurface.h"
 #include "core/Flag.h"
 #include "core/PictureControl.h"
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
@@ -45,7 +48,11 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     soption1->setAutoFillBackground(true);
     QPalette strip = soption1->palette();
     strip.setColor(QPalette::Window, strip.color(QPalette::Active, QPalette::Highlight));
-    strip.setColor(QPalette::WindowText, strip.color(QPalette::Active, QPalette::Button));
+    // The close mark is the button face on the title colour, made lighter or darker where a theme would
+    // leave it hard to see.
+    strip.setColor(QPalette::WindowText,
+                   RoomForText::readableOn(strip.color(QPalette::Active, QPalette::Button),
+                                           strip.color(QPalette::Active, QPalette::Highlight)));
     soption1->setPalette(strip);
 
     soption2 = new PictureControl(QStringLiteral("soption2"), soption1);
@@ -71,6 +78,9 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     sclose->setFont(bold);
     sclose->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     sclose->setGeometry(Twips::rectToPixels(2040, -45, 105, 170));
+    // The board keeps its size: a mark wider than drawn grows leftwards, about its middle.
+    const int markGrowth = std::max(0, RoomForText::neededWidth(sclose) - sclose->width());
+    sclose->setGeometry(sclose->geometry().adjusted(-(markGrowth + 1) / 2, 0, markGrowth / 2, 0));
     connect(sclose, &PictureControl::clicked, this, [this](Qt::MouseButton pressed) {
         if (pressed == Qt::LeftButton)
             sclose_Click();

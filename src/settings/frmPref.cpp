@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "core/Flag.h"
+#include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "platform/Autostart.h"
 #include "platform/DesktopEntry.h"
@@ -65,13 +66,14 @@ frmPref::frmPref(Platform& platform, const DataDir& dataDir, BoardSurface& board
     setWindowTitle(tr("Zendra Preferences"));
     setAttribute(Qt::WA_DeleteOnClose);
     // A row below the buttons holds the start-at-login box.
-    setFixedSize(Twips::sizeToPixels(5910, 4665));
+    setFixedSize(Twips::sizeToPixels(5910, 4755));
     // The layout is drawn in twips for an 8-point dialog font; a larger desktop font would cut the captions.
     QFont dialogFont = font();
     dialogFont.setPointSizeF(8);
     setFont(dialogFont);
     buildControls();
     Form_Load();
+    RoomForText::fitWindow(this);
 }
 
 void frmPref::buildControls()
@@ -146,7 +148,9 @@ void frmPref::buildControls()
     connect(Command4, &QPushButton::clicked, this, &frmPref::Command4_Click);
     connect(button(this, "Command3", tr("Cancel"), 4680, 3930, 1140), &QPushButton::clicked, this, &QWidget::close);
 
-    chkAutostart = checkBox(this, "chkAutostart", tr("Start Zendra 98 when I lo&g in"), 75, 4380, 3390);
+    chkAutostart = checkBox(this, "chkAutostart", tr("Start Zendra 98 when I lo&g in"), 75, 4350, 3390);
+    // As high as the row of buttons above it is apart from it, with the same margin below.
+    chkAutostart->resize(chkAutostart->width(), Twips::toPixels(285));
     connect(chkAutostart, &QAbstractButton::clicked, this, &frmPref::enableApply);
 }
 

@@ -117,7 +117,9 @@ private Q_SLOTS:
         QVERIFY(search.window->option(3)->isChecked());
         QCOMPARE(search.window->description()->toPlainText(),
                  QString::fromLatin1(SearchEngines::engine(3).description));
-        QCOMPARE(search.size(), full);
+        // As wide as drawn, or wider where the engines' captions need it.
+        QCOMPARE(search.size().height(), full.height());
+        QVERIFY(search.size().width() >= full.width());
 
         // Typing into the description changes nothing.
         QTest::keyClicks(search.window->description(), u"xyz"_qs);

@@ -1,0 +1,225 @@
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+#include <QTextDocument>
+
+#include "WindowWalk.h"
+#include "core/RoomForText.h"
+
+namespace
+{
+enum class Check
+{
+    TextFits,
+    TextReads,
+};
+
+QString nameOf(const QWidget* widget)
+{
+    const QString name =
+        widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : widget->objectName();
+    return widget->isWindow() ? name : nameOf(widget->window()) + u'/' + name;
+}
+
+int textWidth(const QWidget* control, const QString& text)
+{
+    return control->fontMetrics().size(Qt::TextShowMnemonic, text).width();
+}
+
+/// Where `control` draws its text, in its own pixels, and the text; an empty rectangle where nothing is drawn.
+std::pair<QRect, QString> textPlace(const QWidget* control)
+{
+    QStyle* style = control->style();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const QRect inside = label->contentsRect().adjusted(label->margin(), 0, -label->margin(), 0);
+        return {inside, label->wordWrap() ? QString() : label->text()};
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto element = qobject_cast<const QCheckBox*>(control) != nullptr      ? QStyle::SE_CheckBoxContents
+                             : qobject_cast<const QRadioButton*>(control) != nullptr ? QStyle::SE_RadioButtonContents
+                                                                                     : QStyle::SE_PushButtonContents;
+        return {style->subElementRect(element, &option, button), button->text()};
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.lineWidth = 1;
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect caption = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        // The caption's place grows with its text: it fits when it ends inside the frame.
+        return {caption.intersected(box->rect()), caption.right() < box->width() ? QString() : box->title()};
+    }
+    if (const auto* box = qobject_cast<const QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.frame = box->hasFrame();
+        return {style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box),
+                box->currentText()};
+    }
+    if (const auto* area = qobject_cast<const QAbstractScrollArea*>(control))
+        return {area->viewport()->geometry(), QString()};
+    // Line edits and menus: inside their frame.
+    return {control->rect().adjusted(3, 3, -3, -3), QString()};
+}
+
+/// What is wrong with the width `control` gives its text, or nothing.
+QString misfit(const QWidget* control)
+{
+    if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
+        // A box the user does not type into shows the beginning of what does not fit, a date its day first.
+        const bool cut = textWidth(box, box->text()) > box->contentsRect().width() - 4;
+        return box->isReadOnly() && cut && box->cursorPosition() != 0 ? QStringLiteral("shows its end") : QString();
+    }
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(control)) {
+        const bool scrolls = view->horizontalScrollBar()->maximum() > 0;
+        return qobject_cast<const QListView*>(view) != nullptr && scrolls ? QStringLiteral("scrolls sideways")
+                                                                          : QString();
+    }
+    if (qobject_cast<const QMenu*>(control) != nullptr || qobject_cast<const QAbstractScrollArea*>(control) != nullptr)
+        return {};
+    const auto [place, text] = textPlace(control);
+    const auto* label = qobject_cast<const QLabel*>(control);
+    int needed = textWidth(control, text);
+    if (label != nullptr && label->buddy() == nullptr)
+        needed = control->fontMetrics().size(0, text).width();
+    if (label != nullptr && (label->textFormat() == Qt::RichText || Qt::mightBeRichText(text))) {
+        QTextDocument document;
+        document.setDefaultFont(label->font());
+        document.setDocumentMargin(0);
+        document.setHtml(text);
+        needed = static_cast<int>(std::ceil(document.idealWidth()));
+    }
+    return needed > place.width() ? QStringLiteral("needs %1 px, has %2").arg(needed).arg(place.width()) : QString();
+}
+
+/// The contrast between the colour most of `place` has (the background) and the colour furthest from it there
+/// (the text), as the window shows them.
+double shownContrast(const QImage& shot, const QWidget* control, QRect place)
+{
+    const double ratio = shot.devicePixelRatio();
+    // Only what its parents leave visible: beyond that lies what is under the control.
+    place &= control->visibleRegion().boundingRect();
+    place.moveTopLeft(control->mapTo(control->window(), place.topLeft()));
+    const QRect pixels(QPoint(qRound(place.left() * ratio), qRound(place.top() * ratio)),
+                       QSize(qRound(place.width() * ratio), qRound(place.height() * ratio)));
+    QHash<QRgb, int> counts;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            if (shot.rect().contains(x, y))
+                ++counts[shot.pixel(x, y)];
+        }
+    }
+    QRgb background = 0;
+    for (auto count = counts.begin(); count != counts.end(); ++count) {
+        if (count.value() > counts.value(background))
+            background = count.key();
+    }
+    double furthest = 1;
+    for (auto count = counts.begin(); count != counts.end(); ++count)
+        furthest = std::max(furthest, RoomForText::contrast(QColor(count.key()), QColor(background)));
+    return furthest;
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    const QColor window(0x35, 0x35, 0x35), text(0xee, 0xee, 0xee), base(0x23, 0x23, 0x23);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::ToolTipBase, base);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x9a, 0x9a, 0x9a));
+    return dark;
+}
+} // namespace
+
+class tst_Appearance final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void everyWindowShowsItsTexts_data();
+    void everyWindowShowsItsTexts();
+};
+
+void tst_Appearance::initTestCase()
+{
+    // The desktop's font as Debian ships it, a size larger than the one the layouts were drawn for.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("DejaVu Sans"));
+}
+
+void tst_Appearance::everyWindowShowsItsTexts_data()
+{
+    QTest::addColumn<Check>("check");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("every text is as wide as its control allows") << Check::TextFits << false;
+    QTest::newRow("every text stands out from its background in a dark theme") << Check::TextReads << true;
+}
+
+void tst_Appearance::everyWindowShowsItsTexts()
+{
+    QFETCH(Check, check);
+    QFETCH(bool, dark);
+    const QPalette normal = QApplication::palette();
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    QStringList faults;
+    walkWindows([&](QWidget* window, QWidget* control) {
+        const QImage shot = window->grab().toImage();
+        QString fault;
+        if (check == Check::TextFits) {
+            fault = misfit(control);
+        } else if (control->isVisible() && control->isEnabled()) {
+            // Disabled controls are meant to recede; everything else must read well.
+            const double seen = shownContrast(shot, control, textPlace(control).first);
+            if (seen < 4.5)
+                fault = QStringLiteral("contrast %1").arg(seen, 0, 'f', 2);
+        }
+        if (fault.isEmpty())
+            return;
+        faults << nameOf(control) + QStringLiteral(": ") + fault;
+        const QString folder = QDir::temp().filePath(QStringLiteral("zendra-appearance"));
+        QDir().mkpath(folder);
+        shot.save(folder + u'/' + nameOf(window) + (dark ? QStringLiteral("-dark") : QString()) +
+                  QStringLiteral(".png"));
+    });
+    QApplication::setPalette(normal);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+QTEST_MAIN(tst_Appearance)
+#include "tst_Appearance.moc"

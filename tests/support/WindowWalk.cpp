@@ -1,0 +1,165 @@
+#include "WindowWalk.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "BoardFixture.h"
+#include "FakeBoardSurface.h"
+#include "app/frmSplash.h"
+#include "core/OptionsModel.h"
+#include "email/Esetup.h"
+#include "email/frmChecking.h"
+#include "email/frmEmail.h"
+#include "email/frmPassword.h"
+#include "info/frmAbout.h"
+#include "info/frmCredits.h"
+#include "info/frmTip.h"
+#include "netsearch/frmnetsearch.h"
+#include "notes/NoteSlots.h"
+#include "notes/frmNote.h"
+#include "scratch/ScratchPad.h"
+#include "settings/frmPref.h"
+
+namespace
+{
+bool showsText(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return !label->text().isEmpty();
+    if (const auto* button = qobject_cast<const QToolButton*>(control))
+        return button->toolButtonStyle() != Qt::ToolButtonIconOnly && !button->text().isEmpty();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return !button->text().isEmpty();
+    if (const auto* box = qobject_cast<const QGroupBox*>(control))
+        return !box->title().isEmpty();
+    if (const auto* box = qobject_cast<const QLineEdit*>(control))
+        return !box->text().isEmpty();
+    if (const auto* box = qobject_cast<const QComboBox*>(control))
+        return !box->currentText().isEmpty();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control))
+        return !box->toPlainText().isEmpty();
+    if (const auto* box = qobject_cast<const QTextEdit*>(control))
+        return !box->toPlainText().isEmpty();
+    if (const auto* header = qobject_cast<const QHeaderView*>(control)) {
+        for (int section = 0; header->model() != nullptr && section < header->count(); ++section) {
+            if (!header->model()->headerData(section, header->orientation()).toString().isEmpty())
+                return true;
+        }
+        return false;
+    }
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(control))
+        return view->model() != nullptr && view->model()->rowCount() > 0;
+    return false;
+}
+
+void visitShown(QWidget* window, const std::function<void(QWidget*, QWidget*)>& visit)
+{
+    window->show();
+    static_cast<void>(QTest::qWaitForWindowExposed(window));
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->window() == window && showsText(control))
+            visit(window, control);
+    }
+    window->hide();
+}
+
+const QByteArray kEmail = "1\r\n300000\r\n\"joe\"\r\n\"\"\r\n\"mail.example.org\"\r\n"
+                          "\"joe.bloggs.with.a.long.name@mail.example.org\"\r\n\"\"\r\n";
+} // namespace
+
+void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& visit)
+{
+    FakePlatform fakes;
+    TempDataDir dir;
+    FakeBoardSurface surface;
+    dir.write(QStringLiteral("email.dat"), kEmail);
+    dir.write(QStringLiteral("search.dat"), "2,0,1\r\n");
+    dir.write(QStringLiteral("tipset.dat"), "1\r\n");
+    for (const QString& name : {QStringLiteral("TIPOFDAY.TXT"), QStringLiteral("options.dat")}) {
+        QFile shipped(QStringLiteral(SHIPPED_DATA_DIR "/") + name);
+        if (shipped.open(QIODevice::ReadOnly))
+            dir.write(name, shipped.readAll());
+    }
+
+    {
+        // The start sequence writes "Loading..." once the splash shows; the board it would show is left out.
+        frmSplash splash(fakes.platform, dir.dataDir());
+        static_cast<void>(splash.Form_Load([] {}, {}, 0));
+        visitShown(&splash, visit);
+    }
+    {
+        Board board;
+        board.dir.write(QStringLiteral("scratch.dat"), "\"A line on the pad\"\r\n");
+        board.load();
+        board.features.scratch->open();
+        visitShown(board.form.get(), visit);
+        for (QMenu* menu : board.form->findChildren<QMenu*>()) {
+            menu->popup(board.form->mapToGlobal(QPoint()));
+            static_cast<void>(QTest::qWaitForWindowExposed(menu));
+            visit(menu, menu);
+            menu->hide();
+        }
+    }
+    {
+        OptionsModel shown;
+        auto* preferences = new frmPref(fakes.platform, dir.dataDir(), surface, shown);
+        visitShown(preferences, visit);
+        delete preferences;
+    }
+    {
+        NoteSlots slots(fakes.platform, dir.dataDir(), surface);
+        slots.mnunewnote_Click();
+        slots.editor()->body()->setPlainText(QStringLiteral("Milk, bread and a birthday card"));
+        visitShown(slots.editor(), visit);
+    }
+    {
+        Esetup setup(fakes.platform, dir.dataDir());
+        visitShown(&setup, visit);
+    }
+    {
+        frmEmail list(fakes.platform, dir.dataDir());
+        list.list().addRow({QStringLiteral("Ann <ann@example.org>"),
+                            QStringLiteral("Lunch on Friday?"),
+                            QStringLiteral("Fri, 11 Dec 2026 09:30:00 +0100")});
+        list.setMessageCount(1, 1);
+        list.setLastChecked(QLocale::system().toString(QDate(2026, 12, 12), QLocale::LongFormat));
+        visitShown(&list, visit);
+    }
+    {
+        frmPassword prompt;
+        visitShown(&prompt, visit);
+        frmChecking checking;
+        checking.setText(QStringLiteral("Checking for new email messages..."));
+        visitShown(&checking, visit);
+    }
+    {
+        auto* search = new frmnetsearch(fakes.platform, dir.dataDir());
+        visitShown(search, visit);
+        delete search;
+    }
+    {
+        float armed = 0;
+        auto* about = new frmAbout(armed);
+        visitShown(about, visit);
+        delete about;
+        auto* credits = new frmCredits();
+        visitShown(credits, visit);
+        delete credits;
+        frmTip tip(fakes.platform, dir.dataDir());
+        static_cast<void>(tip.Form_Load());
+        visitShown(&tip, visit);
+    }
+}
