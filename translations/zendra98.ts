@@ -240,30 +240,6 @@ It is kept in email.dat, readable by you alone.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;New Zendra Note</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open S&amp;cratch Pad</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Net &amp;Search</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Launch Program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Icons</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Default Positions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>P&amp;osition</source>
         <translation type="unfinished"></translation>
     </message>
@@ -281,10 +257,6 @@ It is kept in email.dat, readable by you alone.</source>
     </message>
     <message>
         <source>Always On &amp;Top</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Preferences</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -312,18 +284,6 @@ It is kept in email.dat, readable by you alone.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ti&amp;ps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Credits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Top Left Corner</source>
         <translation type="unfinished"></translation>
     </message>
@@ -347,6 +307,21 @@ It is kept in email.dat, readable by you alone.</source>
     <name>InfoPictures</name>
     <message>
         <source>Thanks for using Zendra 98!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InfoWindows</name>
+    <message>
+        <source>Ti&amp;ps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -409,6 +384,18 @@ It is kept in email.dat, readable by you alone.</source>
     </message>
     <message>
         <source>Notepad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Launch Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Default Positions</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -549,6 +536,13 @@ Do you want to trust this certificate for this account? Do so only if you know t
     </message>
 </context>
 <context>
+    <name>NetSearch</name>
+    <message>
+        <source>Net &amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoteSlots</name>
     <message>
         <source>Note %1</source>
@@ -560,6 +554,10 @@ Do you want to trust this certificate for this account? Do so only if you know t
     </message>
     <message>
         <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Zendra Note</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -681,6 +679,13 @@ Do you want to trust this certificate for this account? Do so only if you know t
     </message>
 </context>
 <context>
+    <name>PreferencesController</name>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScratchPad</name>
     <message>
         <source>Scratch Pad options</source>
@@ -729,6 +734,10 @@ Do you want to trust this certificate for this account? Do so only if you know t
     <message>
         <source>Do you wish to save the contents of the Scratch Pad<byte value="xd"/>
 and open it the next time you run Zendra.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open S&amp;cratch Pad</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

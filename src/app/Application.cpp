@@ -50,6 +50,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
     RealPlatform facilities(dataDir);
     Platform& platform = facilities.platform();
     std::unique_ptr<Form1> board;
+    BoardFeatures features;
     // The end of the session, a termination signal and any other quit store what "Exit" stores, without asking.
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &app, [&board] {
@@ -68,6 +69,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
         if (board)
             return;
         board = std::make_unique<Form1>(platform, dataDir);
+        features = buildFeatures(*board, platform, dataDir);
         board->winId(); // the native window too, so that the board only loads and maps when the pause ends
         QObject::connect(board.get(), &Form1::exitRequested, &app, &QApplication::quit);
         QObject::connect(board.get(), &Form1::closedWithoutExit, &app, &QApplication::quit);
@@ -81,7 +83,7 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
         [&] {
             prepareBoard();
             seeding.wait();
-            loadBoard(*board, dataDir);
+            loadBoard(*board, features, dataDir);
             board->show();
         },
         prepareBoard);

@@ -3,17 +3,21 @@
 #include <QApplication>
 
 #include "core/DataDir.h"
+#include "platform/AutostartXdg.h"
 #include "platform/Platform.h"
-#include "platform/qt/ClockSteady.h"
+#include "platform/qt/ClipboardQt.h"
+#include "platform/qt/ClockQt.h"
 #include "platform/qt/DialogsQt.h"
 #include "platform/qt/InstanceGuardQt.h"
 #include "platform/qt/KeyringOnDemand.h"
 #include "platform/qt/NotifierDBus.h"
 #include "platform/qt/Pop3OnDemand.h"
+#include "platform/qt/RandomQt.h"
 #include "platform/qt/ScreensQt.h"
 #include "platform/qt/SettingsStoreQt.h"
 #include "platform/qt/ShellXdg.h"
 #include "platform/qt/SoundOnDemand.h"
+#include "platform/qt/TrashQt.h"
 #include "platform/qt/TrayQt.h"
 #include "platform/qt/VolumeOnDemand.h"
 
@@ -33,13 +37,31 @@ struct RealPlatform::Facilities
     TrayQt tray;
     SettingsStoreQt settings;
     InstanceGuardQt instanceGuard;
-    ClockSteady clock;
+    ClockQt clock;
     ScreensQt screens;
     Pop3FactoryOnDemand pop3{modulePath(QApplication::applicationDirPath(), "zendra98pop3")};
     KeyringOnDemand keyring{modulePath(QApplication::applicationDirPath(), "zendra98keyring")};
     NotifierDBus notifier;
-    Platform platform{
-        dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3, keyring, notifier};
+    ClipboardQt clipboard;
+    TrashQt trash;
+    RandomQt random;
+    AutostartXdg autostart = AutostartXdg::ofUser();
+    Platform platform{dialogs,
+                      shell,
+                      sound,
+                      volume,
+                      tray,
+                      settings,
+                      instanceGuard,
+                      clock,
+                      screens,
+                      pop3,
+                      keyring,
+                      notifier,
+                      clipboard,
+                      trash,
+                      random,
+                      autostart};
 };
 
 RealPlatform::RealPlatform(const DataDir& dataDir)

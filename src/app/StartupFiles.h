@@ -4,12 +4,12 @@
 #include <optional>
 
 #include "board/PositionFile.h"
+#include "core/Options.h"
 #include "email/EmailSettings.h"
 #include "info/TipsetFile.h"
 #include "launch/IconPositions.h"
 #include "notes/NoteFile.h"
 #include "scratch/ScratchFiles.h"
-#include "settings/Options.h"
 
 class DataDir;
 

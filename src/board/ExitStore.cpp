@@ -3,26 +3,24 @@
 #include <QCoreApplication>
 
 #include "board/PositionFile.h"
+#include "core/BoardFeature.h"
 #include "core/DataDir.h"
-#include "launch/IconPositions.h"
-#include "launch/LaunchIcons.h"
-#include "scratch/ScratchFiles.h"
-#include "scratch/ScratchPad.h"
 
 namespace ExitStore
 {
-QStringList
-store(const DataDir& dir, QPointF placeTwips, bool onTop, ScratchPad& scratch, const LaunchIcons& launch, bool ask)
+QStringList store(const DataDir& dir,
+                  QPointF placeTwips,
+                  bool onTop,
+                  const std::vector<std::unique_ptr<BoardFeature>>& features,
+                  bool ask)
 {
     QStringList failures;
     const PositionFile position{
         onTop ? 1.0F : 0.0F, static_cast<float>(placeTwips.x()), static_cast<float>(placeTwips.y())};
     if (!position.write(dir))
         failures << QString::fromLatin1(PositionFile::kName);
-    if (!scratch.exitStep(ask))
-        failures << QString::fromLatin1(ScratchFile::kName);
-    if (!launch.iconpossave())
-        failures << QString::fromLatin1(IconPositions::kSavedName);
+    for (const auto& feature : features)
+        failures << feature->storeAtExit(ask);
     return failures;
 }
 

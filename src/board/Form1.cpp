@@ -1,31 +1,26 @@
 #include "board/Form1.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 
 #include "board/ExitStore.h"
 #include "board/PositionFile.h"
-#include "board/VolumeButtons.h"
 #include "core/AccessibleRole.h"
+#include "core/Flag.h"
 #include "core/PictureControl.h"
 #include "core/ShippedPicture.h"
 #include "core/Twips.h"
-#include "email/MailController.h"
-#include "info/InfoWindows.h"
-#include "launch/LaunchIcons.h"
-#include "netsearch/frmnetsearch.h"
-#include "notes/NoteSlots.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "platform/Tray.h"
-#include "scratch/ScratchPad.h"
-#include "settings/ApplyOptions.h"
-#include "settings/Options.h"
 
 namespace
 {
@@ -64,20 +59,26 @@ Form1::Form1(Platform& platform, const DataDir& dataDir, QWidget* parent)
     // Every size is drawn: a panel or a task bar picks the one that fits and never blurs a smaller one up.
     QIcon icon;
     for (const char* size : {"-16", "-22", "-24", "", "-48", "-64", "-128"})
-        icon.addPixmap(picture(QByteArray("zendra98").append(size).append(".png").constData()));
+        icon.addPixmap(shippedPicture(QByteArray("zendra98").append(size).append(".png").constData()));
     setWindowIcon(icon);
 
     buildControls();
-    buildMenus();
 }
 
 Form1::~Form1()
 {
-    // The net search window is a window of its own; it goes with the board, storing nothing.
-    delete m_netSearch;
+    // The features go before the board's controls they live among, the last one first.
+    while (!m_features.empty())
+        m_features.pop_back();
 }
 
-QPixmap Form1::picture(const char* name) const
+void Form1::setFeatures(std::vector<std::unique_ptr<BoardFeature>> features)
+{
+    m_features = std::move(features);
+    buildMenus();
+}
+
+QPixmap Form1::shippedPicture(const char* name) const
 {
     return ShippedPicture::load(m_dataDir.shippedFile(QStringLiteral("pictures/") + QString::fromLatin1(name)),
                                 devicePixelRatioF());
@@ -103,58 +104,58 @@ void Form1::buildControls()
         if (button == Qt::LeftButton)
             Form_DblClick();
     });
-
-    m_launch = std::make_unique<LaunchIcons>(m_platform, m_dataDir, *this);
-
-    m_volume =
-        std::make_unique<VolumeButtons>(m_platform.volume, *this, [this](const char* name) { return picture(name); });
-
-    m_mail = std::make_unique<MailController>(m_platform, m_dataDir, *this);
-    // Last, so that the open scratch pad lies above the volume buttons it overlaps.
-    m_notes = std::make_unique<NoteSlots>(m_platform, m_dataDir, *this);
-    m_scratch = std::make_unique<ScratchPad>(m_platform, m_dataDir, *this);
-    m_info = std::make_unique<InfoWindows>(m_platform, m_dataDir, *this);
-    connect(m_notes.get(), &NoteSlots::aboutRequested, m_info.get(), &InfoWindows::mnuAbout_Click);
 }
 
-void Form1::Form_Load(const LoadFiles& files)
+void Form1::Form_Load(const std::vector<LoadStep>& steps)
 {
-    m_mail->startUp(files.email);
-    m_launch->placeIcons(files.icons);
-    m_launch->setPrograms(files.options.programs);
-    ApplyOptions::boardColour(*this, files.options.colour);
-    m_scratch->startUp(files.autosave, files.scratch);
-    applyOnTopFlag(files.position.onTop);
-    ApplyOptions::trayIcon(*this, files.options.trayMode);
-    placeAtStoredPosition(files.position.left, files.position.top);
-    m_notes->startUp(files.notes);
-    ApplyOptions::launchIconsAtStartup(*this, files.options);
-    ApplyOptions::backgroundAtStartup(*this, files.options);
-    m_info->startUp(files.tipset);
+    for (const LoadStep& step : steps)
+        step();
     m_loaded = true;
 }
 
-void Form1::clearNoteHighlight()
+void Form1::addControl(QWidget& control)
 {
-    m_notes->clearHighlight();
+    control.setParent(this);
+}
+
+void Form1::controlTouched()
+{
+    for (const auto& feature : m_features)
+        feature->surfaceTouched();
 }
 
 void Form1::applyOnTopFlag(float flag)
 {
+    // Any other value leaves the state as it is.
     if (flag == 0.0F)
         setOnTop(false);
-    else if (flag == 1.0F)
+    else if (isFlagSet(flag))
         setOnTop(true);
 }
 
 bool Form1::isOnTop() const
 {
-    return mnuontop->isChecked();
+    return m_onTop;
+}
+
+bool Form1::isSeen() const
+{
+    return isVisible() && !isMinimized() && (isOnTop() || isActiveWindow());
+}
+
+void Form1::afterFirstPaint(std::function<void()> action)
+{
+    if (m_painted)
+        QTimer::singleShot(0, this, std::move(action));
+    else
+        m_afterFirstPaint.push_back(std::move(action));
 }
 
 void Form1::setOnTop(bool onTop)
 {
-    mnuontop->setChecked(onTop);
+    m_onTop = onTop;
+    if (mnuontop)
+        mnuontop->setChecked(onTop);
     const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
     if (flags == windowFlags())
         return;
@@ -166,16 +167,9 @@ void Form1::setOnTop(bool onTop)
 
 void Form1::mnuontop_Click()
 {
-    Options options;
-    options.readAll(m_dataDir);
     const bool onTop = !isOnTop();
     setOnTop(onTop);
-    if (options.trayMode == static_cast<float>(TrayMode::WhileNotOnTop)) {
-        if (onTop)
-            removeTrayIcon();
-        else
-            showTrayIcon();
-    }
+    Q_EMIT onTopToggled(onTop);
     PositionFile::rewriteFlag(m_dataDir, onTop ? 1 : 0);
 }
 
@@ -231,12 +225,6 @@ void Form1::setBoardColour(const QColor& colour)
     setPalette(palette);
 }
 
-void Form1::setControlVisible(const QString& objectName, bool visible)
-{
-    if (auto* control = findChild<QWidget*>(objectName, Qt::FindDirectChildrenOnly))
-        control->setVisible(visible);
-}
-
 void Form1::showBackgroundPicture(const QPixmap& picture, QPointF topLeft)
 {
     Picture1->setPixmap(picture);
@@ -278,7 +266,7 @@ void Form1::mnuExit_Click()
     m_exiting = true;
     removeTrayIcon();
 
-    const QStringList failures = ExitStore::store(m_dataDir, positionTwips(), isOnTop(), *m_scratch, *m_launch, true);
+    const QStringList failures = ExitStore::store(m_dataDir, positionTwips(), isOnTop(), m_features, true);
     if (!failures.isEmpty()) {
         m_platform.dialogs.message(
             {tr("%1 The files there are unchanged.").arg(ExitStore::failureText(failures, m_dataDir)),
@@ -297,14 +285,14 @@ void Form1::sessionEnding()
         return;
     // Nobody is there to answer a message box now; a file not saved is noted on the standard error.
     m_stored = true;
-    const QStringList failures = ExitStore::store(m_dataDir, positionTwips(), isOnTop(), *m_scratch, *m_launch, false);
+    const QStringList failures = ExitStore::store(m_dataDir, positionTwips(), isOnTop(), m_features, false);
     if (!failures.isEmpty())
         qWarning("%s", qUtf8Printable(ExitStore::failureText(failures, m_dataDir)));
 }
 
 void Form1::Picture1_MouseDown(Qt::MouseButton button, const QPoint& globalPosition)
 {
-    clearNoteHighlight();
+    controlTouched();
     if (button == Qt::RightButton)
         openBoardMenu(globalPosition);
     else
@@ -313,14 +301,15 @@ void Form1::Picture1_MouseDown(Qt::MouseButton button, const QPoint& globalPosit
 
 void Form1::Picture1_Click()
 {
-    clearNoteHighlight();
+    controlTouched();
     m_drag.surfaceClicked();
 }
 
 void Form1::Form_DblClick()
 {
-    clearNoteHighlight();
-    m_scratch->open();
+    controlTouched();
+    for (const auto& feature : m_features)
+        feature->surfaceDoubleClicked();
 }
 
 void Form1::dragStep(Qt::MouseButtons held, QPointF pointer)
@@ -375,6 +364,11 @@ void Form1::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setPen(kBorderColour);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (!m_painted) {
+        m_painted = true;
+        for (auto& action : std::exchange(m_afterFirstPaint, {}))
+            QTimer::singleShot(0, this, std::move(action));
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -1,42 +1,26 @@
 #pragma once
 
-#include <array>
+#include <functional>
 #include <memory>
-#include <optional>
+#include <vector>
 
-#include <QPointer>
 #include <QWidget>
 
 #include "board/BoardDrag.h"
 #include "board/BoardGeometry.h"
+#include "core/BoardFeature.h"
 #include "core/BoardSurface.h"
 #include "core/DataDir.h"
-#include "notes/NoteFile.h"
 
-class IconPositions;
-class InfoWindows;
-class LaunchIcons;
-class MailController;
-class NoteSlots;
-class ScratchPad;
-class VolumeButtons;
-class frmPref;
 class PictureControl;
 class QAction;
 class QMenu;
 class QUrl;
-struct AutosaveFile;
-struct EmailSettings;
-struct Options;
 struct Platform;
-struct PositionFile;
-struct ScratchFile;
-struct TipsetFile;
-class frmnetsearch;
 
 /// The board: the program's one permanent window, and the host of the features that live on it. It keeps the
-/// window itself (drag, docking, on top, volume, the menus, the tray icon, exit) and routes the rest to the
-/// feature controllers.
+/// window itself (drag, docking, on top, the menus, the tray icon, exit) and knows its features only as a list
+/// of `BoardFeature`.
 class Form1 final : public QWidget, public BoardSurface
 {
     Q_OBJECT
@@ -48,22 +32,18 @@ public:
     Form1(Platform& platform, const DataDir& dataDir, QWidget* parent = nullptr);
     ~Form1() override;
 
-    /// The start-up files the board's load builds the board from.
-    struct LoadFiles
-    {
-        const PositionFile& position;
-        const Options& options;
-        const IconPositions& icons;
-        const AutosaveFile& autosave;
-        const ScratchFile& scratch;
-        const std::array<std::optional<NoteFile>, kNoteSlotCount>& notes;
-        const TipsetFile& tipset;
-        const EmailSettings& email;
-    };
+    /// The features on the board, in the board menu's order, which is also the order of their exit steps; the
+    /// board owns them from now on and builds its menu.
+    void setFeatures(std::vector<std::unique_ptr<BoardFeature>> features);
 
-    /// Builds the board from the start-up files, in the fixed order of its load; the new-mail picture has been
-    /// loaded before the files were read.
-    void Form_Load(const LoadFiles& files);
+    /// One step of the board's load: a data file read, or what was read applied.
+    using LoadStep = std::function<void()>;
+    /// The board's load: runs the steps in the order given, which is the load's fixed order.
+    void Form_Load(const std::vector<LoadStep>& steps);
+    /// Load steps of the board's own: the on-top state of position.dat's flag (0 off, 1 on, else unchanged),
+    /// and the stored place, brought onto a screen when no screen shows it.
+    void applyOnTopFlag(float flag);
+    void placeAtStoredPosition(float left, float top);
 
     void mnuExit_Click();
     /// The session ends (logout, shutdown, a termination signal) or the program quits without "E&xit": stores
@@ -71,10 +51,7 @@ public:
     /// Stores once, and not at all before the board has loaded or after "E&xit" has stored.
     void sessionEnding();
     void mnuontop_Click();
-    void mnuPref_Click();
     void dock(BoardGeometry::Corner corner);
-    /// "Net &Search": the net search window, loaded if needed.
-    void mnunetsearch_Click();
     /// Right-button press on the board or its background picture, or a right click on the tray icon: the board
     /// menu with the program titles fresh from options.dat.
     void openBoardMenu(const QPoint& globalPosition);
@@ -85,30 +62,27 @@ public:
 
     const BoardDrag& drag() const { return m_drag; }
     QMenu* boardMenu() const { return mnuRight; }
-    LaunchIcons& launch() const { return *m_launch; }
-    MailController& mail() const { return *m_mail; }
-    NoteSlots& notes() const { return *m_notes; }
-    ScratchPad& scratch() const { return *m_scratch; }
-    InfoWindows& info() const { return *m_info; }
-    /// The net search window while it is loaded, else null.
-    frmnetsearch* netSearch() const;
+    /// The shipped picture of that name, at the board's pixel ratio.
+    QPixmap shippedPicture(const char* name) const;
 
     // The board as its features see it.
-    QWidget& surfaceWidget() override { return *this; }
+    void addControl(QWidget& control) override;
+    qreal pixelRatio() const override { return devicePixelRatioF(); }
     QSizeF sizeTwips() const override;
     void setBoardColour(const QColor& colour) override;
-    void setControlVisible(const QString& objectName, bool visible) override;
     void showBackgroundPicture(const QPixmap& picture, QPointF topLeft) override;
     void clearBackgroundPicture() override;
     void showTrayIcon() override;
     void removeTrayIcon() override;
     bool isOnTop() const override;
+    bool isSeen() const override;
+    void afterFirstPaint(std::function<void()> action) override;
     void suppressDrag() override { m_drag.popupOpened(); }
     void popup(QMenu& menu, QPoint globalPosition) override;
     void setPointer(Qt::CursorShape shape) override { setCursor(shape); }
     void restorePointer() override { unsetCursor(); }
     QPoint pointerPosition() const override;
-    void clearNoteHighlight() override;
+    void controlTouched() override;
 
 Q_SIGNALS:
     /// "E&xit" has stored what it stores; the program ends now.
@@ -116,6 +90,8 @@ Q_SIGNALS:
     /// The board was closed some other way (the window manager closed it): the program quits, and the quit stores
     /// as the end of the session does.
     void closedWithoutExit();
+    /// "Always On &Top" changed the board's on-top state.
+    void onTopToggled(bool onTop);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -129,17 +105,15 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void buildHelpMenu();
+    /// The Help submenu with the board's links; the features' windows follow.
+    QMenu* buildHelpMenu();
     void bringToFront();
-    void applyOnTopFlag(float flag);
     void setOnTop(bool onTop);
-    void placeAtStoredPosition(float left, float top);
     void Picture1_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
     void Picture1_Click();
     /// A double click on the board or its background picture opens the scratch pad.
     void Form_DblClick();
     void dragStep(Qt::MouseButtons held, QPointF pointer);
-    QPixmap picture(const char* name) const;
 
     Platform& m_platform;
     DataDir m_dataDir;
@@ -147,18 +121,14 @@ private:
     bool m_loaded = false;
     bool m_exiting = false;
     bool m_stored = false;
+    bool m_onTop = false;
+    bool m_painted = false;
+    std::vector<std::function<void()>> m_afterFirstPaint;
     QPointF m_placedTwips;
     QPoint m_placedPixels;
 
     PictureControl* Picture1 = nullptr;
-    std::unique_ptr<VolumeButtons> m_volume;
-    std::unique_ptr<LaunchIcons> m_launch;
-    std::unique_ptr<MailController> m_mail;
-    std::unique_ptr<NoteSlots> m_notes;
-    std::unique_ptr<ScratchPad> m_scratch;
-    QPointer<frmPref> m_preferences;
-    std::unique_ptr<InfoWindows> m_info;
-    QPointer<frmnetsearch> m_netSearch;
+    std::vector<std::unique_ptr<BoardFeature>> m_features;
 
     QMenu* mnuRight = nullptr;
     QAction* mnuontop = nullptr;

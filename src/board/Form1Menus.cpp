@@ -1,22 +1,18 @@
 // The board's popup menus, the links of its Help menu, the program list and the tray icon's events.
 
+#include <map>
+
 #include <QAction>
 #include <QMenu>
 #include <QWindow>
 
 #include "board/Form1.h"
 #include "board/WebLinks.h"
+#include "core/BoardMenu.h"
 #include "core/Version.h"
-#include "email/MailController.h"
-#include "info/InfoWindows.h"
-#include "launch/LaunchIcons.h"
-#include "netsearch/frmnetsearch.h"
-#include "notes/NoteSlots.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "platform/Tray.h"
-#include "scratch/ScratchPad.h"
-#include "settings/frmPref.h"
 
 namespace
 {
@@ -35,35 +31,68 @@ QMenu* addSubmenu(QMenu* menu, const char* name, const QString& caption)
     return submenu;
 }
 
+/// The features' items, gathered by section; they are made in the board menu, so that they belong to it.
+class MenuSections final : public BoardMenu
+{
+public:
+    explicit MenuSections(QMenu& menu)
+        : m_menu(menu)
+    {
+    }
+
+    QAction* addItem(Section section, const QString& objectName, const QString& caption) override
+    {
+        auto* item = new QAction(caption, &m_menu);
+        item->setObjectName(objectName);
+        add(section, item);
+        return item;
+    }
+    QMenu* addSubmenu(Section section, const QString& objectName, const QString& caption) override
+    {
+        auto* submenu = new QMenu(caption, &m_menu);
+        submenu->setObjectName(objectName);
+        submenu->menuAction()->setObjectName(objectName);
+        add(section, submenu->menuAction());
+        return submenu;
+    }
+    void add(Section section, QAction* item) override { m_items[section].append(item); }
+    void addSeparator(Section section) override
+    {
+        auto* separator = new QAction(&m_menu);
+        separator->setSeparator(true);
+        add(section, separator);
+    }
+
+    /// Shows the items of `section` at the end of `menu`.
+    void place(Section section, QMenu* menu) const
+    {
+        if (const auto items = m_items.find(section); items != m_items.end())
+            menu->addActions(items->second);
+    }
+
+private:
+    QMenu& m_menu;
+    std::map<Section, QList<QAction*>> m_items;
+};
+
 } // namespace
 
 void Form1::buildMenus()
 {
     mnuRight = new QMenu(this);
     mnuRight->setObjectName(QStringLiteral("mnuRight"));
+    MenuSections sections(*mnuRight);
+    for (const auto& feature : m_features)
+        feature->addMenuItems(sections);
+    using Section = BoardMenu::Section;
 
-    connect(addItem(mnuRight, "mnunewnote", tr("&New Zendra Note")),
-            &QAction::triggered,
-            m_notes.get(),
-            &NoteSlots::mnunewnote_Click);
-    connect(addItem(mnuRight, "mnuscratch", tr("Open S&cratch Pad")),
-            &QAction::triggered,
-            m_scratch.get(),
-            &ScratchPad::open);
+    sections.place(Section::Write, mnuRight);
     mnuRight->addSeparator();
-    connect(
-        addItem(mnuRight, "mnunetsearch", tr("Net &Search")), &QAction::triggered, this, &Form1::mnunetsearch_Click);
-    m_launch->addProgramItems(addSubmenu(mnuRight, "mnuProgTitle", tr("&Launch Program")));
+    sections.place(Section::Reach, mnuRight);
     mnuRight->addSeparator();
-    mnuRight->addAction(m_mail->checkEmailItem());
-    mnuRight->addAction(m_mail->autoCheckItem());
+    sections.place(Section::Mail, mnuRight);
     mnuRight->addSeparator();
-
-    QMenu* mnuicons = addSubmenu(mnuRight, "mnuicons", tr("&Icons"));
-    connect(addItem(mnuicons, "mnuicondefault", tr("&Default Positions")),
-            &QAction::triggered,
-            m_launch.get(),
-            &LaunchIcons::mnuicondefault_Click);
+    sections.place(Section::Arrange, mnuRight);
 
     QMenu* mnuPosition = addSubmenu(mnuRight, "mnuPosition", tr("P&osition"));
     const auto corner = [this, mnuPosition](const char* name, const QString& caption, BoardGeometry::Corner at) {
@@ -76,15 +105,16 @@ void Form1::buildMenus()
 
     mnuontop = addItem(mnuRight, "mnuontop", tr("Always On &Top"));
     mnuontop->setCheckable(true);
+    mnuontop->setChecked(m_onTop);
     // The check mark follows the board's state, which the handler changes itself.
     connect(mnuontop, &QAction::triggered, this, [this] {
         mnuontop->setChecked(!mnuontop->isChecked());
         mnuontop_Click();
     });
     mnuRight->addSeparator();
-    connect(addItem(mnuRight, "mnuPref", tr("&Preferences")), &QAction::triggered, this, &Form1::mnuPref_Click);
+    sections.place(Section::Settings, mnuRight);
     mnuRight->addSeparator();
-    buildHelpMenu();
+    sections.place(Section::HelpWindows, buildHelpMenu());
     mnuRight->addSeparator();
     connect(addItem(mnuRight, "mnuExit", tr("E&xit")), &QAction::triggered, this, &Form1::mnuExit_Click);
 
@@ -95,7 +125,7 @@ void Form1::buildMenus()
     connect(&tray, &Tray::rightClicked, this, [this](int, QPoint globalPosition) { openBoardMenu(globalPosition); });
 }
 
-void Form1::buildHelpMenu()
+QMenu* Form1::buildHelpMenu()
 {
     QMenu* mnuhelp = addSubmenu(mnuRight, "mnuhelp", tr("&Help"));
     const auto link = [this, mnuhelp](const char* name, const QString& caption, const QUrl& target) {
@@ -113,47 +143,15 @@ void Form1::buildHelpMenu()
          tr("Check for &Updates"),
          WebLinks::updatesPage(Version::kMajor, Version::kMinor, Version::kRevision));
     mnuhelp->addSeparator();
-    const auto info = [this, mnuhelp](const char* name, const QString& caption, void (InfoWindows::*open)()) {
-        connect(addItem(mnuhelp, name, caption), &QAction::triggered, m_info.get(), open);
-    };
-    info("mnutips", tr("Ti&ps"), &InfoWindows::mnutips_Click);
-    mnuhelp->addSeparator();
-    info("mnucredits", tr("&Credits"), &InfoWindows::mnucredits_Click);
-    info("mnuAbout", tr("&About"), &InfoWindows::mnuAbout_Click);
-}
-
-void Form1::mnunetsearch_Click()
-{
-    if (!m_netSearch)
-        m_netSearch = new frmnetsearch(m_platform, m_dataDir);
-    m_netSearch->show();
-    m_netSearch->raise();
-    m_netSearch->activateWindow();
-}
-
-frmnetsearch* Form1::netSearch() const
-{
-    return m_netSearch;
+    return mnuhelp;
 }
 
 void Form1::openBoardMenu(const QPoint& globalPosition)
 {
     suppressDrag();
-    m_launch->refreshBoardMenu();
+    for (const auto& feature : m_features)
+        feature->boardMenuOpening();
     popup(*mnuRight, globalPosition);
-}
-
-void Form1::mnuPref_Click()
-{
-    // One window at a time; it forgets its values when it closes.
-    if (!m_preferences) {
-        m_preferences = new frmPref(m_platform, m_dataDir, *this);
-        connect(m_preferences, &frmPref::tipsRequested, m_info.get(), &InfoWindows::mnutips_Click);
-        connect(m_preferences, &frmPref::emailSetupRequested, m_mail.get(), &MailController::openSetup);
-    }
-    m_preferences->show();
-    m_preferences->raise();
-    m_preferences->activateWindow();
 }
 
 void Form1::bringToFront()

@@ -4,13 +4,15 @@
 
 #include <QObject>
 
+#include "core/BoardFeature.h"
+
 class PictureControl;
 class QPixmap;
 class QWidget;
 class Volume;
 
 /// The two arrows on the right of the board that raise and lower the default mixer's volume by one step.
-class VolumeButtons final : public QObject
+class VolumeButtons final : public QObject, public BoardFeature
 {
     Q_OBJECT
 

@@ -12,6 +12,7 @@
 #include "email/frmChecking.h"
 #include "email/frmEmail.h"
 #include "email/frmPassword.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Keyring.h"
 #include "platform/Platform.h"
@@ -269,7 +270,7 @@ void MailCheck::handle(const Failed& failed)
     if (certificate && m_automatic) {
         // Nobody asked for this check, so nobody is asked: the list window says what happened.
         m_mailList().setStatus(tr("The automatic check at %1 failed: %2")
-                                   .arg(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat),
+                                   .arg(QLocale().toString(m_platform.clock.dateTime().time(), QLocale::ShortFormat),
                                         Pop3Protocol::displayText(failed.text)));
         finish();
         return;
@@ -346,7 +347,7 @@ void MailCheck::addRows(const std::vector<Pop3Headers>& rows)
     for (const Pop3Headers& headers : rows)
         cells.push_back({headers.from, headers.subject, headers.date});
     window.list().addRows(cells);
-    window.setLastChecked(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    window.setLastChecked(QLocale::system().toString(m_platform.clock.dateTime().date(), QLocale::ShortFormat));
     if (!m_indicator.isShown())
         m_indicator.show();
 }

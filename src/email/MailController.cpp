@@ -1,11 +1,10 @@
 #include "email/MailController.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
+#include "core/BoardMenu.h"
 #include "core/BoardSurface.h"
 #include "core/Flag.h"
 #include "email/EmailSettings.h"
@@ -28,17 +27,6 @@ MailController::MailController(Platform& platform, const DataDir& dataDir, Board
 {
     connect(m_indicator.get(), &MailIndicator::mailListRequested, this, &MailController::emailpic_Click);
     connect(m_check.get(), &MailCheck::mailListed, this, &MailController::notifyIfUnseen);
-
-    // Until the start-up has read email.dat, the board cannot check and does not check by itself. The items
-    // belong to the board, whose menu shows them.
-    mnccheckemail = new QAction(tr("Check &Email"), &board.surfaceWidget());
-    mnccheckemail->setObjectName(QStringLiteral("mnccheckemail"));
-    mnccheckemail->setEnabled(false);
-    connect(mnccheckemail, &QAction::triggered, this, &MailController::mnccheckemail_Click);
-    mnudisableauto = new QAction(tr(kDisableCaption), &board.surfaceWidget());
-    mnudisableauto->setObjectName(QStringLiteral("mnudisableauto"));
-    mnudisableauto->setVisible(false);
-    connect(mnudisableauto, &QAction::triggered, this, &MailController::mnudisableauto_Click);
 }
 
 MailController::~MailController()
@@ -59,19 +47,10 @@ void MailController::startUp(const EmailSettings& settings)
     if (settings.automaticCheckConfigured()) {
         // The window and its timer load once the board has painted for the first time: the board shows as
         // quickly as without mail, and the first check is still an interval away.
-        m_board.surfaceWidget().installEventFilter(this);
+        m_board.afterFirstPaint([this] { loadMailList(); });
         mnudisableauto->setVisible(true);
     }
     mnccheckemail->setEnabled(!settings.checkingFlagIs(0));
-}
-
-bool MailController::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint && watched == &m_board.surfaceWidget()) {
-        watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { loadMailList(); });
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void MailController::mnccheckemail_Click()
@@ -109,8 +88,7 @@ void MailController::movePasswordToKeyring(const EmailSettings& settings)
 
 void MailController::mnudisableauto_Click()
 {
-    const bool wasOn = mnudisableauto->text() != tr(kEnableCaption);
-    mnudisableauto->setText(tr(wasOn ? kEnableCaption : kDisableCaption));
+    setAutomaticOn(!m_automaticOn);
 }
 
 void MailController::openSetup()
@@ -160,8 +138,7 @@ void MailController::listCheck(bool automatic)
         window.checkEnded();
     });
     // Automatic checking switched off on the board: neither the button nor the timer checks.
-    const bool automaticOff = mnudisableauto->text() == tr(kEnableCaption);
-    if (automaticOff || !m_check->start(MailCheck::Variant::List, window.settings(), window.password(), automatic)) {
+    if (!m_automaticOn || !m_check->start(MailCheck::Variant::List, window.settings(), window.password(), automatic)) {
         disconnectBoth();
         window.checkEnded();
     }
@@ -170,12 +147,8 @@ void MailController::listCheck(bool automatic)
 void MailController::applySavedSettings(bool checkingEnabled, bool manualOnly)
 {
     mnccheckemail->setEnabled(checkingEnabled);
-    mnudisableauto->setText(tr(checkingEnabled ? kDisableCaption : kEnableCaption));
-    mnudisableauto->setVisible(checkingEnabled);
-    if (manualOnly) {
-        mnudisableauto->setText(tr(kEnableCaption));
-        mnudisableauto->setVisible(false);
-    }
+    setAutomaticOn(checkingEnabled && !manualOnly);
+    mnudisableauto->setVisible(checkingEnabled && !manualOnly);
     if (m_mailList)
         m_mailList->showSecurity(MailSecurity::readFrom(m_dataDir, EmailSettings::readFrom(m_dataDir).server).security);
 }
@@ -184,11 +157,26 @@ void MailController::notifyIfUnseen(int count, const QString& firstSubject)
 {
     // The light on the board says it all when the board can be seen. Hidden, minimised, or neither on top nor
     // in the active window (so probably covered), the desktop's notification says it instead.
-    const QWidget& board = m_board.surfaceWidget();
-    const bool seen = board.isVisible() && !board.isMinimized() && (m_board.isOnTop() || board.isActiveWindow());
-    if (seen)
+    if (m_board.isSeen())
         return;
     const QString body = firstSubject.isEmpty() ? tr("%n message(s) waiting", nullptr, count)
                                                 : tr("%n message(s) waiting\n%1", nullptr, count).arg(firstSubject);
     m_platform.notifier.notify(tr("Zendra Email Check"), body);
+}
+
+void MailController::addMenuItems(BoardMenu& menu)
+{
+    // Until the start-up has read email.dat, the board cannot check and does not check by itself.
+    mnccheckemail = menu.addItem(BoardMenu::Section::Mail, QStringLiteral("mnccheckemail"), tr("Check &Email"));
+    mnccheckemail->setEnabled(false);
+    connect(mnccheckemail, &QAction::triggered, this, &MailController::mnccheckemail_Click);
+    mnudisableauto = menu.addItem(BoardMenu::Section::Mail, QStringLiteral("mnudisableauto"), tr(kDisableCaption));
+    mnudisableauto->setVisible(false);
+    connect(mnudisableauto, &QAction::triggered, this, &MailController::mnudisableauto_Click);
+}
+
+void MailController::setAutomaticOn(bool on)
+{
+    m_automaticOn = on;
+    mnudisableauto->setText(tr(on ? kDisableCaption : kEnableCaption));
 }

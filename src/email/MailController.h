@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "core/BoardFeature.h"
 #include "core/DataDir.h"
 
 class BoardSurface;
@@ -17,7 +18,7 @@ struct Platform;
 
 /// The mail feature on the board: the new-mail light, the board's two mail menu items, the mail list window
 /// with its timer, the setup window and the checks. The board routes its menu items and the light's click here.
-class MailController final : public QObject
+class MailController final : public QObject, public BoardFeature
 {
     Q_OBJECT
 
@@ -34,9 +35,8 @@ public:
     /// mail is checked automatically.
     void startUp(const EmailSettings& settings);
 
-    /// "Check &Email" and "&Disable Auto Check" / "Enable &Auto Check", for the board's menu.
-    QAction* checkEmailItem() const { return mnccheckemail; }
-    QAction* autoCheckItem() const { return mnudisableauto; }
+    /// "Check &Email" and "&Disable Auto Check" / "Enable &Auto Check" in the board menu.
+    void addMenuItems(BoardMenu& menu) override;
 
     /// The board's "Check &Email": email.dat read afresh, the checking window, a word when there is no mail.
     void mnccheckemail_Click();
@@ -51,14 +51,13 @@ public:
     /// The mail list window while it is loaded, else null.
     frmEmail* mailList() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     frmEmail& loadMailList();
     void listCheck(bool automatic);
     void movePasswordToKeyring(const EmailSettings& settings);
     void applySavedSettings(bool checkingEnabled, bool manualOnly);
+    /// Automatic checking on or off on the board; the item's caption offers the other.
+    void setAutomaticOn(bool on);
     void notifyIfUnseen(int count, const QString& firstSubject);
 
     Platform& m_platform;
@@ -69,4 +68,6 @@ private:
     QPointer<frmEmail> m_mailList;
     QAction* mnccheckemail = nullptr;
     QAction* mnudisableauto = nullptr;
+    /// Whether automatic checking runs, as "&Disable Auto Check" / "Enable &Auto Check" switches it.
+    bool m_automaticOn = true;
 };

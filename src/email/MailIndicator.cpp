@@ -33,7 +33,8 @@ MailIndicator::MailIndicator(Platform& platform, const DataDir& dataDir, BoardSu
     : m_platform(platform)
     , m_dataDir(dataDir)
 {
-    emailpic = new PictureControl(QStringLiteral("emailpic"), &board.surfaceWidget());
+    emailpic = new PictureControl(QStringLiteral("emailpic"), nullptr);
+    board.addControl(*emailpic);
     emailpic->setAccessibleName(tr("New mail"));
     emailpic->setAccessibleDescription(tr(kTooltip));
     AccessibleRole::set(*emailpic, QAccessible::Button);

@@ -1,7 +1,9 @@
 #include "info/InfoWindows.h"
 
-#include <QRandomGenerator>
+#include <QAction>
 
+#include "core/BoardMenu.h"
+#include "core/Flag.h"
 #include "info/TipsetFile.h"
 #include "info/frmAbout.h"
 #include "info/frmCredits.h"
@@ -32,7 +34,7 @@ InfoWindows::~InfoWindows()
 
 void InfoWindows::startUp(const TipsetFile& tipset)
 {
-    if (tipset.showAtStartup == 1)
+    if (isFlagSet(tipset.showAtStartup))
         showTip();
 }
 
@@ -49,7 +51,7 @@ void InfoWindows::showTip()
         bringForward(m_tip);
         return;
     }
-    m_tip = new frmTip(m_platform, m_dataDir, [] { return QRandomGenerator::global()->generateDouble(); });
+    m_tip = new frmTip(m_platform, m_dataDir);
     if (!m_tip->Form_Load()) {
         delete m_tip;
         return;
@@ -78,4 +80,22 @@ frmTip* InfoWindows::tip() const
 frmCredits* InfoWindows::credits() const
 {
     return m_credits;
+}
+
+void InfoWindows::addMenuItems(BoardMenu& menu)
+{
+    constexpr auto section = BoardMenu::Section::HelpWindows;
+    connect(menu.addItem(section, QStringLiteral("mnutips"), tr("Ti&ps")),
+            &QAction::triggered,
+            this,
+            &InfoWindows::mnutips_Click);
+    menu.addSeparator(section);
+    connect(menu.addItem(section, QStringLiteral("mnucredits"), tr("&Credits")),
+            &QAction::triggered,
+            this,
+            &InfoWindows::mnucredits_Click);
+    connect(menu.addItem(section, QStringLiteral("mnuAbout"), tr("&About")),
+            &QAction::triggered,
+            this,
+            &InfoWindows::mnuAbout_Click);
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "core/BoardFeature.h"
 #include "core/DataDir.h"
 
 class QWidget;
@@ -12,7 +13,7 @@ struct Platform;
 struct TipsetFile;
 
 /// The tip of the day, about and credits windows, each created when first opened, on behalf of the board.
-class InfoWindows final : public QObject
+class InfoWindows final : public QObject, public BoardFeature
 {
     Q_OBJECT
 
@@ -23,6 +24,8 @@ public:
 
     /// The end of the board's start-up: the tip window shows, without writing, when tipset.dat says 1.
     void startUp(const TipsetFile& tipset);
+    /// "Ti&ps", "&Credits" and "&About" in the board's Help menu.
+    void addMenuItems(BoardMenu& menu) override;
     /// "Ti&ps": tips at start-up on again, then the tip window.
     void mnutips_Click();
     /// "&About", and the note editor's "&About Zendra 98": waits until the about window closes.

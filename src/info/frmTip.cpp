@@ -12,6 +12,7 @@
 #include "info/Tips.h"
 #include "info/TipsetFile.h"
 #include "platform/Platform.h"
+#include "platform/Random.h"
 #include "platform/SettingsStore.h"
 
 namespace
@@ -29,10 +30,9 @@ constexpr QColor kPanel(255, 255, 255);
 constexpr QColor kPanelText(0, 0, 0);
 } // namespace
 
-frmTip::frmTip(Platform& platform, const DataDir& dataDir, std::function<double()> random)
+frmTip::frmTip(Platform& platform, const DataDir& dataDir)
     : m_platform(platform)
     , m_dataDir(dataDir)
-    , m_random(std::move(random))
 {
     setObjectName(QStringLiteral("frmTip"));
     setWindowFlag(Qt::Window);
@@ -129,7 +129,7 @@ bool frmTip::LoadTips(const QString& path)
 
 void frmTip::cmdNextTip_Click()
 {
-    m_currentTip = Tips::pick(m_tips.size(), m_random);
+    m_currentTip = Tips::pick(m_tips.size(), [this] { return m_platform.random.fraction(); });
     DisplayCurrentTip();
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QStringList>
 #include <QWidget>
 
@@ -24,8 +22,7 @@ public:
     /// A tip longer than this shows only its beginning: the label would take seconds to lay out a huge line.
     static constexpr qsizetype kMaxShownChars = 4000;
 
-    /// `random` draws 0 <= r < 1; the program passes the system's generator, tests a seeded one.
-    frmTip(Platform& platform, const DataDir& dataDir, std::function<double()> random);
+    frmTip(Platform& platform, const DataDir& dataDir);
 
     /// Reads tipset.dat and the tips. False when tipset.dat says 0: the window is then to be unloaded unshown.
     bool Form_Load();
@@ -47,7 +44,6 @@ protected:
 private:
     Platform& m_platform;
     DataDir m_dataDir;
-    std::function<double()> m_random;
     QStringList m_tips;
     int m_currentTip = 0;
     /// What tipset.dat holds as far as this window knows; -1 before the load has read it.

@@ -22,8 +22,8 @@ constexpr int kButtonCount = 6;
 constexpr double kButtonGap = 30;
 } // namespace
 
-IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
-    : QFrame(board)
+IconStrip::IconStrip(const QString& picturesDir, qreal pixelRatio)
+    : QFrame(nullptr)
 {
     setObjectName(QStringLiteral("picIcons"));
     setAccessibleName(tr("Icon strip"));
@@ -37,7 +37,7 @@ IconStrip::IconStrip(const QString& picturesDir, QWidget* board)
     const auto hiddenPicture = [&](const char* name, const char* file) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
-        label->setPixmap(ShippedPicture::load(picturesDir + QString::fromLatin1(file), board->devicePixelRatioF()));
+        label->setPixmap(ShippedPicture::load(picturesDir + QString::fromLatin1(file), pixelRatio));
         label->hide();
         return label;
     };

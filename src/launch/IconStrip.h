@@ -16,9 +16,9 @@ public:
     static constexpr double kParkedLeft = 2235;
     static constexpr double kTop = 1425;
 
-    /// `picturesDir` holds the two arrow pictures. The strip starts at its design place, almost wholly below
-    /// the board's lower edge.
-    IconStrip(const QString& picturesDir, QWidget* board);
+    /// `picturesDir` holds the two arrow pictures, drawn at `pixelRatio`. The strip starts at its design place,
+    /// almost wholly below the board's lower edge, once it is on the board.
+    IconStrip(const QString& picturesDir, qreal pixelRatio);
 
     /// Arrow click: opens a parked strip (or one still at its design place) and parks an open one.
     void Image2_Click();

@@ -1,9 +1,13 @@
 #include "launch/LaunchIcons.h"
 
+#include <map>
+
+#include <QAction>
 #include <QMenu>
 #include <QWidget>
 
 #include "core/AccessibleRole.h"
+#include "core/BoardMenu.h"
 #include "core/BoardSurface.h"
 #include "core/PictureControl.h"
 #include "core/ShippedPicture.h"
@@ -18,15 +22,14 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
     , m_dataDir(dataDir)
     , m_board(board)
 {
-    QWidget& surface = board.surfaceWidget();
     const QString pictures = dataDir.shippedFile(QStringLiteral("pictures/"));
     for (const LaunchIconInfo& info : LaunchIconTable::all()) {
-        auto* icon = new PictureControl(QString::fromLatin1(info.objectName), &surface);
+        auto* icon = new PictureControl(QString::fromLatin1(info.objectName), nullptr);
+        board.addControl(*icon);
         icon->setToolTip(tr(info.tooltip));
         icon->setAccessibleName(tr(info.tooltip));
         AccessibleRole::set(*icon, QAccessible::Button);
-        icon->setPixmap(
-            ShippedPicture::load(pictures + QString::fromLatin1(info.picture), surface.devicePixelRatioF()));
+        icon->setPixmap(ShippedPicture::load(pictures + QString::fromLatin1(info.picture), board.pixelRatio()));
         icon->setGeometry(Twips::rectToPixels(info.left, info.top, info.width, info.height));
         icon->hide();
         const LaunchIconId id = info.id;
@@ -40,9 +43,10 @@ LaunchIcons::LaunchIcons(Platform& platform, const DataDir& dataDir, BoardSurfac
         m_icons[static_cast<std::size_t>(id)] = icon;
     }
     // Built after the icons: the strip lies above them and covers them while it is open.
-    picIcons = new IconStrip(pictures, &surface);
+    picIcons = new IconStrip(pictures, board.pixelRatio());
+    board.addControl(*picIcons);
 
-    mnuprogs = new QMenu(&surface);
+    mnuprogs = new QMenu(m_icons[static_cast<std::size_t>(LaunchIconId::MyPrograms)]);
     mnuprogs->setObjectName(QStringLiteral("mnuprogs"));
     mnuprog = ProgramMenu::build(mnuprogs, "mnuprog", tr("Item%1"));
     connectProgramItems(mnuprog);
@@ -56,6 +60,20 @@ void LaunchIcons::placeIcons(const IconPositions& positions)
         placeIcon(info.id, positions[info.id]);
 }
 
+void LaunchIcons::showIcon(OptionsModel::Icon icon, bool shown)
+{
+    using Icon = OptionsModel::Icon;
+    static const std::map<Icon, LaunchIconId> launchIcon{
+        {Icon::MyPrograms, LaunchIconId::MyPrograms},
+        {Icon::DialUp, LaunchIconId::DialUp},
+        {Icon::ControlPanel, LaunchIconId::ControlPanel},
+        {Icon::Explorer, LaunchIconId::Explorer},
+        {Icon::Calculator, LaunchIconId::Calculator},
+        {Icon::Notepad, LaunchIconId::Notepad},
+    };
+    m_icons[static_cast<std::size_t>(launchIcon.at(icon))]->setVisible(shown);
+}
+
 void LaunchIcons::placeIcon(LaunchIconId id, const IconPlace& place)
 {
     m_iconPlaces[id] = place;
@@ -67,10 +85,17 @@ void LaunchIcons::setPrograms(const std::array<ProgramEntry, kProgramCount>& pro
     m_programs = programs;
 }
 
-void LaunchIcons::addProgramItems(QMenu* launchProgram)
+void LaunchIcons::addMenuItems(BoardMenu& menu)
 {
+    using Section = BoardMenu::Section;
+    QMenu* launchProgram = menu.addSubmenu(Section::Reach, QStringLiteral("mnuProgTitle"), tr("&Launch Program"));
     mnuPrograms = ProgramMenu::build(launchProgram, "mnuPrograms", tr("Program %1"));
     connectProgramItems(mnuPrograms);
+
+    QMenu* mnuicons = menu.addSubmenu(Section::Arrange, QStringLiteral("mnuicons"), tr("&Icons"));
+    QAction* mnuicondefault = mnuicons->addAction(tr("&Default Positions"));
+    mnuicondefault->setObjectName(QStringLiteral("mnuicondefault"));
+    connect(mnuicondefault, &QAction::triggered, this, &LaunchIcons::mnuicondefault_Click);
 }
 
 void LaunchIcons::connectProgramItems(const ProgramMenu::Items& items)
@@ -80,7 +105,7 @@ void LaunchIcons::connectProgramItems(const ProgramMenu::Items& items)
         connect(items[i], &QAction::triggered, this, [this, i] { mnuPrograms_Click(static_cast<int>(i) + 1); });
 }
 
-void LaunchIcons::refreshBoardMenu()
+void LaunchIcons::boardMenuOpening()
 {
     refreshTitles(mnuPrograms);
 }
@@ -97,7 +122,7 @@ void LaunchIcons::refreshTitles(const ProgramMenu::Items& items)
 
 void LaunchIcons::iconPressed(LaunchIconId id, Qt::MouseButton button, QPointF pointer)
 {
-    m_board.clearNoteHighlight();
+    m_board.controlTouched();
     placeIcon(id, m_iconDrag.press(button, pointer, m_iconPlaces[id]));
     if (button == Qt::RightButton)
         m_board.setPointer(Qt::ClosedHandCursor);
@@ -148,4 +173,11 @@ void LaunchIcons::mnuPrograms_Click(int index)
 bool LaunchIcons::iconpossave() const
 {
     return m_iconPlaces.write(m_dataDir, QString::fromLatin1(IconPositions::kSavedName));
+}
+
+QStringList LaunchIcons::storeAtExit(bool)
+{
+    if (iconpossave())
+        return {};
+    return {QString::fromLatin1(IconPositions::kSavedName)};
 }

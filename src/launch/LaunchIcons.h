@@ -5,11 +5,13 @@
 #include <QObject>
 #include <QPointF>
 
+#include "core/BoardFeature.h"
 #include "core/DataDir.h"
+#include "core/Options.h"
+#include "core/OptionsModel.h"
 #include "launch/IconDrag.h"
 #include "launch/IconPositions.h"
 #include "launch/ProgramMenu.h"
-#include "settings/Options.h"
 
 class BoardSurface;
 class IconStrip;
@@ -19,7 +21,7 @@ struct Platform;
 
 /// The six launch icons, the icon strip and the user's program list: their controls on the board, their mouse
 /// events, their position files and the two program menus.
-class LaunchIcons final : public QObject
+class LaunchIcons final : public QObject, public BoardFeature
 {
     Q_OBJECT
 
@@ -31,11 +33,15 @@ public:
     /// Start-up: the places read from icons.dat and the board's copy of the program list.
     void placeIcons(const IconPositions& positions);
     void setPrograms(const std::array<ProgramEntry, kProgramCount>& programs);
+    /// The options show or hide one of the icons.
+    void showIcon(OptionsModel::Icon icon, bool shown);
 
-    /// Adds the ten program items to the board menu's "&Launch Program" submenu.
-    void addProgramItems(QMenu* launchProgram);
+    /// "&Launch Program" with the ten program items, and "&Icons" with "&Default Positions".
+    void addMenuItems(BoardMenu& menu) override;
     /// The board menu is about to open: its program items get the titles options.dat holds now.
-    void refreshBoardMenu();
+    void boardMenuOpening() override;
+    /// "E&xit" stores the icons' places.
+    QStringList storeAtExit(bool ask) override;
 
     /// Click on the My Programs icon: the program popup with fresh titles, unless the click ended a move.
     void Image1_Click();

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "settings/Options.h"
+#include "core/Options.h"
 
 class QAction;
 class QMenu;

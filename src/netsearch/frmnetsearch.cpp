@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QWindow>
 
+#include "core/Flag.h"
 #include "core/RoomForText.h"
 #include "core/Twips.h"
 #include "netsearch/SearchFile.h"
@@ -124,9 +125,9 @@ void frmnetsearch::Form_Load()
         if (stored.engine == static_cast<float>(number))
             option(number)->setChecked(true);
     }
-    if (stored.onTop == 1)
+    if (isFlagSet(stored.onTop))
         Check1->setChecked(true);
-    if (stored.searchList == 1)
+    if (isFlagSet(stored.searchList))
         Check2->setChecked(true);
     txtSearch->setFocus();
 }

@@ -1,15 +1,19 @@
 #include "notes/NoteSlots.h"
 
+#include <QAction>
 #include <QFile>
 #include <QMenu>
 #include <QWidget>
 
 #include "core/AccessibleRole.h"
+#include "core/BoardMenu.h"
 #include "core/BoardSurface.h"
 #include "core/PictureControl.h"
 #include "core/Twips.h"
 #include "notes/NotePictures.h"
 #include "notes/frmNote.h"
+#include "platform/Platform.h"
+#include "platform/Trash.h"
 
 namespace
 {
@@ -30,13 +34,13 @@ NoteSlots::NoteSlots(Platform& platform, const DataDir& dataDir, BoardSurface& b
     , m_dataDir(dataDir)
     , m_board(board)
 {
-    QWidget& surface = board.surfaceWidget();
-    const qreal ratio = surface.devicePixelRatioF();
+    const qreal ratio = board.pixelRatio();
     picture3 = NotePictures::plainNote(ratio);
     picture2 = NotePictures::selectedNote(ratio);
 
     for (int slot = 1; slot <= kNoteSlotCount; ++slot) {
-        auto* icon = new PictureControl(QStringLiteral("note%1").arg(slot), &surface);
+        auto* icon = new PictureControl(QStringLiteral("note%1").arg(slot), nullptr);
+        board.addControl(*icon);
         icon->setAccessibleName(tr("Note %1").arg(slot));
         AccessibleRole::set(*icon, QAccessible::Button);
         icon->setPixmap(picture3);
@@ -56,7 +60,7 @@ NoteSlots::NoteSlots(Platform& platform, const DataDir& dataDir, BoardSurface& b
         m_icons[indexOf(slot)] = icon;
     }
 
-    mnunoteedit = new QMenu(&surface);
+    mnunoteedit = new QMenu(m_icons[0]);
     mnunoteedit->setObjectName(QStringLiteral("mnunoteedit"));
     QAction* mnunotedelete = mnunoteedit->addAction(tr("&Delete"));
     mnunotedelete->setObjectName(QStringLiteral("mnunotedelete"));
@@ -86,32 +90,36 @@ PictureControl* NoteSlots::icon(int slot) const
 
 void NoteSlots::clearHighlight()
 {
-    for (PictureControl* icon : m_icons)
-        icon->setPixmap(picture3);
+    highlight(0);
 }
 
 void NoteSlots::highlight(int slot)
 {
+    m_highlighted = slot;
     for (int other = 1; other <= kNoteSlotCount; ++other)
         icon(other)->setPixmap(other == slot ? picture2 : picture3);
 }
 
 bool NoteSlots::isHighlighted(int slot) const
 {
-    // The very picture of picture2, not one that merely looks like it.
-    return icon(slot)->pixmap().cacheKey() == picture2.cacheKey();
+    return slot == m_highlighted;
 }
 
 bool NoteSlots::isInUse(int slot) const
 {
-    return icon(slot)->isVisibleTo(&m_board.surfaceWidget());
+    return m_inUse[indexOf(slot)];
+}
+
+void NoteSlots::setInUse(int slot, bool inUse)
+{
+    m_inUse[indexOf(slot)] = inUse;
+    icon(slot)->setVisible(inUse);
 }
 
 void NoteSlots::noteStored(int slot, const QString& text)
 {
-    PictureControl* stored = icon(slot);
-    stored->setToolTip(NoteFile::firstLine(text));
-    stored->show();
+    icon(slot)->setToolTip(NoteFile::firstLine(text));
+    setInUse(slot, true);
 }
 
 void NoteSlots::note_Click(int slot)
@@ -149,9 +157,9 @@ void NoteSlots::mnunotedelete_Click()
             continue;
         // Into the desktop's trash, where the user can get it back; where there is none, it is deleted.
         const QString path = m_dataDir.file(NoteFile::nameOf(slot));
-        if (QFile::exists(path) && !QFile::moveToTrash(path))
+        if (QFile::exists(path) && !m_platform.trash.moveToTrash(path))
             QFile::remove(path);
-        icon(slot)->hide();
+        setInUse(slot, false);
         return;
     }
 }
@@ -189,4 +197,12 @@ frmNote* NoteSlots::loadEditor(std::optional<int> slotWithoutHandOver)
 frmNote* NoteSlots::editor() const
 {
     return m_editor;
+}
+
+void NoteSlots::addMenuItems(BoardMenu& menu)
+{
+    connect(menu.addItem(BoardMenu::Section::Write, QStringLiteral("mnunewnote"), tr("&New Zendra Note")),
+            &QAction::triggered,
+            this,
+            &NoteSlots::mnunewnote_Click);
 }

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include "core/BoardFeature.h"
 #include "core/DataDir.h"
 #include "notes/NoteFile.h"
 
@@ -28,7 +29,7 @@ public:
 
 /// The five note icons on the board, their highlight and popup menu, and the board's side of the hand-over to
 /// the note editor, which it creates on first use.
-class NoteSlots final : public QObject, public NoteSlotIcons
+class NoteSlots final : public QObject, public NoteSlotIcons, public BoardFeature
 {
     Q_OBJECT
 
@@ -51,6 +52,10 @@ public:
     /// "&New Zendra Note" on the board menu.
     void mnunewnote_Click();
 
+    /// "&New Zendra Note"; a touch on the board clears the highlight.
+    void addMenuItems(BoardMenu& menu) override;
+    void surfaceTouched() override { clearHighlight(); }
+
     bool isInUse(int slot) const override;
     void noteStored(int slot, const QString& text) override;
 
@@ -67,14 +72,18 @@ private:
     void openInEditor(int slot);
     frmNote* loadEditor(std::optional<int> slotIfNoHandOver);
     void showEditor(frmNote* editor);
+    /// A slot is in use exactly while its icon shows.
+    void setInUse(int slot, bool inUse);
 
     Platform& m_platform;
     DataDir m_dataDir;
     BoardSurface& m_board;
-    /// The plain-note and selected-note pictures; an icon is highlighted when it shows the very picture of
-    /// `picture2`.
+    /// The plain-note and selected-note pictures.
     QPixmap picture3;
     QPixmap picture2;
+    /// The highlighted slot, 0 for none; its icon shows `picture2`, the others `picture3`.
+    int m_highlighted = 0;
+    std::array<bool, kNoteSlotCount> m_inUse{};
     std::array<PictureControl*, kNoteSlotCount> m_icons{};
     QMenu* mnunoteedit = nullptr;
     QPointer<frmNote> m_editor;

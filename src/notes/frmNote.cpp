@@ -1,7 +1,6 @@
 #include "notes/frmNote.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFrame>
@@ -15,6 +14,8 @@
 #include "notes/NoteFile.h"
 #include "notes/NotePictures.h"
 #include "notes/NoteSlots.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 
@@ -316,25 +317,21 @@ void frmNote::mnuClose_Click()
 void frmNote::mnuCut_Click()
 {
     QTextCursor cursor = txtBody->textCursor();
-    QClipboard* clipboard = QApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(cursor.selection().toPlainText());
+    m_platform.clipboard.setText(cursor.selection().toPlainText());
     cursor.removeSelectedText();
     txtBody->setTextCursor(cursor);
 }
 
 void frmNote::mnuCopy_Click()
 {
-    QClipboard* clipboard = QApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(txtBody->toPlainText());
+    m_platform.clipboard.setText(txtBody->toPlainText());
 }
 
 void frmNote::mnuPaste_Click()
 {
     txtBody->setFocus();
     // A clipboard without text replaces the selection with nothing.
-    txtBody->textCursor().insertText(QApplication::clipboard()->text());
+    txtBody->textCursor().insertText(m_platform.clipboard.text());
 }
 
 void frmNote::mnuselet_Click()
@@ -345,7 +342,7 @@ void frmNote::mnuselet_Click()
 
 void frmNote::mnutimedate_Click()
 {
-    txtBody->textCursor().insertText(timeDateStamp(QDateTime::currentDateTime()));
+    txtBody->textCursor().insertText(timeDateStamp(m_platform.clock.dateTime()));
 }
 
 void frmNote::resizeEvent(QResizeEvent* event)

@@ -2,27 +2,14 @@
 
 #include <QString>
 
-/// The user's autostart entry ($XDG_CONFIG_HOME/autostart/zendra98.desktop), through which the desktop starts the
-/// program at login. The entry is the whole state: nothing else remembers the choice.
+/// Whether the desktop starts the program when the user logs in.
 class Autostart
 {
 public:
-    /// The entry of the user who runs the program, starting the running executable.
-    static Autostart ofUser();
-
-    /// `configHome` is the user's configuration folder (~/.config); `executable` the program the entry starts.
-    Autostart(const QString& configHome, const QString& executable);
-
-    QString path() const { return m_path; }
-    /// True when the entry exists and is not switched off by Hidden=true or X-GNOME-Autostart-enabled=false.
-    bool enabled() const;
-    /// Writes the entry whole (through a temporary file) or removes it. False when that failed; the entry is then
-    /// as it was.
-    bool setEnabled(bool on) const;
-    /// The text of the entry the program writes.
-    QString entryText() const;
-
-private:
-    QString m_path;
-    QString m_executable;
+    virtual ~Autostart() = default;
+    /// Where the setting is kept, as the user would look for it.
+    virtual QString location() const = 0;
+    virtual bool enabled() const = 0;
+    /// False when the change failed; the setting is then as it was.
+    virtual bool setEnabled(bool on) = 0;
 };

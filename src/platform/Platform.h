@@ -1,16 +1,20 @@
 #pragma once
 
+class Autostart;
+class Clipboard;
 class Clock;
 class Dialogs;
 class InstanceGuard;
 class Keyring;
 class Notifier;
 class Pop3Factory;
+class Random;
 class Screens;
 class SettingsStore;
 class Shell;
 class Sound;
 class Tray;
+class Trash;
 class Volume;
 
 /// The outside facilities a window uses, handed in by the composition root or by a test.
@@ -28,4 +32,8 @@ struct Platform
     Pop3Factory& pop3;
     Keyring& keyring;
     Notifier& notifier;
+    Clipboard& clipboard;
+    Trash& trash;
+    Random& random;
+    Autostart& autostart;
 };

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QMenu>
 #include <QWidget>
 
 #include "core/AccessibleRole.h"
+#include "core/BoardMenu.h"
 #include "core/BoardSurface.h"
+#include "core/Flag.h"
 #include "core/PictureControl.h"
 #include "core/RoomForText.h"
 #include "core/Twips.h"
@@ -26,9 +29,8 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     , m_dataDir(dataDir)
     , m_board(board)
 {
-    QWidget& surface = board.surfaceWidget();
-
-    Text1 = new PadText(&surface);
+    Text1 = new PadText(nullptr);
+    board.addControl(*Text1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(title());
     Text1->setGeometry(Twips::rectToPixels(90, 555, 2220, 795));
@@ -39,7 +41,8 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
             autosave();
     };
 
-    soption1 = new QWidget(&surface);
+    soption1 = new QWidget(nullptr);
+    board.addControl(*soption1);
     soption1->setObjectName(QStringLiteral("soption1"));
     soption1->setGeometry(Twips::rectToPixels(90, 390, 2220, 180));
     soption1->setAutoFillBackground(true);
@@ -83,11 +86,12 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
             sclose_Click();
     });
 
-    gif1 = new PadAnimation(&surface);
+    gif1 = new PadAnimation(nullptr);
+    board.addControl(*gif1);
     gif1->setObjectName(QStringLiteral("gif1"));
     gif1->setGeometry(Twips::rectToPixels(315, 810, 1725, 405));
 
-    mnuscratchpadmenu = new QMenu(&surface);
+    mnuscratchpadmenu = new QMenu(soption1);
     mnuscratchpadmenu->setObjectName(QStringLiteral("mnuscratchpadmenu"));
     mnuautotextsave = mnuscratchpadmenu->addAction(tr("&Auto Text Save"));
     mnuautotextsave->setObjectName(QStringLiteral("mnuautotextsave"));
@@ -117,23 +121,23 @@ ScratchPad::~ScratchPad()
 void ScratchPad::startUp(const AutosaveFile& autosave, const ScratchFile& scratch)
 {
     m_autosave = autosave.autosave;
-    if (autosave.checked == 1.0F)
+    if (isFlagSet(autosave.checked))
         mnuautotextsave->setChecked(true);
-    if (scratch.open == 1.0F)
+    if (isFlagSet(scratch.open))
         showPad(scratch.text, false);
 }
 
 bool ScratchPad::isOpen() const
 {
-    return Text1->isVisibleTo(&m_board.surfaceWidget());
+    return !Text1->isHidden();
 }
 
 void ScratchPad::open()
 {
-    m_board.clearNoteHighlight();
+    m_board.controlTouched();
     ScratchFile stored;
     stored.read(m_dataDir);
-    const bool restore = stored.open == 1.0F;
+    const bool restore = isFlagSet(stored.open);
     showPad(restore ? stored.text : QString(), !restore);
     Text1->setFocus();
 }
@@ -235,7 +239,7 @@ void ScratchPad::Text1_KeyPress()
 
 void ScratchPad::autosave()
 {
-    if (m_autosave == 1.0F)
+    if (autosaveOn())
         autosaveWriter().submit(Text1->toPlainText());
 }
 
@@ -283,4 +287,19 @@ bool ScratchPad::exitStep(bool ask)
                                                           MessageButtons::YesNo}) == MessageAnswer::Yes;
     cancelAutosave();
     return ScratchFile::write(m_dataDir, keep ? 1 : 0, text);
+}
+
+void ScratchPad::addMenuItems(BoardMenu& menu)
+{
+    connect(menu.addItem(BoardMenu::Section::Write, QStringLiteral("mnuscratch"), tr("Open S&cratch Pad")),
+            &QAction::triggered,
+            this,
+            &ScratchPad::open);
+}
+
+QStringList ScratchPad::storeAtExit(bool ask)
+{
+    if (exitStep(ask))
+        return {};
+    return {QString::fromLatin1(ScratchFile::kName)};
 }

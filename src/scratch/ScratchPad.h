@@ -5,7 +5,9 @@
 
 #include <QObject>
 
+#include "core/BoardFeature.h"
 #include "core/DataDir.h"
+#include "core/Flag.h"
 
 class AutosaveWriter;
 class BoardSurface;
@@ -21,7 +23,7 @@ struct ScratchFile;
 
 /// The scratch pad inside the board: its text box, title strip, options button, close mark and animation, its
 /// menu, and the two files that carry its text and automatic-save setting over a restart.
-class ScratchPad final : public QObject
+class ScratchPad final : public QObject, public BoardFeature
 {
     Q_OBJECT
 
@@ -42,8 +44,13 @@ public:
     /// ends) the text is kept as a "Yes" keeps it. False when scratch.dat could not be written.
     bool exitStep(bool ask = true);
 
+    /// "Open S&cratch Pad"; a double click on the board opens the pad; "E&xit" runs `exitStep`.
+    void addMenuItems(BoardMenu& menu) override;
+    void surfaceDoubleClicked() override { open(); }
+    QStringList storeAtExit(bool ask) override;
+
     bool isOpen() const;
-    bool autosaveOn() const { return m_autosave == 1.0F; }
+    bool autosaveOn() const { return isFlagSet(m_autosave); }
     PadText* text() const { return Text1; }
     PadAnimation* animation() const { return gif1; }
     QMenu* menu() const { return mnuscratchpadmenu; }

@@ -5,22 +5,17 @@
 
 #include "core/BoardSurface.h"
 #include "core/Flag.h"
+#include "core/Options.h"
+#include "core/OptionsModel.h"
 #include "core/Twips.h"
 #include "settings/BoardColour.h"
-#include "settings/Options.h"
 
 namespace
 {
 // The background picture's design place: its top stands one pixel above the board's edge.
 constexpr QPointF kPictureDesignPlace{0, -15};
 
-// The launch icons that the icon flags of options.dat show.
-const auto kExplorer = QStringLiteral("picture4");
-const auto kMyPrograms = QStringLiteral("Image1");
-const auto kDialUp = QStringLiteral("dialup");
-const auto kControlPanel = QStringLiteral("controlp");
-const auto kCalculator = QStringLiteral("cal");
-const auto kNotepad = QStringLiteral("np");
+using Icon = OptionsModel::Icon;
 
 QPointF centred(const BoardSurface& board, const QPixmap& picture)
 {
@@ -49,25 +44,25 @@ void ApplyOptions::trayIcon(BoardSurface& board, float mode)
     }
 }
 
-void ApplyOptions::launchIconsAtStartup(BoardSurface& board, const Options& options)
+void ApplyOptions::launchIconsAtStartup(OptionsModel& shown, const Options& options)
 {
-    const std::pair<const QString&, float> flags[] = {
-        {kExplorer, options.explorerFlag},
-        {kMyPrograms, options.myProgramsFlag},
-        {kDialUp, options.dialUpFlag},
-        {kControlPanel, options.controlPanelFlag},
-        {kCalculator, options.calculatorFlag},
-        {kNotepad, options.notepadFlag},
+    const std::pair<Icon, float> flags[] = {
+        {Icon::Explorer, options.explorerFlag},
+        {Icon::MyPrograms, options.myProgramsFlag},
+        {Icon::DialUp, options.dialUpFlag},
+        {Icon::ControlPanel, options.controlPanelFlag},
+        {Icon::Calculator, options.calculatorFlag},
+        {Icon::Notepad, options.notepadFlag},
     };
-    for (const auto& [name, flag] : flags) {
+    for (const auto& [icon, flag] : flags) {
         if (isFlagSet(flag))
-            board.setControlVisible(name, true);
+            shown.setShown(icon, true);
     }
 }
 
 void ApplyOptions::backgroundAtStartup(BoardSurface& board, const Options& options)
 {
-    const bool centre = options.centreFlag == 1.0F;
+    const bool centre = isFlagSet(options.centreFlag);
     if ((!centre && options.centreFlag != 0.0F) || options.backgroundPath.isEmpty() ||
         !QFileInfo(options.backgroundPath).isFile())
         return;
@@ -76,10 +71,10 @@ void ApplyOptions::backgroundAtStartup(BoardSurface& board, const Options& optio
         board.showBackgroundPicture(picture, centre ? centred(board, picture) : kPictureDesignPlace);
 }
 
-void ApplyOptions::fromPreferences(BoardSurface& board, const PreferenceValues& values)
+void ApplyOptions::fromPreferences(BoardSurface& board, OptionsModel& shown, const PreferenceValues& values)
 {
     trayIcon(board, values.trayMode);
-    board.setControlVisible(kExplorer, values.explorer);
+    shown.setShown(Icon::Explorer, values.explorer);
     if (values.picturePath.isEmpty()) {
         board.clearBackgroundPicture();
     } else if (const QPixmap picture(values.picturePath); !picture.isNull()) {
@@ -87,9 +82,9 @@ void ApplyOptions::fromPreferences(BoardSurface& board, const PreferenceValues& 
         board.showBackgroundPicture(picture, values.centrePicture ? centred(board, picture) : QPointF(0, 0));
     }
     boardColour(board, values.colour);
-    board.setControlVisible(kMyPrograms, values.myPrograms);
-    board.setControlVisible(kDialUp, values.dialUp);
-    board.setControlVisible(kControlPanel, values.controlPanel);
-    board.setControlVisible(kCalculator, values.calculator);
-    board.setControlVisible(kNotepad, values.notepad);
+    shown.setShown(Icon::MyPrograms, values.myPrograms);
+    shown.setShown(Icon::DialUp, values.dialUp);
+    shown.setShown(Icon::ControlPanel, values.controlPanel);
+    shown.setShown(Icon::Calculator, values.calculator);
+    shown.setShown(Icon::Notepad, values.notepad);
 }

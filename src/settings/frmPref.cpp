@@ -14,6 +14,7 @@
 #include "core/Flag.h"
 #include "core/RoomForText.h"
 #include "core/Twips.h"
+#include "platform/Autostart.h"
 #include "platform/DesktopEntry.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
@@ -54,15 +55,12 @@ float flagOf(const QCheckBox* box)
 }
 } // namespace
 
-frmPref::frmPref(Platform& platform,
-                 const DataDir& dataDir,
-                 BoardSurface& board,
-                 const std::optional<Autostart>& autostart)
+frmPref::frmPref(Platform& platform, const DataDir& dataDir, BoardSurface& board, OptionsModel& shown)
     : QWidget(nullptr, Qt::Window)
     , m_platform(platform)
     , m_dataDir(dataDir)
     , m_board(board)
-    , m_autostart(autostart ? *autostart : Autostart::ofUser())
+    , m_shown(shown)
 {
     setObjectName(QStringLiteral("frmPref"));
     setWindowTitle(tr("Zendra Preferences"));
@@ -172,7 +170,7 @@ void frmPref::Form_Load()
     Check6->setChecked(isFlagSet(m_options.calculatorFlag));
     Check7->setChecked(isFlagSet(m_options.notepadFlag));
     showColour(colourFromStored(m_options.colour));
-    chkAutostart->setChecked(m_autostart.enabled());
+    chkAutostart->setChecked(m_platform.autostart.enabled());
     Combo1->setCurrentIndex(0);
     Combo1_Click(0);
     Command4->setEnabled(false);
@@ -283,6 +281,7 @@ bool frmPref::writeOptions()
                                     MessageButtons::Ok});
     }
     ApplyOptions::fromPreferences(m_board,
+                                  m_shown,
                                   {written.backgroundPath,
                                    Check1->isChecked(),
                                    Check2->isChecked(),
@@ -298,15 +297,16 @@ bool frmPref::writeOptions()
 
 void frmPref::writeAutostart()
 {
-    if (chkAutostart->isChecked() == m_autostart.enabled() || m_autostart.setEnabled(chkAutostart->isChecked()))
+    if (chkAutostart->isChecked() == m_platform.autostart.enabled() ||
+        m_platform.autostart.setEnabled(chkAutostart->isChecked()))
         return;
     m_platform.dialogs.message(
         {tr("Zendra 98 could not change %1, so it does not change whether it starts when you log in.")
-             .arg(m_autostart.path()),
+             .arg(m_platform.autostart.location()),
          QString(),
          MessageIcon::Critical,
          MessageButtons::Ok});
-    chkAutostart->setChecked(m_autostart.enabled());
+    chkAutostart->setChecked(m_platform.autostart.enabled());
 }
 
 void frmPref::Command4_Click()

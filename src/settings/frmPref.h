@@ -1,15 +1,13 @@
 #pragma once
 
-#include <optional>
-
 #include <QColor>
 #include <QWidget>
 
 #include "core/DataDir.h"
-#include "platform/Autostart.h"
-#include "settings/Options.h"
+#include "core/Options.h"
 
 class BoardSurface;
+class OptionsModel;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -25,11 +23,7 @@ class frmPref final : public QWidget
     Q_OBJECT
 
 public:
-    /// `autostart` empty: the entry of the user who runs the program.
-    frmPref(Platform& platform,
-            const DataDir& dataDir,
-            BoardSurface& board,
-            const std::optional<Autostart>& autostart = std::nullopt);
+    frmPref(Platform& platform, const DataDir& dataDir, BoardSurface& board, OptionsModel& shown);
 
     void Command1_Click();
     void Command2_Click();
@@ -58,8 +52,9 @@ private:
     Platform& m_platform;
     DataDir m_dataDir;
     BoardSurface& m_board;
+    /// The launch icons the window shows and hides.
+    OptionsModel& m_shown;
     Options m_options;
-    Autostart m_autostart;
     QColor m_colour;
     /// The name the open-file dialog held last, which a cancelled dialog reports again.
     QString m_lastChosen;

@@ -119,8 +119,8 @@ private Q_SLOTS:
 
         // The message boxes of a scratch pad closed with text and of an empty mailbox; the desktop notification
         // of new mail and the tray icon's tooltip.
-        board.form->scratch().text()->setPlainText(u"text"_s);
-        board.form->scratch().sclose_Click();
+        board.features.scratch->text()->setPlainText(u"text"_s);
+        board.features.scratch->sclose_Click();
         MailBoard empty(emailFile(1, 9999999, u"pw"_s));
         empty.action("mnccheckemail")->trigger();
         QVERIFY(empty.checkEnds());

@@ -3,7 +3,9 @@
 #include "info/InfoWindows.h"
 #include "launch/LaunchIcons.h"
 #include "launch/ProgramMenu.h"
+#include "netsearch/NetSearch.h"
 #include "notes/NoteSlots.h"
+#include "settings/PreferencesController.h"
 
 namespace
 {
@@ -107,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(menu("mnuProgTitle"),
                  QStringLiteral("Program 1 Program 2 Program 3 Program 4 Program 5 Program 6 "
                                 "Program 7 Program 8 Program 9 Program 10"));
-        QCOMPARE(shown(board.form->launch().programPopup()),
+        QCOMPARE(shown(board.features.launch->programPopup()),
                  QStringLiteral("Item1 Item2 Item3 Item4 Item5 Item6 Item7 Item8 Item9 Item10"));
     }
 
@@ -220,10 +222,10 @@ private Q_SLOTS:
     {
         Board board;
         board.load();
-        board.form->mnuPref_Click();
-        board.form->mnunetsearch_Click();
-        board.form->notes().mnunewnote_Click();
-        board.form->info().mnutips_Click();
+        board.features.preferences->mnuPref_Click();
+        board.features.netSearch->mnunetsearch_Click();
+        board.features.notes->mnunewnote_Click();
+        board.features.info->mnutips_Click();
         QStringList shared;
         for (const QWidget* widget : QApplication::allWidgets()) {
             if (qobject_cast<const QMenu*>(widget) != nullptr)

@@ -155,8 +155,8 @@ private Q_SLOTS:
         board.dir.write(QStringLiteral("icons.dat"), kIcons);
         board.load();
         board.form->moveToTwips({1500, 1500});
-        board.form->scratch().open();
-        board.form->scratch().text()->setPlainText(QStringLiteral("jotted"));
+        board.features.scratch->open();
+        board.features.scratch->text()->setPlainText(QStringLiteral("jotted"));
         board.form->sessionEnding();
         QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
         QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("1,\"jotted\"\r\n"));
@@ -171,8 +171,8 @@ private Q_SLOTS:
         // Nor does the quit that follows "Exit": the pad stays as its question was answered.
         Board exited;
         exited.load();
-        exited.form->scratch().open();
-        exited.form->scratch().text()->setPlainText(QStringLiteral("dropped"));
+        exited.features.scratch->open();
+        exited.features.scratch->text()->setPlainText(QStringLiteral("dropped"));
         exited.fakes.dialogs.answers << MessageAnswer::No;
         exited.form->mnuExit_Click();
         exited.form->sessionEnding();
@@ -265,7 +265,7 @@ private Q_SLOTS:
         board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
         board.dir.write(QStringLiteral("icons.dat"), kIcons);
         board.load();
-        board.form->mail().indicator().show();
+        board.features.mail->indicator().show();
         auto* widget = board.form->findChild<QWidget*>(control);
         QVERIFY(widget && widget->isVisible());
         const QPoint start = board.form->pos();
@@ -334,7 +334,7 @@ private Q_SLOTS:
         press("up");
         QCOMPARE(board.fakes.volume.level, (4095U << 16) | 4095U);
         press("note3");
-        QVERIFY(board.form->notes().isHighlighted(3));
+        QVERIFY(board.features.notes->isHighlighted(3));
         // The note's first line is what a screen reader reads after its name.
         QCOMPARE(QAccessible::queryAccessibleInterface(board.icon("note3"))->text(QAccessible::Description),
                  QStringLiteral("Buy milk"));

@@ -10,11 +10,11 @@
 
 #include "board/PositionFile.h"
 #include "core/DataDir.h"
+#include "core/Options.h"
 #include "email/EmailSettings.h"
 #include "launch/IconPositions.h"
 #include "notes/NoteFile.h"
 #include "scratch/ScratchFiles.h"
-#include "settings/Options.h"
 
 namespace
 {

@@ -43,7 +43,7 @@ struct MailBoard : Board
         if (EmailSettings::readFrom(dir.dataDir()).automaticCheckConfigured())
             static_cast<void>(QTest::qWaitFor([this] { return mail().mailList() != nullptr; }, 5000));
     }
-    MailController& mail() const { return form->mail(); }
+    MailController& mail() const { return *features.mail; }
     frmEmail* list() const { return mail().mailList(); }
     /// The mail list window's row as "from|subject|date".
     QString row(int row) const

@@ -19,7 +19,6 @@ struct TipWindow
 {
     FakePlatform fakes;
     TempDataDir dir;
-    QRandomGenerator generator{20261206};
     std::unique_ptr<frmTip> window;
 
     TipWindow(const QByteArray& tipset, const std::optional<QByteArray>& tips)
@@ -27,7 +26,7 @@ struct TipWindow
         dir.write(u"tipset.dat"_qs, tipset);
         if (tips)
             dir.write(u"TIPOFDAY.TXT"_qs, *tips);
-        window = std::make_unique<frmTip>(fakes.platform, dir.dataDir(), [this] { return generator.generateDouble(); });
+        window = std::make_unique<frmTip>(fakes.platform, dir.dataDir());
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     QString stored() const { return fakes.settings.value(u"Options"_qs, u"Show Tips at Startup"_qs); }
@@ -187,8 +186,8 @@ private Q_SLOTS:
         board.action("mnuAbout")->trigger();
         QCOMPARE(opened, 1);
 
-        board.form->notes().mnunewnote_Click();
-        auto* editorAbout = board.form->notes().editor()->findChild<QAction*>(u"mnuAbout"_qs);
+        board.features.notes->mnunewnote_Click();
+        auto* editorAbout = board.features.notes->editor()->findChild<QAction*>(u"mnuAbout"_qs);
         QVERIFY(editorAbout->isEnabled());
         QTimer::singleShot(0, closeTheAboutWindow);
         editorAbout->trigger();

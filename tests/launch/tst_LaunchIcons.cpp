@@ -72,7 +72,7 @@ private Q_SLOTS:
                      QStringLiteral("calc.exe"),
                      QStringLiteral("notepad.exe"),
                  }));
-        QCOMPARE(launch.board.highlightClears, 5);
+        QCOMPARE(launch.board.controlTouches, 5);
 
         // While the left button is down the icon sits 10 twips lower and further right; it comes back on release.
         QLabel* cal = launch.icon("cal");
@@ -122,10 +122,10 @@ private Q_SLOTS:
         QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("notepad.exe")});
 
         // A middle press only clears the note highlight; it neither moves nor starts anything.
-        const int clears = launch.board.highlightClears;
+        const int clears = launch.board.controlTouches;
         QTest::mouseClick(np, Qt::MiddleButton, {}, QPoint(3, 3));
         QCOMPARE(launch.fakes.shell.ran.size(), 1);
-        QCOMPARE(launch.board.highlightClears, clears + 1);
+        QCOMPARE(launch.board.controlTouches, clears + 1);
         QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
     }
 

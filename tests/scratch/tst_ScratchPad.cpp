@@ -65,7 +65,7 @@ private Q_SLOTS:
             QVERIFY2(pad.board.widget.findChild<QWidget*>(QString::fromLatin1(name))->isHidden(), name);
 
         pad.pad->open();
-        QCOMPARE(pad.board.highlightClears, 1);
+        QCOMPARE(pad.board.controlTouches, 1);
         for (const char* name : {"Text1", "soption1", "soption2", "sclose", "gif1"})
             QVERIFY2(pad.board.widget.findChild<QWidget*>(QString::fromLatin1(name))->isVisible(), name);
         QVERIFY(pad.pad->animation()->isRunning());

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
+#include "core/Options.h"
+#include "core/OptionsModel.h"
 #include "settings/ApplyOptions.h"
-#include "settings/Options.h"
 
 class tst_ApplyOptions final : public QObject
 {
@@ -14,21 +15,31 @@ class tst_ApplyOptions final : public QObject
         return image.save(path) ? path : QString();
     }
 
+    /// Whether each launch icon shows, in the order of `OptionsModel::Icon`.
+    static QList<bool> shownIcons(const OptionsModel& shown)
+    {
+        QList<bool> list;
+        for (int i = 0; i < OptionsModel::kIconCount; ++i)
+            list << shown.isShown(static_cast<OptionsModel::Icon>(i));
+        return list;
+    }
+
 private Q_SLOTS:
     void startupShowsOnlyWhatIsSet()
     {
         FakeBoardSurface board;
+        OptionsModel shown;
+        shown.setShown(OptionsModel::Icon::Calculator, true);
         Options options;
         options.explorerFlag = 1;
         options.myProgramsFlag = 1;
         options.calculatorFlag = 2;
         options.notepadFlag = -1;
         options.colour = 0x0080FF;
-        ApplyOptions::launchIconsAtStartup(board, options);
+        ApplyOptions::launchIconsAtStartup(shown, options);
         ApplyOptions::boardColour(board, options.colour);
         // The start-up variant only ever shows; an icon whose flag is not exactly 1 is left as it was.
-        QCOMPARE(board.visible,
-                 (QHash<QString, bool>{{QStringLiteral("picture4"), true}, {QStringLiteral("Image1"), true}}));
+        QCOMPARE(shownIcons(shown), (QList<bool>{true, false, false, true, true, false}));
         QCOMPARE(board.colour, QColor(0xFF, 0x80, 0x00));
 
         // Tray mode 3 follows the on-top state; other modes than 1, 2 and 3 neither add nor remove.
@@ -79,20 +90,17 @@ private Q_SLOTS:
     {
         TempDataDir dir;
         FakeBoardSurface board;
+        OptionsModel shown;
+        for (int i = 0; i < OptionsModel::kIconCount; ++i)
+            shown.setShown(static_cast<OptionsModel::Icon>(i), true);
         ApplyOptions::PreferenceValues values;
         values.picturePath = picture(dir, QStringLiteral("back.png"));
         values.explorer = true;
         values.calculator = true;
         values.colour = 0x00FF00;
         values.trayMode = 2;
-        ApplyOptions::fromPreferences(board, values);
-        const QHash<QString, bool> expected{{QStringLiteral("picture4"), true},
-                                            {QStringLiteral("cal"), true},
-                                            {QStringLiteral("Image1"), false},
-                                            {QStringLiteral("dialup"), false},
-                                            {QStringLiteral("controlp"), false},
-                                            {QStringLiteral("np"), false}};
-        QCOMPARE(board.visible, expected);
+        ApplyOptions::fromPreferences(board, shown, values);
+        QCOMPARE(shownIcons(shown), (QList<bool>{false, false, false, true, true, false}));
         QCOMPARE(board.backgroundPlace, QPointF(0, 0));
         QCOMPARE(board.colour, QColor(0, 255, 0));
         QCOMPARE(board.trayCalls, QStringList{QStringLiteral("remove")});
@@ -100,14 +108,14 @@ private Q_SLOTS:
         // A path that names no picture keeps the one shown, where it is; an empty path clears it.
         values.picturePath = dir.path() + QStringLiteral("/missing.png");
         values.centrePicture = true;
-        ApplyOptions::fromPreferences(board, values);
+        ApplyOptions::fromPreferences(board, shown, values);
         QCOMPARE(board.background.size(), QSize(80, 50));
         QCOMPARE(board.backgroundPlace, QPointF(0, 0));
         values.picturePath = picture(dir, QStringLiteral("back.png"));
-        ApplyOptions::fromPreferences(board, values);
+        ApplyOptions::fromPreferences(board, shown, values);
         QCOMPARE(board.backgroundPlace, QPointF(600, 525));
         values.picturePath.clear();
-        ApplyOptions::fromPreferences(board, values);
+        ApplyOptions::fromPreferences(board, shown, values);
         QVERIFY(board.background.isNull());
     }
 };

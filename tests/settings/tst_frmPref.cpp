@@ -1,8 +1,10 @@
 #include "BoardFixture.h"
 #include "TestSupport.h"
+#include "core/Options.h"
+#include "core/OptionsModel.h"
+#include "platform/AutostartXdg.h"
 #include "platform/DesktopEntry.h"
 #include "platform/LaunchCommands.h"
-#include "settings/Options.h"
 #include "settings/frmPref.h"
 
 namespace
@@ -13,16 +15,17 @@ struct Preferences
     FakePlatform fakes;
     TempDataDir dir;
     FakeBoardSurface board;
+    OptionsModel shown;
     QPointer<frmPref> window;
 
     explicit Preferences(const QByteArray& options)
     {
         dir.write(QStringLiteral("options.dat"), options);
-        window = new frmPref(fakes.platform, dir.dataDir(), board, autostart());
+        // The board starts with every launch icon shown.
+        for (int i = 0; i < OptionsModel::kIconCount; ++i)
+            shown.setShown(static_cast<OptionsModel::Icon>(i), true);
+        window = new frmPref(fakes.platform, dir.dataDir(), board, shown);
     }
-    /// The user's autostart entry, kept inside the test's folder; the program's path needs quoting.
-    Autostart autostart() const { return Autostart(dir.path() + QStringLiteral("/config"), kProgram); }
-    static inline const QString kProgram = QStringLiteral("/opt/Zendra \"98\"/zendra98");
     ~Preferences() { delete window; }
     template <typename Control>
     Control* control(const char* name) const
@@ -85,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(preferences.applyEnabled());
         preferences.control<QPushButton>("Command4")->click();
         QVERIFY(!preferences.applyEnabled());
-        QCOMPARE(preferences.board.visible.value(QStringLiteral("np"), true), false);
+        QVERIFY(!preferences.shown.isShown(OptionsModel::Icon::Notepad));
         QCOMPARE(preferences.stored().notepadFlag, 0.0F);
         QCOMPARE(preferences.stored().backgroundPath, QStringLiteral("/nowhere.png"));
         preferences.fakes.dialogs.chosenColour = QColor(0, 0, 255);
@@ -156,8 +159,8 @@ private Q_SLOTS:
         if (options.isEmpty())
             QFile::remove(preferences.dir.path() + QStringLiteral("/options.dat"));
         preferences.window->deleteLater();
-        preferences.window = new frmPref(
-            preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
+        preferences.window =
+            new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.shown);
         const QString path = preferences.dir.path() + QStringLiteral("/picture.png");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -176,29 +179,34 @@ private Q_SLOTS:
         QCOMPARE(preferences.stored().backgroundPath, path);
     }
 
-    void startAtLoginWritesOrRemovesTheAutostartEntryOnApply()
+    void startAtLoginChangesOnApply()
     {
         Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
-        const QString name = QStringLiteral("config/autostart/zendra98.desktop");
         preferences.control<QCheckBox>("chkAutostart")->click();
-        QVERIFY(!preferences.dir.exists(name));
+        QVERIFY(!preferences.fakes.autostart.on);
         preferences.control<QPushButton>("Command4")->click();
-        const QByteArray text = preferences.dir.read(name);
+        QVERIFY(preferences.fakes.autostart.on);
+    }
+
+    void theAutostartEntryQuotesTheProgramAndHonoursSwitchesOff()
+    {
+        TempDataDir dir;
+        // The program's path needs quoting.
+        AutostartXdg entry(dir.path() + QStringLiteral("/config"), QStringLiteral("/opt/Zendra \"98\"/zendra98"));
+        const QString name = QStringLiteral("config/autostart/zendra98.desktop");
+        QVERIFY(entry.setEnabled(true) && entry.enabled());
+        const QByteArray text = dir.read(name);
         QVERIFY2(text.contains("\nExec=\"/opt/Zendra \\\\\"98\\\\\"/zendra98\"\n"), text.constData());
 
-        // An entry switched off counts as none; a box cleared and confirmed removes the entry.
-        preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\nHidden=true\n");
-        QVERIFY(!preferences.autostart().enabled());
-        preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\nX-GNOME-Autostart-enabled=false\n");
-        QVERIFY(!preferences.autostart().enabled());
-        preferences.dir.write(name, "[Desktop Entry]\nExec=zendra98\n");
-        delete preferences.window;
-        preferences.window = new frmPref(
-            preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.autostart());
-        QVERIFY(preferences.control<QCheckBox>("chkAutostart")->isChecked());
-        preferences.control<QCheckBox>("chkAutostart")->click();
-        preferences.control<QPushButton>("Command5")->click();
-        QVERIFY(!preferences.dir.exists(name));
+        // An entry switched off counts as none; switching off removes the entry.
+        dir.write(name, "[Desktop Entry]\nExec=zendra98\nHidden=true\n");
+        QVERIFY(!entry.enabled());
+        dir.write(name, "[Desktop Entry]\nExec=zendra98\nX-GNOME-Autostart-enabled=false\n");
+        QVERIFY(!entry.enabled());
+        dir.write(name, "[Desktop Entry]\nExec=zendra98\n");
+        QVERIFY(entry.enabled());
+        QVERIFY(entry.setEnabled(false));
+        QVERIFY(!dir.exists(name));
     }
 };
 

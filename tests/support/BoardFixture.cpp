@@ -38,7 +38,8 @@ void Board::load(bool withMailPicture)
             dir.write(QStringLiteral("email.gif"), gif.readAll());
     }
     form = std::make_unique<Form1>(fakes.platform, dir.dataDir());
-    loadBoard(*form, dir.dataDir());
+    features = buildFeatures(*form, fakes.platform, dir.dataDir());
+    loadBoard(*form, features, dir.dataDir());
     form->show();
 }
 

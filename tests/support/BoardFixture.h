@@ -8,6 +8,7 @@
 
 #include "Fakes.h"
 #include "TempDataDir.h"
+#include "app/BoardStart.h"
 #include "board/Form1.h"
 
 class QAction;
@@ -28,6 +29,7 @@ struct Board
     FakePlatform fakes;
     TempDataDir dir;
     std::unique_ptr<Form1> form;
+    BoardFeatures features;
 
     /// Builds, loads and shows the board; the shipped new-mail picture is put in place first.
     void load(bool withMailPicture = true);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QColor>
-#include <QHash>
 #include <QList>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include "core/BoardSurface.h"
@@ -14,7 +14,6 @@ class FakeBoardSurface final : public BoardSurface
 public:
     QWidget widget;
     QColor colour;
-    QHash<QString, bool> visible;
     QPixmap background;
     QPointF backgroundPlace;
     QStringList trayCalls;
@@ -23,14 +22,15 @@ public:
     QList<QPair<QMenu*, QPoint>> popups;
     Qt::CursorShape pointer = Qt::ArrowCursor;
     QPoint pointerAt;
-    int highlightClears = 0;
+    int controlTouches = 0;
+    bool seen = true;
 
     FakeBoardSurface() { widget.resize(160, 120); }
 
-    QWidget& surfaceWidget() override { return widget; }
+    void addControl(QWidget& control) override { control.setParent(&widget); }
+    qreal pixelRatio() const override { return widget.devicePixelRatioF(); }
     QSizeF sizeTwips() const override { return {2400, 1800}; }
     void setBoardColour(const QColor& c) override { colour = c; }
-    void setControlVisible(const QString& objectName, bool shown) override { visible.insert(objectName, shown); }
     void showBackgroundPicture(const QPixmap& picture, QPointF topLeft) override
     {
         background = picture;
@@ -40,10 +40,12 @@ public:
     void showTrayIcon() override { trayCalls << QStringLiteral("add"); }
     void removeTrayIcon() override { trayCalls << QStringLiteral("remove"); }
     bool isOnTop() const override { return onTop; }
+    bool isSeen() const override { return seen; }
+    void afterFirstPaint(std::function<void()> action) override { QTimer::singleShot(0, std::move(action)); }
     void suppressDrag() override { dragSuppressed = true; }
     void popup(QMenu& menu, QPoint globalPosition) override { popups.append({&menu, globalPosition}); }
     void setPointer(Qt::CursorShape shape) override { pointer = shape; }
     void restorePointer() override { pointer = Qt::ArrowCursor; }
     QPoint pointerPosition() const override { return pointerAt; }
-    void clearNoteHighlight() override { ++highlightClears; }
+    void controlTouched() override { ++controlTouches; }
 };

@@ -2,11 +2,15 @@
 
 #include <functional>
 
+#include <QFile>
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QUrl>
 
+#include "platform/Autostart.h"
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/InstanceGuard.h"
@@ -14,10 +18,12 @@
 #include "platform/Notifier.h"
 #include "platform/Platform.h"
 #include "platform/Pop3Client.h"
+#include "platform/Random.h"
 #include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
+#include "platform/Trash.h"
 #include "platform/Tray.h"
 #include "platform/Volume.h"
 
@@ -141,7 +147,9 @@ class FakeClock final : public Clock
 {
 public:
     qint64 now = 0;
+    QDateTime wallTime{QDate(2026, 12, 7), QTime(9, 30)};
     qint64 milliseconds() const override { return now; }
+    QDateTime dateTime() const override { return wallTime; }
 };
 
 /// One 1024 x 768 screen unless a test sets others.
@@ -204,6 +212,50 @@ public:
     void notify(const QString& title, const QString& body) override { notifications.append({title, body}); }
 };
 
+class FakeClipboard final : public Clipboard
+{
+public:
+    QString contents;
+    QString text() const override { return contents; }
+    void setText(const QString& text) override { contents = text; }
+};
+
+/// Takes each file away as a trash would, unless `refuse`; `trashed` lists the paths.
+class FakeTrash final : public Trash
+{
+public:
+    QStringList trashed;
+    bool refuse = false;
+    bool moveToTrash(const QString& path) override
+    {
+        if (refuse || !QFile::remove(path))
+            return false;
+        trashed << path;
+        return true;
+    }
+};
+
+/// A seeded generator, so that a run can be repeated.
+class FakeRandom final : public Random
+{
+public:
+    QRandomGenerator generator{20261206};
+    double fraction() override { return generator.generateDouble(); }
+};
+
+class FakeAutostart final : public Autostart
+{
+public:
+    bool on = false;
+    QString location() const override { return QStringLiteral("/home/user/.config/autostart/zendra98.desktop"); }
+    bool enabled() const override { return on; }
+    bool setEnabled(bool enable) override
+    {
+        on = enable;
+        return true;
+    }
+};
+
 /// Every facility faked, ready to hand to a window.
 struct FakePlatform
 {
@@ -219,6 +271,24 @@ struct FakePlatform
     FakePop3Factory pop3;
     FakeKeyring keyring;
     FakeNotifier notifier;
-    Platform platform{
-        dialogs, shell, sound, volume, tray, settings, instanceGuard, clock, screens, pop3, keyring, notifier};
+    FakeClipboard clipboard;
+    FakeTrash trash;
+    FakeRandom random;
+    FakeAutostart autostart;
+    Platform platform{dialogs,
+                      shell,
+                      sound,
+                      volume,
+                      tray,
+                      settings,
+                      instanceGuard,
+                      clock,
+                      screens,
+                      pop3,
+                      keyring,
+                      notifier,
+                      clipboard,
+                      trash,
+                      random,
+                      autostart};
 };

@@ -19,6 +19,7 @@
 #include "BoardFixture.h"
 #include "FakeBoardSurface.h"
 #include "app/frmSplash.h"
+#include "core/OptionsModel.h"
 #include "email/Esetup.h"
 #include "email/frmChecking.h"
 #include "email/frmEmail.h"
@@ -29,7 +30,6 @@
 #include "netsearch/frmnetsearch.h"
 #include "notes/NoteSlots.h"
 #include "notes/frmNote.h"
-#include "platform/Autostart.h"
 #include "scratch/ScratchPad.h"
 #include "settings/frmPref.h"
 
@@ -104,7 +104,7 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
         Board board;
         board.dir.write(QStringLiteral("scratch.dat"), "\"A line on the pad\"\r\n");
         board.load();
-        board.form->scratch().open();
+        board.features.scratch->open();
         visitShown(board.form.get(), visit);
         for (QMenu* menu : board.form->findChildren<QMenu*>()) {
             menu->popup(board.form->mapToGlobal(QPoint()));
@@ -114,10 +114,8 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
         }
     }
     {
-        auto* preferences = new frmPref(fakes.platform,
-                                        dir.dataDir(),
-                                        surface,
-                                        Autostart(dir.path() + QStringLiteral("/config"), QStringLiteral("zendra98")));
+        OptionsModel shown;
+        auto* preferences = new frmPref(fakes.platform, dir.dataDir(), surface, shown);
         visitShown(preferences, visit);
         delete preferences;
     }
@@ -160,7 +158,7 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
         auto* credits = new frmCredits();
         visitShown(credits, visit);
         delete credits;
-        frmTip tip(fakes.platform, dir.dataDir(), [] { return 0.5; });
+        frmTip tip(fakes.platform, dir.dataDir());
         static_cast<void>(tip.Form_Load());
         visitShown(&tip, visit);
     }

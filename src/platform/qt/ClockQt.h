@@ -4,11 +4,12 @@
 
 #include "platform/Clock.h"
 
-class ClockSteady final : public Clock
+class ClockQt final : public Clock
 {
 public:
-    ClockSteady() { m_timer.start(); }
+    ClockQt() { m_timer.start(); }
     qint64 milliseconds() const override { return m_timer.elapsed(); }
+    QDateTime dateTime() const override { return QDateTime::currentDateTime(); }
 
 private:
     QElapsedTimer m_timer;

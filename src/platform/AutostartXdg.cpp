@@ -1,4 +1,4 @@
-#include "platform/Autostart.h"
+#include "platform/AutostartXdg.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,19 +35,19 @@ QString execValue(const QString& program)
 }
 } // namespace
 
-Autostart Autostart::ofUser()
+AutostartXdg AutostartXdg::ofUser()
 {
-    return Autostart(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                     QCoreApplication::applicationFilePath());
+    return AutostartXdg(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                        QCoreApplication::applicationFilePath());
 }
 
-Autostart::Autostart(const QString& configHome, const QString& executable)
+AutostartXdg::AutostartXdg(const QString& configHome, const QString& executable)
     : m_path(QDir(configHome).filePath(QStringLiteral("autostart/zendra98.desktop")))
     , m_executable(executable)
 {
 }
 
-bool Autostart::enabled() const
+bool AutostartXdg::enabled() const
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
@@ -70,7 +70,7 @@ bool Autostart::enabled() const
     return true;
 }
 
-QString Autostart::entryText() const
+QString AutostartXdg::entryText() const
 {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
@@ -83,7 +83,7 @@ QString Autostart::entryText() const
         .arg(execValue(m_executable));
 }
 
-bool Autostart::setEnabled(bool on) const
+bool AutostartXdg::setEnabled(bool on)
 {
     if (!on)
         return !QFileInfo::exists(m_path) || QFile::remove(m_path);

@@ -1,6 +1,7 @@
-#include "settings/Options.h"
+#include "core/Options.h"
 
 #include "core/DataDir.h"
+#include "core/Flag.h"
 #include "core/RecordFile.h"
 
 namespace
@@ -20,7 +21,7 @@ bool readProgramsAndExplorer(RecordReader& reader, Options& options)
 
 qint32 checkBox(float flag)
 {
-    return flag == 1.0F ? 1 : 0;
+    return isFlagSet(flag) ? 1 : 0;
 }
 } // namespace
 
