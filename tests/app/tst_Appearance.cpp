@@ -24,8 +24,14 @@
 #include <QTextDocumentFragment>
 #include <QTranslator>
 
+#include "../email/MailFixture.h"
 #include "WindowWalk.h"
+#include "app/frmSplash.h"
 #include "core/RoomForText.h"
+#include "email/frmChecking.h"
+#include "email/frmPassword.h"
+#include "scratch/PadText.h"
+#include "scratch/ScratchPad.h"
 
 namespace
 {
@@ -145,21 +151,26 @@ double shownContrast(const QImage& shot, const QWidget* control, QRect place)
     return furthest;
 }
 
-/// The texts of `window` and its controls and actions that the pseudo-translation did not bracket.
+/// Adds `shown` to `found` unless the pseudo-translation, in which every text is bracketed, bracketed it.
+void expectTranslated(QStringList& found, const QObject* where, const QString& shown)
+{
+    const QString text = Qt::mightBeRichText(shown) ? QTextDocumentFragment::fromHtml(shown).toPlainText() : shown;
+    // Not translated, rightly: nothing, numbers, the close glyph of the scratch pad, a tip read from the shipped tips,
+    // and the checking window's line the walk writes itself (the mail check's own is read below).
+    static const QRegularExpression number(QStringLiteral("^\\d*$"));
+    if (number.match(text).hasMatch() || text == u'x' || where->objectName() == QStringLiteral("lblTipText") ||
+        (where->objectName() == QStringLiteral("Label1") && where->parent() != nullptr &&
+         where->parent()->inherits("frmChecking")))
+        return;
+    if (!text.startsWith(u'[') || !text.endsWith(u']'))
+        found << where->objectName() + QStringLiteral(": ") + text;
+}
+
+/// The texts of `window` and its controls and actions that are not translated.
 QStringList untranslated(QWidget* window)
 {
     QStringList found;
-    const auto expect = [&](const QObject* where, const QString& shown) {
-        const QString text = Qt::mightBeRichText(shown) ? QTextDocumentFragment::fromHtml(shown).toPlainText() : shown;
-        // Not translated, rightly: nothing, numbers, the close glyph of the scratch pad, a tip read from the shipped
-        // tips, and the checking window's line, which the mail check writes.
-        static const QRegularExpression number(QStringLiteral("^\\d*$"));
-        if (number.match(text).hasMatch() || text == u'x' || where->objectName() == QStringLiteral("lblTipText") ||
-            where->objectName() == QStringLiteral("Label1") && window->inherits("frmChecking"))
-            return;
-        if (!text.startsWith(u'[') || !text.endsWith(u']'))
-            found << where->objectName() + QStringLiteral(": ") + text;
-    };
+    const auto expect = [&](const QObject* where, const QString& shown) { expectTranslated(found, where, shown); };
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* widget : widgets) {
@@ -183,6 +194,62 @@ QStringList untranslated(QWidget* window)
             expect(action, action->text());
             expect(action, action->toolTip());
         }
+    }
+    return found;
+}
+
+/// The texts shown outside the windows that are not translated: a second instance's splash, the message boxes of a
+/// setup left incomplete, a scratch pad closed with text and an empty mailbox, the mail check's own texts, the
+/// notification of new mail and the tray icon's tooltip.
+QStringList untranslatedOutsideWindows()
+{
+    QStringList found;
+    FakePlatform fakes;
+    TempDataDir dir;
+    fakes.instanceGuard.otherInstanceRunning = true;
+    static_cast<void>(frmSplash(fakes.platform, dir.dataDir()).Form_Load([] {}));
+
+    MailBoard board(emailFile(1, 300000));
+    board.fakes.pop3.script = [](FakePop3Client& pop) {
+        pop.messages = {
+            FakePop3Client::message(QStringLiteral("Ann"), QStringLiteral("Lunch"), QStringLiteral("Mon, 1 Jan 2024"))};
+    };
+    board.withSetup([&](Esetup& setup) {
+        setup.findChild<QLineEdit*>(QStringLiteral("txtServer"))->clear();
+        setup.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    });
+    board.action("mnccheckemail")->trigger();
+    static_cast<void>(QTest::qWaitFor([&] {
+        return board.mail().check().passwordPrompt() != nullptr && board.mail().check().passwordPrompt()->isVisible();
+    }));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("pw"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    if (!board.checkEnds())
+        found << QStringLiteral("the check did not end");
+    QWidget* form = board.form.get();
+    expectTranslated(found, form, board.mail().check().checkingWindow()->text());
+    for (int column = 0; column < 3; ++column)
+        expectTranslated(found, board.list(), board.list()->list().text(0, column));
+    board.form->scratch().text()->setPlainText(QStringLiteral("text"));
+    board.form->scratch().sclose_Click();
+    MailBoard empty(emailFile(1, 9999999, QStringLiteral("pw")));
+    empty.action("mnccheckemail")->trigger();
+    static_cast<void>(empty.checkEnds());
+    const QList<MessageRequest> messages =
+        fakes.dialogs.messages + board.fakes.dialogs.messages + empty.fakes.dialogs.messages;
+    board.form->showTrayIcon();
+    QList<std::pair<QString, QString>> texts{{board.fakes.tray.tooltip, QString()}};
+    for (const MessageRequest& message : messages)
+        texts.append({message.title, message.text});
+    texts += board.fakes.notifier.notifications;
+    if (messages.size() != 4 || texts.size() != 6 || board.fakes.tray.tooltip.isEmpty())
+        found << QStringLiteral("%1 messages, %2 notifications and a tray tooltip \"%3\"")
+                     .arg(messages.size())
+                     .arg(board.fakes.notifier.notifications.size())
+                     .arg(board.fakes.tray.tooltip);
+    for (const auto& [title, text] : std::as_const(texts)) {
+        expectTranslated(found, form, title);
+        expectTranslated(found, form, text);
     }
     return found;
 }
@@ -279,6 +346,8 @@ void tst_Appearance::everyWindowShowsItsTexts()
                   QStringLiteral(".png"));
     });
     QApplication::setPalette(normal);
+    if (check == Check::TextTranslated)
+        faults << untranslatedOutsideWindows();
     faults.removeDuplicates();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
