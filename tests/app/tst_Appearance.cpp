@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,10 +21,17 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTranslator>
 
+#include "../email/MailFixture.h"
 #include "WindowWalk.h"
+#include "app/frmSplash.h"
 #include "core/RoomForText.h"
+#include "email/frmChecking.h"
+#include "email/frmPassword.h"
+#include "scratch/PadText.h"
+#include "scratch/ScratchPad.h"
 
 namespace
 {
@@ -31,6 +39,7 @@ enum class Check
 {
     TextFits,
     TextReads,
+    TextTranslated,
 };
 
 QString nameOf(const QWidget* widget)
@@ -142,6 +151,109 @@ double shownContrast(const QImage& shot, const QWidget* control, QRect place)
     return furthest;
 }
 
+/// Adds `shown` to `found` unless the pseudo-translation, in which every text is bracketed, bracketed it.
+void expectTranslated(QStringList& found, const QObject* where, const QString& shown)
+{
+    const QString text = Qt::mightBeRichText(shown) ? QTextDocumentFragment::fromHtml(shown).toPlainText() : shown;
+    // Not translated, rightly: nothing, numbers, the close glyph of the scratch pad, a tip read from the shipped tips,
+    // and the checking window's line the walk writes itself (the mail check's own is read below).
+    static const QRegularExpression number(QStringLiteral("^\\d*$"));
+    if (number.match(text).hasMatch() || text == u'x' || where->objectName() == QStringLiteral("lblTipText") ||
+        (where->objectName() == QStringLiteral("Label1") && where->parent() != nullptr &&
+         where->parent()->inherits("frmChecking")))
+        return;
+    if (!text.startsWith(u'[') || !text.endsWith(u']'))
+        found << where->objectName() + QStringLiteral(": ") + text;
+}
+
+/// The texts of `window` and its controls and actions that are not translated.
+QStringList untranslated(QWidget* window)
+{
+    QStringList found;
+    const auto expect = [&](const QObject* where, const QString& shown) { expectTranslated(found, where, shown); };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : widgets) {
+        if (widget->isWindow())
+            expect(widget, widget->windowTitle());
+        for (const QString& text : {widget->toolTip(), widget->accessibleName(), widget->accessibleDescription()})
+            expect(widget, text);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            expect(widget, label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            expect(widget, button->text());
+        if (auto* box = qobject_cast<QGroupBox*>(widget))
+            expect(widget, box->title());
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                expect(widget, combo->itemText(i));
+        if (auto* list = qobject_cast<QListWidget*>(widget))
+            for (int i = 0; i < list->count(); ++i)
+                expect(widget, list->item(i)->text());
+        for (const QAction* action : widget->actions()) {
+            expect(action, action->text());
+            expect(action, action->toolTip());
+        }
+    }
+    return found;
+}
+
+/// The texts shown outside the windows that are not translated: a second instance's splash, the message boxes of a
+/// setup left incomplete, a scratch pad closed with text and an empty mailbox, the mail check's own texts, the
+/// notification of new mail and the tray icon's tooltip.
+QStringList untranslatedOutsideWindows()
+{
+    QStringList found;
+    FakePlatform fakes;
+    TempDataDir dir;
+    fakes.instanceGuard.otherInstanceRunning = true;
+    static_cast<void>(frmSplash(fakes.platform, dir.dataDir()).Form_Load([] {}));
+
+    MailBoard board(emailFile(1, 300000));
+    board.fakes.pop3.script = [](FakePop3Client& pop) {
+        pop.messages = {
+            FakePop3Client::message(QStringLiteral("Ann"), QStringLiteral("Lunch"), QStringLiteral("Mon, 1 Jan 2024"))};
+    };
+    board.withSetup([&](Esetup& setup) {
+        setup.findChild<QLineEdit*>(QStringLiteral("txtServer"))->clear();
+        setup.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    });
+    board.action("mnccheckemail")->trigger();
+    static_cast<void>(QTest::qWaitFor([&] {
+        return board.mail().check().passwordPrompt() != nullptr && board.mail().check().passwordPrompt()->isVisible();
+    }));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("pw"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    if (!board.checkEnds())
+        found << QStringLiteral("the check did not end");
+    QWidget* form = board.form.get();
+    expectTranslated(found, form, board.mail().check().checkingWindow()->text());
+    for (int column = 0; column < 3; ++column)
+        expectTranslated(found, board.list(), board.list()->list().text(0, column));
+    board.features.scratch->text()->setPlainText(QStringLiteral("text"));
+    board.features.scratch->sclose_Click();
+    MailBoard empty(emailFile(1, 9999999, QStringLiteral("pw")));
+    empty.action("mnccheckemail")->trigger();
+    static_cast<void>(empty.checkEnds());
+    const QList<MessageRequest> messages =
+        fakes.dialogs.messages + board.fakes.dialogs.messages + empty.fakes.dialogs.messages;
+    board.form->showTrayIcon();
+    QList<std::pair<QString, QString>> texts{{board.fakes.tray.tooltip, QString()}};
+    for (const MessageRequest& message : messages)
+        texts.append({message.title, message.text});
+    texts += board.fakes.notifier.notifications;
+    if (messages.size() != 4 || texts.size() != 6 || board.fakes.tray.tooltip.isEmpty())
+        found << QStringLiteral("%1 messages, %2 notifications and a tray tooltip \"%3\"")
+                     .arg(messages.size())
+                     .arg(board.fakes.notifier.notifications.size())
+                     .arg(board.fakes.tray.tooltip);
+    for (const auto& [title, text] : std::as_const(texts)) {
+        expectTranslated(found, form, title);
+        expectTranslated(found, form, text);
+    }
+    return found;
+}
+
 QPalette darkPalette()
 {
     QPalette dark;
@@ -192,6 +304,8 @@ void tst_Appearance::everyWindowShowsItsTexts_data()
     QTest::newRow("every text stands out from its background in a dark theme") << Check::TextReads << true << false;
     // A translation a third longer than the English, every text bracketed: controls grow for it as well.
     QTest::newRow("every translated text is as wide as its control allows") << Check::TextFits << false << true;
+    // No text of a window, control, tooltip or menu is built from fragments or left out of the translation.
+    QTest::newRow("every text is translated") << Check::TextTranslated << false << true;
 }
 
 void tst_Appearance::everyWindowShowsItsTexts()
@@ -209,6 +323,10 @@ void tst_Appearance::everyWindowShowsItsTexts()
         QApplication::setPalette(darkPalette());
     QStringList faults;
     walkWindows([&](QWidget* window, QWidget* control) {
+        if (check == Check::TextTranslated) {
+            faults << untranslated(window);
+            return;
+        }
         const QImage shot = window->grab().toImage();
         QString fault;
         if (check == Check::TextFits) {
@@ -228,6 +346,9 @@ void tst_Appearance::everyWindowShowsItsTexts()
                   QStringLiteral(".png"));
     });
     QApplication::setPalette(normal);
+    if (check == Check::TextTranslated)
+        faults << untranslatedOutsideWindows();
+    faults.removeDuplicates();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 

@@ -4,8 +4,6 @@
 #include "launch/IconDrag.h"
 #include "platform/LaunchCommands.h"
 
-using BoardGeometry::Corner;
-
 class tst_BoardLogic final : public QObject
 {
     Q_OBJECT
@@ -27,24 +25,6 @@ private Q_SLOTS:
         QVERIFY(!drag.mouseMove(Qt::LeftButton, {150, 150}, {0, 0}));
         drag.surfaceClicked();
         QCOMPARE(*drag.mouseMove(Qt::LeftButton, {150, 150}, {0, 0}), QPointF(135, 120));
-    }
-
-    void dockingPlacesTheBoardInEachCorner()
-    {
-        // A 1024 x 768 pixel screen right of and below another; the bottom corners stand 440 above its edge.
-        const QRectF screen(28800, 600, 15360, 11520);
-        const QSizeF board(2400, 1800);
-        QCOMPARE(BoardGeometry::dockedPosition(Corner::TopLeft, screen, board), QPointF(28800, 600));
-        QCOMPARE(BoardGeometry::dockedPosition(Corner::TopRight, screen, board), QPointF(41760, 600));
-        QCOMPARE(BoardGeometry::dockedPosition(Corner::BottomLeft, screen, board), QPointF(28800, 9880));
-        QCOMPARE(BoardGeometry::dockedPosition(Corner::BottomRight, screen, board), QPointF(41760, 9880));
-    }
-
-    void volumeStepsBothChannelsWithinRange()
-    {
-        QCOMPARE(VolumeStep::apply(0xFFFFFFFFU, -4095), (61440U << 16) | 61440U);
-        QCOMPARE(VolumeStep::apply((65000U << 16) | 30000U, 4095), (65535U << 16) | 34095U);
-        QCOMPARE(VolumeStep::apply((100U << 16) | 5000U, -4095), 905U);
     }
 
     void boardOffEveryScreenComesBackWhole()

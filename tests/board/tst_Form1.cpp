@@ -210,11 +210,13 @@ private Q_SLOTS:
     {
         Board board;
         board.load();
-        board.fakes.volume.level = 0xFFFFFFFFU;
-        QTest::mouseClick(board.icon("down"), Qt::LeftButton);
-        QCOMPARE(board.fakes.volume.level, (61440U << 16) | 61440U);
+        // Each channel steps on its own and stops at the ends of its range.
+        board.fakes.volume.level = (65000U << 16) | 30000U;
         QTest::mouseClick(board.icon("up"), Qt::LeftButton);
-        QCOMPARE(board.fakes.volume.level, 0xFFFFFFFFU);
+        QCOMPARE(board.fakes.volume.level, (65535U << 16) | 34095U);
+        board.fakes.volume.level = (100U << 16) | 5000U;
+        QTest::mouseClick(board.icon("down"), Qt::LeftButton);
+        QCOMPARE(board.fakes.volume.level, 905U);
         QTest::mouseClick(board.icon("up"), Qt::RightButton);
         QCOMPARE(board.fakes.volume.sets, 2);
 
@@ -286,17 +288,18 @@ private Q_SLOTS:
     void cornersDockOnThePrimaryScreen()
     {
         Board board;
-        board.fakes.screens.screens = {QRect(0, 0, 1000, 700), QRect(-800, 0, 800, 600)};
+        // The primary screen right of and below another.
+        board.fakes.screens.screens = {QRect(800, 60, 1000, 700), QRect(0, 0, 800, 600)};
         board.load();
         const auto dockedAt = [&](const char* item) {
             board.action(item)->trigger();
             return board.form->pos();
         };
         // The bottom corners stand 440 twips (29.3 pixels) above the screen's lower edge.
-        QCOMPARE(dockedAt("mnutopright"), QPoint(840, 0));
-        QCOMPARE(dockedAt("mnubottomleft"), QPoint(0, 551));
-        QCOMPARE(dockedAt("mnubottomright"), QPoint(840, 551));
-        QCOMPARE(dockedAt("mnutopleft"), QPoint(0, 0));
+        QCOMPARE(dockedAt("mnutopright"), QPoint(1640, 60));
+        QCOMPARE(dockedAt("mnubottomleft"), QPoint(800, 611));
+        QCOMPARE(dockedAt("mnubottomright"), QPoint(1640, 611));
+        QCOMPARE(dockedAt("mnutopleft"), QPoint(800, 60));
     }
 
     void boardStoredOnNoScreenComesUpOnThePrimary()

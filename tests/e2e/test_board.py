@@ -11,7 +11,6 @@ from xsession import Skip, StagedProgram, never, pixels, run, run_cases, size, w
 
 # The scratch pad's text box on the board, in pixels: left 90, top 555, 2220 by 795 twips.
 PAD_BOX = (6, 37, 148, 53)
-ICONS = b"1440,105\r\n1425,480\r\n1440,825\r\n1440,1350\r\n1430,1717\r\n1440,2055\r\n"
 
 
 def menu(session, x, y, *steps, button=3):
@@ -64,17 +63,6 @@ def wait_exit(proc, seconds=10):
 
 def answer_message(session, window):
     session.xdotool("windowactivate", "--sync", window, "key", "Return")
-
-
-def test_board_shows_at_stored_place_and_exit_stores_it(session, stage):
-    with StagedProgram(session, stage, {"position.dat": b"0,4560,1215\r\n", "icons.dat": ICONS}) as program:
-        proc = program.start()
-        board = program.board(proc)
-        assert session.geometry(board) == {"x": 304, "y": 81, "width": 160, "height": 120}, session.geometry(board)
-        board_menu(session, board, "x")
-        wait_exit(proc)
-        assert program.read("position.dat") == b"0,4560,1215\r\n", program.read("position.dat")
-        assert program.read("icons.dat") == ICONS, program.read("icons.dat")
 
 
 def test_sigterm_stores_the_place_the_icons_and_the_scratch_pad_without_asking(session, stage):
