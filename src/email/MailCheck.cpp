@@ -212,6 +212,10 @@ void MailCheck::drain()
             addRows(rows);
             continue;
         }
+        // The slice can run out between the two tests above, before the first row was taken: that row waits for
+        // the next slice rather than being passed on below, where it would be lost.
+        if (std::holds_alternative<Row>(m_events.front()))
+            break;
         Event event = std::move(m_events.front());
         m_events.pop_front();
         std::visit(
