@@ -11,6 +11,7 @@
 #include "platform/qt/InstanceGuardQt.h"
 #include "platform/qt/KeyringOnDemand.h"
 #include "platform/qt/NotifierDBus.h"
+#include "platform/qt/OnlineAccountsGoa.h"
 #include "platform/qt/Pop3OnDemand.h"
 #include "platform/qt/RandomQt.h"
 #include "platform/qt/ScreensQt.h"
@@ -46,6 +47,7 @@ struct RealPlatform::Facilities
     TrashQt trash;
     RandomQt random;
     AutostartXdg autostart = AutostartXdg::ofUser();
+    OnlineAccountsGoa onlineAccounts;
     Platform platform{dialogs,
                       shell,
                       sound,
@@ -61,7 +63,8 @@ struct RealPlatform::Facilities
                       clipboard,
                       trash,
                       random,
-                      autostart};
+                      autostart,
+                      onlineAccounts};
 };
 
 RealPlatform::RealPlatform(const DataDir& dataDir)

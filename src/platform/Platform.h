@@ -7,6 +7,7 @@ class Dialogs;
 class InstanceGuard;
 class Keyring;
 class Notifier;
+class OnlineAccounts;
 class Pop3Factory;
 class Random;
 class Screens;
@@ -36,4 +37,5 @@ struct Platform
     Trash& trash;
     Random& random;
     Autostart& autostart;
+    OnlineAccounts& onlineAccounts;
 };

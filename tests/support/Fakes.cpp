@@ -1,5 +1,6 @@
 #include "Fakes.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QPrinter>
@@ -111,5 +112,32 @@ void FakeKeyring::answerLater(Callback done, std::function<KeyringAnswer()> resu
             done({KeyringAnswer::Refused, {}, u"The keyring is locked."_s});
         else
             done(result());
+    });
+}
+
+void FakeOnlineAccounts::list(Callback done)
+{
+    requests << u"list"_s;
+    QTimer::singleShot(0, &m_context, [this, done] {
+        done(available ? OnlineAccountsAnswer{OnlineAccountsAnswer::Ok, accounts, {}, {}} : OnlineAccountsAnswer{});
+    });
+}
+
+void FakeOnlineAccounts::accessToken(const QString& providerType, const QString& identity, bool renew, Callback done)
+{
+    requests << (renew ? u"renew "_s : u"token "_s) + identity;
+    QTimer::singleShot(0, &m_context, [this, providerType, identity, done] {
+        const bool known = std::ranges::any_of(accounts, [&](const OnlineAccount& account) {
+            return account.providerType == providerType && account.identity == identity;
+        });
+        const QString token = tokens.isEmpty() ? QString() : tokens.takeFirst();
+        if (!available)
+            done({});
+        else if (!known)
+            done({OnlineAccountsAnswer::NotFound, {}, {}, {}});
+        else if (token.isEmpty())
+            done({OnlineAccountsAnswer::Refused, {}, {}, u"The account needs attention."_s});
+        else
+            done({OnlineAccountsAnswer::Ok, {}, token, {}});
     });
 }

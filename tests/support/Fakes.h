@@ -16,6 +16,7 @@
 #include "platform/InstanceGuard.h"
 #include "platform/Keyring.h"
 #include "platform/Notifier.h"
+#include "platform/OnlineAccounts.h"
 #include "platform/Platform.h"
 #include "platform/Pop3Client.h"
 #include "platform/Random.h"
@@ -256,6 +257,24 @@ public:
     }
 };
 
+/// The desktop's online accounts from memory, answered from the event loop. `available` false answers Unavailable;
+/// each token request takes the next of `tokens` (an empty one is refused by the desktop). `requests` reads
+/// "list" and "token <identity>" or "renew <identity>".
+class FakeOnlineAccounts final : public OnlineAccounts
+{
+public:
+    bool available = true;
+    QList<OnlineAccount> accounts;
+    QStringList tokens;
+    QStringList requests;
+
+    void list(Callback done) override;
+    void accessToken(const QString& providerType, const QString& identity, bool renew, Callback done) override;
+
+private:
+    QObject m_context;
+};
+
 /// Every facility faked, ready to hand to a window.
 struct FakePlatform
 {
@@ -275,6 +294,7 @@ struct FakePlatform
     FakeTrash trash;
     FakeRandom random;
     FakeAutostart autostart;
+    FakeOnlineAccounts onlineAccounts;
     Platform platform{dialogs,
                       shell,
                       sound,
@@ -290,5 +310,6 @@ struct FakePlatform
                       clipboard,
                       trash,
                       random,
-                      autostart};
+                      autostart,
+                      onlineAccounts};
 };
