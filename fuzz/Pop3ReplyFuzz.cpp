@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     Pop3ReplyReader reader;
     for (int i = 0; i < 8; ++i)
-        reader.expect(static_cast<Pop3ReplyReader::Kind>(((data[0] >> i) & 1) + (i % 3 == 2 ? 1 : 0)));
+        reader.expect(
+            static_cast<Pop3ReplyReader::Kind>(((data[0] >> i) & 1) + (i % 3 == 2 ? 1 : 0) + (i == 7 ? 2 : 0)));
     const QByteArrayView stream(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
     const qsizetype cut = stream.isEmpty() ? 0 : data[1] % (stream.size() + 1);
     QList<Pop3ReplyReader::Reply> replies;

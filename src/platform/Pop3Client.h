@@ -29,6 +29,9 @@ struct Pop3Account
     /// The SHA-256 fingerprint (as `Pop3Certificate::fingerprint` writes it) of a certificate the person chose to
     /// trust for this account although the system does not; empty when there is none.
     QString trustedCertificate;
+    /// An OAuth2 access token from the desktop's online accounts: when given, the login is SASL XOAUTH2 with it
+    /// instead of the password, and only over a secure connection.
+    QString accessToken;
 };
 
 /// A server certificate the system does not trust, described for the person who may choose to trust it.
@@ -68,6 +71,7 @@ enum class Pop3Error
     Server,               // the server answered -ERR; the text is the server's own
     CertificateUntrusted, // the system does not trust the server's certificate; `certificate()` describes it
     CertificateChanged,   // the server offered another certificate than the one trusted for the account
+    TokenRefused,         // the server offers XOAUTH2 but refused the access token; a fresh one may pass
 };
 
 /// The mailbox side of a mail check, asynchronous: every call returns at once and the outcome arrives as a signal

@@ -518,11 +518,14 @@ void Pop3ReplyReader::takeLine(QByteArrayView line, bool overlong, QList<Reply>&
             m_reply.text = line.sliced(3).trimmed().toByteArray();
         } else if (line.startsWith("-ERR") && (line.size() == 4 || isBlank(line[4]))) {
             m_reply.text = line.sliced(4).trimmed().toByteArray();
+        } else if (m_reply.kind == Kind::Auth && line.startsWith('+') && (line.size() == 1 || isBlank(line[1]))) {
+            m_reply.challenge = true;
+            m_reply.text = line.sliced(1).trimmed().toByteArray();
         } else {
             m_fault = Fault::Protocol;
             return;
         }
-        if (m_reply.ok && m_reply.kind != Kind::Status) {
+        if (m_reply.ok && (m_reply.kind == Kind::Lines || m_reply.kind == Kind::Message)) {
             m_inBody = true;
             m_inHeader = m_reply.kind == Kind::Message;
         } else {

@@ -64,13 +64,15 @@ public:
         Status,  // one line: greeting, USER, PASS, STAT, STLS, QUIT
         Lines,   // status line and, after +OK, lines up to "." (CAPA)
         Message, // status line and, after +OK, a message up to "." of which only the header is kept (TOP, RETR)
+        Auth,    // one line: a status line, or the server's challenge "+ <base64>" to an AUTH command (RFC 5034)
     };
 
     struct Reply
     {
         Kind kind = Kind::Status;
         bool ok = false;
-        QByteArray text; // the status line after "+OK" or "-ERR", trimmed
+        bool challenge = false; // "+ ..." to AUTH: the server waits for the client's next line
+        QByteArray text;        // the status line after "+OK", "-ERR" or "+", trimmed
         QList<QByteArray> lines;
         /// The header lines of the first From, Subject and Date fields, each ended by CR LF and each field kept up
         /// to a little more than `Pop3Protocol::kMaxRawFieldBytes`: the rest of a header is counted, not kept.

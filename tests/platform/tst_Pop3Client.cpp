@@ -1,6 +1,7 @@
 #include <functional>
 
 #include <QSslCertificate>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -29,7 +30,7 @@ QString name(Pop3Error error)
 {
     return u"None InvalidAccount HostNotFound ConnectionRefused Timeout Tls ConnectionLost ReplyTooLong Protocol "
            u"Server "
-           u"CertificateUntrusted CertificateChanged"_s.split(u' ')[int(error)];
+           u"CertificateUntrusted CertificateChanged TokenRefused"_s.split(u' ')[int(error)];
 }
 
 /// What a check reported, one entry a signal: "opened 3", "1 <subject>", "2 failed Server", "retrieved", "error Tls".
@@ -101,7 +102,15 @@ QByteArray mailbox(const QByteArray& command)
     if (command == "greeting")
         return "+OK ready\r\n";
     if (command == "CAPA")
-        return "+OK\r\nTOP\r\nPIPELINING\r\n.\r\n";
+        return "+OK\r\nTOP\r\nPIPELINING\r\nSASL PLAIN XOAUTH2\r\n.\r\n";
+    // XOAUTH2 takes only "user=testuser^Aauth=Bearer good-token^A^A"; a refusal is a challenge first, as Gmail's, then
+    // -ERR.
+    if (command.startsWith("AUTH XOAUTH2 "))
+        return command.sliced(13) == "dXNlcj10ZXN0dXNlcgFhdXRoPUJlYXJlciBnb29kLXRva2VuAQE="
+                   ? "+OK signed in\r\n"
+                   : "+ eyJzdGF0dXMiOiI0MDEifQ==\r\n";
+    if (command.isEmpty())
+        return "-ERR [AUTH] Invalid credentials\r\n";
     if (command == "STAT")
         return "+OK 3 300\r\n";
     if ((top || retr) && n >= 1 && n <= 3)
@@ -110,13 +119,30 @@ QByteArray mailbox(const QByteArray& command)
     return top || retr ? "-ERR no such message\r\n" : "+OK\r\n";
 }
 
+/// Listens for TLS connections with the certificate and key in `folder`.
+struct TlsListener final : QTcpServer
+{
+    QString folder;
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto* socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        socket->setLocalCertificate(folder + u"/cert.pem"_s);
+        socket->setPrivateKey(folder + u"/key.pem"_s);
+        socket->startServerEncryption();
+        addPendingConnection(socket);
+    }
+};
+
 /// A POP3 server inside the test that answers as `script` says. A reply ending in "<cut>" closes the connection
 /// after it, one ending in "<mute>" is the last answer, an empty one is silence, and "<close>" has the test close the
 /// client instead of answering. "<drip>" before a reply sends it a byte every 100 ms, "<delay>" sends the
 /// well-behaved reply a second late.
 struct ScriptedServer
 {
-    QTcpServer listener;
+    TlsListener tlsListener;
+    QTcpServer plainListener;
+    QTcpServer& listener;
     Script script;
     QByteArray received; // every command line as it came
     int mostCommandsInOneRead = 0;
@@ -124,9 +150,12 @@ struct ScriptedServer
     std::function<void()> closeClient;
     bool mute = false;
 
-    explicit ScriptedServer(const Script& replies)
-        : script(replies)
+    /// With "security" "tls" in the script it speaks TLS from the first byte, with the certificate in `folder`.
+    explicit ScriptedServer(const Script& replies, const QString& folder = {})
+        : listener(replies.value("security") == "tls" ? static_cast<QTcpServer&>(tlsListener) : plainListener)
+        , script(replies)
     {
+        tlsListener.folder = folder;
         listener.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&listener, &QTcpServer::newConnection, &listener, [this] {
             QTcpSocket* socket = listener.nextPendingConnection();
@@ -146,6 +175,9 @@ struct ScriptedServer
     void answer(QTcpSocket* socket, const QByteArray& command)
     {
         QByteArray reply = script.value(command, script.value(command.split(' ')[0], mailbox(command)));
+        // A token is taken over TLS only.
+        if (command.startsWith("AUTH") && !qobject_cast<QSslSocket*>(socket))
+            reply = "-ERR not without TLS\r\n";
         if (mute)
             return;
         if (reply == "<close>")
@@ -232,6 +264,7 @@ private Q_SLOTS:
                      u"testuser"_s,
                      u"testpass"_s,
                      implicitTls ? Pop3Security::TlsOnConnect : Pop3Security::StartTls,
+                     {},
                      {}});
             QCOMPARE(log.events.join(u", "),
                      u"opened 3, 1 Café à la carte 1, 2 A rather long subject line number 2 that is folded across two "
@@ -300,7 +333,8 @@ private Q_SLOTS:
                  Pop3Security(security),
                  trust == u"pin"     ? fingerprint
                  : trust == u"other" ? other
-                                     : QString()});
+                                     : QString(),
+                 {}});
         QCOMPARE(log.events.join(u", "), events);
         QVERIFY2(log.text.contains(why), qPrintable(log.text));
         // A refused certificate comes described; a changed one names what was trusted and what came instead.
@@ -380,6 +414,15 @@ private Q_SLOTS:
             << Script{{"security", "starttls"}, {"CAPA", stls}, {"STLS", "+OK begin\r\n<mute>"}} << u"error Timeout"_s;
         QTest::newRow("closed by the user while message 3 is asked for: QUIT, nothing more reported")
             << Script{{"CAPA", oneAtATime}, {"TOP 3 0", "<close>"}} << u"opened 3, 1 s1, 2 s2"_s;
+        QTest::newRow("XOAUTH2 over TLS with the desktop's token: signed in, no password sent")
+            << Script{{"security", "tls"}, {"token", "good-token"}} << u"opened 3, 1 s1, 2 s2, 3 s3, retrieved"_s;
+        QTest::newRow("XOAUTH2 with a stale token: the challenge answered, the refusal told apart")
+            << Script{{"security", "tls"}, {"token", "stale-token"}} << u"error TokenRefused"_s;
+        QTest::newRow("XOAUTH2 not offered: tried all the same, the server's refusal reported")
+            << Script{{"security", "tls"}, {"token", "good-token"}, {"CAPA", oneAtATime}, {"AUTH", "-ERR what\r\n"}}
+            << u"error Server"_s;
+        QTest::newRow("a token is never sent without TLS")
+            << Script{{"token", "good-token"}} << u"error InvalidAccount"_s;
         QTest::newRow("a password holding CR LF is refused before anything is sent")
             << Script{{"password", "pw\r\nDELE 1"}} << u"error InvalidAccount"_s;
         QTest::newRow("an unknown host") << Script{{"server", "no-such-host.invalid"}} << u"error HostNotFound"_s;
@@ -391,23 +434,28 @@ private Q_SLOTS:
     {
         QFETCH(Script, script);
         QFETCH(QString, events);
-        ScriptedServer server(script);
+        ScriptedServer server(script, m_serverDir);
         Log log;
-        Pop3ClientQt client({.timeoutMs = script.value("timeout", "300").toInt(),
+        const bool tls = script.value("security") == "tls";
+        Pop3ClientQt client({.timeoutMs = script.value("timeout", tls ? "5000" : "300").toInt(),
                              .sessionLimitMs = script.value("limit", "600000").toInt(),
-                             .extraCaCertificates = {}});
+                             .extraCaCertificates = tls ? m_ca : QList<QSslCertificate>()});
         server.closeClient = [&] {
             client.close();
             log.done = true;
         };
         const bool startTls = script.value("security") == "starttls";
+        const QByteArray token = script.value("token");
         log.run(client,
-                {QString::fromLatin1(
-                     script.value("server", "127.0.0.1:" + QByteArray::number(server.listener.serverPort()))),
+                {QString::fromLatin1(script.value(
+                     "server", (tls ? "localhost:" : "127.0.0.1:") + QByteArray::number(server.listener.serverPort()))),
                  u"testuser"_s,
                  QString::fromLatin1(script.value("password", "testpass")),
-                 startTls ? Pop3Security::StartTls : Pop3Security::None,
-                 {}});
+                 tls        ? Pop3Security::TlsOnConnect
+                 : startTls ? Pop3Security::StartTls
+                            : Pop3Security::None,
+                 {},
+                 QString::fromLatin1(token)});
         // Whatever happened, closing leaves no connection open, and a check that did not fail says QUIT.
         client.close();
         QTRY_COMPARE_WITH_TIMEOUT(server.connected, 0, kWaitMs);
@@ -419,8 +467,11 @@ private Q_SLOTS:
         QVERIFY2(log.text.isEmpty() != failed && !log.text.contains(u'\n'), qPrintable(log.text));
         QVERIFY(!server.received.contains("DELE"));
         const QByteArray capabilities = script.value("CAPA", mailbox("CAPA"));
-        if (startTls)
+        if (startTls || !token.isEmpty())
             QVERIFY(!server.received.contains("USER"));
+        // Neither the password nor a token goes along with an online account, nor into what is reported.
+        QVERIFY(token.isEmpty() || !server.received.contains("PASS"));
+        QVERIFY(token.isEmpty() || !log.text.contains(QString::fromLatin1(token)));
         if (log.events.size() > 2)
             QCOMPARE(server.mostCommandsInOneRead > 1, capabilities.contains("PIPELINING"));
     }

@@ -166,10 +166,16 @@ void Pop3ClientQt::open(const Pop3Account& account)
 
     const auto address = Pop3Protocol::parseServer(account.server);
     // Checked before any connection: a line break would let the field add commands of its own.
-    if (!address || !Pop3Protocol::isSafeArgument(account.user) || !Pop3Protocol::isSafeArgument(account.password)) {
+    const bool withToken = !account.accessToken.isEmpty();
+    // A token crosses the network only encrypted: there is no clear-text choice for an online account.
+    const bool tokenInClear = withToken && account.security == Pop3Security::None;
+    if (!address || !Pop3Protocol::isSafeArgument(account.user) || !Pop3Protocol::isSafeArgument(account.password) ||
+        !Pop3Protocol::isSafeArgument(account.accessToken) || tokenInClear) {
         m_step = Step::Closed;
-        const QString text = address ? tr("The user name or password holds a line break; nothing was sent.")
-                                     : tr("The mail server address \"%1\" is not valid.").arg(account.server);
+        const QString text = !address ? tr("The mail server address \"%1\" is not valid.").arg(account.server)
+                             : tokenInClear
+                                 ? tr("Signing in with an online account needs a secure connection; nothing was sent.")
+                                 : tr("The user name or password holds a line break; nothing was sent.");
         // Reported from the event loop like every other outcome, so a caller connects before or after open().
         QTimer::singleShot(0, this, [this, text, session = m_session] {
             if (session == m_session)
@@ -374,6 +380,9 @@ void Pop3ClientQt::handle(Pop3ReplyReader::Reply& reply)
         // The handshake starts once the rest of what was read has been checked (see onReadyRead).
         m_step = Step::Handshake;
         return;
+    case Step::Authenticate:
+        handleAuthentication(reply);
+        return;
     case Step::Login:
         handleLogin(reply);
         return;
@@ -400,6 +409,7 @@ void Pop3ClientQt::handleCapabilities(const Pop3ReplyReader::Reply& reply)
 {
     bool offersStls = false;
     m_pipelining = false;
+    m_offersXoauth2 = false;
     m_offersTop = true;
     // A server without CAPA is an RFC 1939 server: no STLS, no pipelining, TOP tried and RETR after a refusal.
     if (reply.ok) {
@@ -408,6 +418,7 @@ void Pop3ClientQt::handleCapabilities(const Pop3ReplyReader::Reply& reply)
             const QByteArray name = line.trimmed().split(' ').value(0).toUpper();
             offersStls = offersStls || name == "STLS";
             m_pipelining = m_pipelining || name == "PIPELINING";
+            m_offersXoauth2 = m_offersXoauth2 || (name == "SASL" && line.toUpper().split(' ').contains("XOAUTH2"));
             m_offersTop = m_offersTop || name == "TOP";
         }
     }
@@ -441,8 +452,19 @@ void Pop3ClientQt::onEncrypted()
 
 void Pop3ClientQt::sendLogin()
 {
-    m_step = Step::Login;
     m_loginReplies = 0;
+    if (!m_account.accessToken.isEmpty()) {
+        // SASL XOAUTH2 with its initial response; nothing is sent ahead, since the server may answer with a
+        // challenge that the next line must answer.
+        m_step = Step::Authenticate;
+        const QByteArray response = "user=" + m_account.user.toUtf8() +
+                                    "\x01"
+                                    "auth=Bearer " +
+                                    m_account.accessToken.toUtf8() + "\x01\x01";
+        send("AUTH XOAUTH2 " + response.toBase64() + "\r\n", Kind::Auth);
+        return;
+    }
+    m_step = Step::Login;
     const QByteArray user = "USER " + m_account.user.toUtf8() + "\r\n";
     const QByteArray pass = "PASS " + m_account.password.toUtf8() + "\r\n";
     send(user, Kind::Status);
@@ -450,6 +472,29 @@ void Pop3ClientQt::sendLogin()
         send(pass, Kind::Status);
         send("STAT\r\n", Kind::Status);
     }
+}
+
+void Pop3ClientQt::handleAuthentication(const Pop3ReplyReader::Reply& reply)
+{
+    if (reply.challenge) {
+        // XOAUTH2 answers a refused token with a challenge that holds the error's details; an empty line ends the
+        // exchange and the server's -ERR follows.
+        send("\r\n", Kind::Status);
+        return;
+    }
+    if (!reply.ok) {
+        if (m_offersXoauth2)
+            fail(Pop3Error::TokenRefused, serverText(reply.text));
+        else
+            fail(Pop3Error::Server,
+                 tr("The mail server %1 does not offer sign-in with an online account (SASL XOAUTH2): %2")
+                     .arg(m_host, serverText(reply.text)));
+        return;
+    }
+    // Signed in: on to the count, as after USER and PASS.
+    m_step = Step::Login;
+    m_loginReplies = 2;
+    send("STAT\r\n", Kind::Status);
 }
 
 void Pop3ClientQt::handleLogin(const Pop3ReplyReader::Reply& reply)

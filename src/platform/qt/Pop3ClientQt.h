@@ -62,6 +62,7 @@ private:
         Capabilities,
         StartTls,
         Handshake,
+        Authenticate, // SASL XOAUTH2 with an access token
         Login,
         Ready,
         Listing,
@@ -89,6 +90,7 @@ private:
     void onSessionLimit();
     void handle(Pop3ReplyReader::Reply& reply);
     void handleCapabilities(const Pop3ReplyReader::Reply& reply);
+    void handleAuthentication(const Pop3ReplyReader::Reply& reply);
     void handleLogin(const Pop3ReplyReader::Reply& reply);
     void handleMessage(Pop3ReplyReader::Reply& reply);
     void startTls();
@@ -117,6 +119,7 @@ private:
     bool m_certificateChanged = false;
     bool m_paused = false;
     bool m_pipelining = false;
+    bool m_offersXoauth2 = false;
     bool m_offersTop = true;
     bool m_useRetr = false;
     int m_loginReplies = 0;
