@@ -209,6 +209,26 @@ Where the regulars answer questions about desktop programming.</source>
 It is kept in email.dat, readable by you alone.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in with an online account of this desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The online account %1 is no longer on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No password is kept: the desktop signs in.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExitStore</name>
@@ -468,6 +488,18 @@ Do you want to trust this certificate for this account? Do so only if you know t
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>The online account %1 is no longer on this desktop. Choose another account, or enter a password, in Email Setup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s online accounts do not answer, so %1 cannot sign in. Check that GNOME Online Accounts is installed and running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign-in of the online account %1 was refused. Sign in to it again in the desktop&apos;s settings (Online Accounts), then check again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MailController</name>
@@ -558,6 +590,17 @@ Do you want to trust this certificate for this account? Do so only if you know t
     </message>
     <message>
         <source>&amp;New Zendra Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OnlineAccounts</name>
+    <message>
+        <source>The desktop&apos;s online accounts do not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no usable token.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -676,6 +719,14 @@ Do you want to trust this certificate for this account? Do so only if you know t
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Signing in with an online account needs a secure connection; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server %1 does not offer sign-in with an online account (SASL XOAUTH2): %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

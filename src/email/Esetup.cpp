@@ -19,6 +19,7 @@
 #include "email/MailSecurity.h"
 #include "platform/Dialogs.h"
 #include "platform/Keyring.h"
+#include "platform/OnlineAccounts.h"
 #include "platform/Platform.h"
 #include "platform/Sound.h"
 
@@ -31,8 +32,21 @@ constexpr Pop3Security kSecurities[] = {Pop3Security::TlsOnConnect, Pop3Security
 
 // The frame of the account boxes holds the security choice under them; what lies below moves down with it.
 constexpr double kGrownBy = 1200;
+// The online-account choice at the foot of that frame takes this much more, once the desktop has offered accounts.
+constexpr double kOnlineRow = 690;
 // "5" in the minutes list: the interval a save takes when no entry was chosen.
 constexpr int kDefaultMinutesIndex = 4;
+
+/// The POP3 server of each provider whose accounts the desktop signs in to; others leave the server to the person.
+QString serverOf(const QString& providerType)
+{
+    return providerType == u"google" ? QStringLiteral("pop.gmail.com:995") : QString();
+}
+
+QString describe(const OnlineAccount& account)
+{
+    return Esetup::tr("%1 \u2014 %2").arg(account.providerName, account.identity);
+}
 
 QLabel* label(QWidget* parent, const QString& caption, double left, double top, double width, QWidget* buddy)
 {
@@ -115,6 +129,13 @@ void Esetup::buildControls()
     lblCertificate->setTextFormat(Qt::PlainText);
     cmdForget = place(new QPushButton(tr("Forget"), Frame1), "cmdForget", 4080, 2925, 960, 315);
     cmdForget->setAccessibleDescription(tr("Stop trusting the certificate when OK is pressed"));
+    chkOnline = place(
+        new QCheckBox(tr("Sign in with an online account of this desktop"), Frame1), "chkOnline", 120, 3300, 4920, 255);
+    cboOnline = place(new QComboBox(Frame1), "cboOnline", 360, 3630, 4680, 315);
+    cboOnline->setAccessibleName(tr("Online account"));
+    // Shown only when the desktop offers accounts (see showOnlineAccounts).
+    chkOnline->hide();
+    cboOnline->hide();
 
     Frame2 = place(
         new QGroupBox(tr("Sound-Alert When New Messages Arrive"), this), "Frame2", 120, 3120 + kGrownBy, 5160, 1050);
@@ -152,6 +173,14 @@ void Esetup::buildControls()
             optionChosen();
     });
     connect(cboSecurity, &QComboBox::activated, this, &Esetup::securityChosen);
+    // Only the person's choice fills in the boxes; loading the window shows what email.dat holds.
+    const auto onlineChosen = [this] {
+        onlineAccountChosen();
+        fillFromOnlineAccount();
+        enableOk();
+    };
+    connect(chkOnline, &QCheckBox::clicked, this, onlineChosen);
+    connect(cboOnline, &QComboBox::activated, this, onlineChosen);
     connect(cmdForget, &QPushButton::clicked, this, [this] {
         m_certificate.clear();
         showTrustedCertificate();
@@ -171,6 +200,12 @@ void Esetup::Form_Load()
     lblSecurityWarning->setVisible(security.security == Pop3Security::None);
     m_certificate = security.certificateFor(settings.keyringKey());
     showTrustedCertificate();
+    m_onlineProvider = security.onlineProvider;
+    m_onlineIdentity = security.onlineIdentity;
+    m_platform.onlineAccounts.list([self = QPointer<Esetup>(this)](const OnlineAccountsAnswer& answer) {
+        if (self)
+            self->showOnlineAccounts(answer);
+    });
     if (settings.checkingFlagIs(0)) {
         for (QWidget* control : std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2, cboSecurity})
             control->setEnabled(false);
@@ -209,7 +244,7 @@ void Esetup::Form_Load()
         if (answer.status != KeyringAnswer::Ok)
             return;
         self->m_keyringName = answer.message;
-        self->passwordPlace->setText(tr("A password is kept in %1.").arg(answer.message));
+        self->onlineAccountChosen();
         if (!self->txtPass->text().isEmpty())
             return;
         self->m_platform.keyring.read(self->m_keyringKey, [self](const KeyringAnswer& stored) {
@@ -222,10 +257,13 @@ void Esetup::Form_Load()
 void Esetup::Check1_Click()
 {
     const bool on = Check1->isChecked();
-    for (QWidget* control : std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2, cboSecurity})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Optauto, OptManual, min, Check2, cboSecurity, chkOnline, cboOnline})
         control->setEnabled(on);
     for (QLineEdit* box : {txtServer, txtPOP, txtPass, txtEmail, txtSound})
         setBoxEnabled(box, on);
+    if (on)
+        onlineAccountChosen();
 }
 
 void Esetup::Check2_Click()
@@ -245,6 +283,74 @@ void Esetup::securityChosen()
 {
     lblSecurityWarning->setVisible(kSecurities[cboSecurity->currentIndex()] == Pop3Security::None);
     enableOk();
+}
+
+void Esetup::showOnlineAccounts(const OnlineAccountsAnswer& answer)
+{
+    if (answer.status != OnlineAccountsAnswer::Ok)
+        return;
+    m_onlineAccounts = answer.accounts;
+    int chosen = -1;
+    for (const OnlineAccount& account : std::as_const(m_onlineAccounts)) {
+        if (account.providerType == m_onlineProvider && account.identity == m_onlineIdentity)
+            chosen = cboOnline->count();
+        cboOnline->addItem(describe(account));
+    }
+    const bool removed = !m_onlineIdentity.isEmpty() && chosen < 0;
+    if (m_onlineAccounts.isEmpty() && !removed)
+        return;
+    // The window grows by the choice's row: the frame, and what lies below it.
+    const int row = Twips::toPixels(kOnlineRow);
+    Frame1->resize(Frame1->width(), Frame1->height() + row);
+    for (QWidget* below : std::initializer_list<QWidget*>{Frame2, Command2, Command3})
+        below->move(below->x(), below->y() + row);
+    setFixedSize(width(), height() + row);
+    chkOnline->show();
+    cboOnline->show();
+    cboOnline->setCurrentIndex(qMax(chosen, 0));
+    chkOnline->setChecked(chosen >= 0);
+    chkOnline->setEnabled(Check1->isChecked() && !m_onlineAccounts.isEmpty());
+    // An account gone from the desktop: the password path is offered again, with a word on why.
+    m_removedAccount = removed ? m_onlineIdentity : QString();
+    onlineAccountChosen();
+}
+
+void Esetup::onlineAccountChosen()
+{
+    const bool online = !chkOnline->isHidden() && chkOnline->isChecked() && cboOnline->currentIndex() >= 0 &&
+                        cboOnline->currentIndex() < m_onlineAccounts.size();
+    const bool on = Check1->isChecked();
+    cboOnline->setEnabled(on && online);
+    setBoxEnabled(txtPass, on && !online);
+    cboSecurity->setEnabled(on && !online);
+    if (!online) {
+        lblSecurityWarning->setVisible(kSecurities[qMax(0, cboSecurity->currentIndex())] == Pop3Security::None);
+        if (!m_removedAccount.isEmpty())
+            passwordPlace->setText(tr("The online account %1 is no longer on this desktop.").arg(m_removedAccount));
+        else if (!m_keyringName.isEmpty())
+            passwordPlace->setText(tr("A password is kept in %1.").arg(m_keyringName));
+        else
+            passwordPlace->setText(tr("A password is kept in email.dat, readable by you alone."));
+        return;
+    }
+    // Signed in by the desktop over TLS: no password, no clear-text choice.
+    txtPass->clear();
+    cboSecurity->setCurrentIndex(static_cast<int>(Pop3Security::TlsOnConnect));
+    lblSecurityWarning->hide();
+    passwordPlace->setText(tr("No password is kept: the desktop signs in."));
+}
+
+void Esetup::fillFromOnlineAccount()
+{
+    if (!chkOnline->isChecked() || cboOnline->currentIndex() < 0 ||
+        cboOnline->currentIndex() >= m_onlineAccounts.size())
+        return;
+    const OnlineAccount& account = m_onlineAccounts[cboOnline->currentIndex()];
+    if (!serverOf(account.providerType).isEmpty())
+        txtServer->setText(serverOf(account.providerType));
+    txtPOP->setText(account.emailAddress);
+    if (txtEmail->text().isEmpty())
+        txtEmail->setText(account.emailAddress);
 }
 
 void Esetup::showTrustedCertificate()
@@ -328,6 +434,11 @@ void Esetup::Command2_Click()
     }
     MailSecurity security;
     security.security = kSecurities[qMax(0, cboSecurity->currentIndex())];
+    if (!chkOnline->isHidden() && chkOnline->isChecked() && cboOnline->currentIndex() >= 0 &&
+        cboOnline->currentIndex() < m_onlineAccounts.size()) {
+        security.onlineProvider = m_onlineAccounts[cboOnline->currentIndex()].providerType;
+        security.onlineIdentity = m_onlineAccounts[cboOnline->currentIndex()].identity;
+    }
     // A trusted certificate belongs to its account: a new server or account starts trusting nothing.
     if (!m_certificate.isEmpty() && settings.keyringKey() == m_keyringKey) {
         security.certificateAccount = m_keyringKey;

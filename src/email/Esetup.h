@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 #include "core/DataDir.h"
+#include "platform/OnlineAccounts.h"
 
 class QCheckBox;
 class QEventLoop;
@@ -41,6 +43,12 @@ private:
     void cmdtest_Click();
     void Command2_Click();
     void securityChosen();
+    /// The desktop's online accounts answered: the choice shows when it has any, and the window makes room for it.
+    void showOnlineAccounts(const OnlineAccountsAnswer& answer);
+    /// Enables the boxes for the online account chosen (no password), or for a password when there is none.
+    void onlineAccountChosen();
+    /// Fills the server and account boxes from the online account chosen.
+    void fillFromOnlineAccount();
     void showTrustedCertificate();
     /// Waits, repainting, until the keyring has said whether it is there.
     void waitForKeyring();
@@ -59,6 +67,12 @@ private:
     QEventLoop* m_keyringWait = nullptr;
     /// The certificate trusted for the account as loaded; emptied by "Forget".
     QString m_certificate;
+    /// The online account the file names, and the ones the desktop offers, in the order of their list.
+    QString m_onlineProvider;
+    QString m_onlineIdentity;
+    QList<OnlineAccount> m_onlineAccounts;
+    /// The identity of the online account the file names when the desktop no longer has it.
+    QString m_removedAccount;
 
     QCheckBox* Check1 = nullptr;
     QRadioButton* Optauto = nullptr;
@@ -74,6 +88,8 @@ private:
     QLabel* lblSecurityWarning = nullptr;
     QLabel* lblCertificate = nullptr;
     QPushButton* cmdForget = nullptr;
+    QCheckBox* chkOnline = nullptr;
+    QComboBox* cboOnline = nullptr;
     QGroupBox* Frame2 = nullptr;
     QCheckBox* Check2 = nullptr;
     QLineEdit* txtSound = nullptr;

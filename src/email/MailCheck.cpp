@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Keyring.h"
+#include "platform/OnlineAccounts.h"
 #include "platform/Platform.h"
 #include "platform/Pop3Protocol.h"
 #include "platform/Sound.h"
@@ -85,7 +86,13 @@ bool MailCheck::start(Variant variant, const EmailSettings& settings, const QStr
     m_firstFailure.clear();
     m_firstSubject.clear();
     m_events.clear();
-    if (password.isEmpty())
+    const MailSecurity security = MailSecurity::readFrom(m_dataDir, settings.server);
+    m_onlineProvider = security.onlineProvider;
+    m_onlineIdentity = security.onlineIdentity;
+    m_tokenRenewed = false;
+    if (security.usesOnlineAccount())
+        tokenFromDesktop(false);
+    else if (password.isEmpty())
         passwordFromKeyring();
     else
         connectWith(password);
@@ -104,6 +111,45 @@ void MailCheck::passwordFromKeyring()
         else
             self->askPassword();
     });
+}
+
+void MailCheck::tokenFromDesktop(bool renew)
+{
+    m_platform.onlineAccounts.accessToken(
+        m_onlineProvider,
+        m_onlineIdentity,
+        renew,
+        [self = QPointer<MailCheck>(this)](const OnlineAccountsAnswer& answer) {
+            if (!self || !self->m_running)
+                return;
+            const QString& identity = self->m_onlineIdentity;
+            switch (answer.status) {
+            case OnlineAccountsAnswer::Ok:
+                self->m_accessToken = answer.accessToken;
+                if (self->m_tokenRenewed)
+                    self->openSession();
+                else
+                    self->connectWith(QString());
+                return;
+            case OnlineAccountsAnswer::NotFound:
+                return self->connectFailed(tr("The online account %1 is no longer on this desktop. Choose another "
+                                              "account, or enter a password, in Email Setup.")
+                                               .arg(identity));
+            case OnlineAccountsAnswer::Unavailable:
+                return self->connectFailed(tr("The desktop's online accounts do not answer, so %1 cannot sign in. "
+                                              "Check that GNOME Online Accounts is installed and running.")
+                                               .arg(identity));
+            case OnlineAccountsAnswer::Refused:
+                return self->connectFailed(signInAgain(identity));
+            }
+        });
+}
+
+QString MailCheck::signInAgain(const QString& identity)
+{
+    return tr("The sign-in of the online account %1 was refused. Sign in to it again in the desktop's settings "
+              "(Online Accounts), then check again.")
+        .arg(identity);
 }
 
 void MailCheck::askPassword()
@@ -157,7 +203,8 @@ void MailCheck::openSession()
                     m_settings.account,
                     m_password,
                     security.security,
-                    security.certificateFor(m_settings.keyringKey())});
+                    security.certificateFor(m_settings.keyringKey()),
+                    m_accessToken});
 }
 
 MessageAnswer MailCheck::ask(const MessageRequest& request)
@@ -279,6 +326,15 @@ void MailCheck::handle(const Failed& failed)
         finish();
         return;
     }
+    if (failed.error == Pop3Error::TokenRefused) {
+        // An expired token is refused too: the desktop is asked for a fresh one, once.
+        finishClient();
+        if (m_tokenRenewed)
+            return connectFailed(signInAgain(m_onlineIdentity));
+        m_tokenRenewed = true;
+        m_accessToken.clear();
+        return tokenFromDesktop(true);
+    }
     if (failed.error == Pop3Error::CertificateUntrusted && failed.certificate) {
         askToTrust(*failed.certificate);
         return;
@@ -394,6 +450,7 @@ void MailCheck::finishClient()
 void MailCheck::finish()
 {
     finishClient();
+    m_accessToken.clear();
     m_listing = false;
     if (m_variant == Variant::Board && m_checking)
         m_checking->hide();

@@ -56,7 +56,8 @@ public:
     ~MailCheck() override;
 
     bool running() const { return m_running; }
-    /// Starts a check of `settings`' mailbox with `password`; an empty one is asked for. Returns false, and
+    /// Starts a check of `settings`' mailbox with `password`; an empty one is asked for, unless the account signs
+    /// in through one of the desktop's online accounts, which is then asked for a token. Returns false, and
     /// nothing happens, while another check runs. An automatic check (`automatic`) asks nothing of a certificate
     /// the system does not trust: it fails and says so in the mail list window.
     bool start(Variant variant, const EmailSettings& settings, const QString& password, bool automatic = false);
@@ -98,7 +99,11 @@ private:
     using Event = std::variant<Opened, Failed, Row, MessageFailed, Retrieved>;
 
     void passwordFromKeyring();
+    /// Asks the desktop for the online account's token; with `renew` after the server refused the last one.
+    void tokenFromDesktop(bool renew);
     void askPassword();
+    /// The failure that sends the person to the desktop's settings.
+    static QString signInAgain(const QString& identity);
     void connectWith(const QString& password);
     void openSession();
     MessageAnswer ask(const MessageRequest& request);
@@ -129,6 +134,12 @@ private:
     bool m_automatic = false;
     EmailSettings m_settings;
     QString m_password;
+    /// The online account this check signs in with ("google", "name@gmail.com"), if any, and its token while the
+    /// check runs; the token is never kept beyond it.
+    QString m_onlineProvider;
+    QString m_onlineIdentity;
+    QString m_accessToken;
+    bool m_tokenRenewed = false;
     int m_count = 0;
     int m_listed = 0; // the messages asked for: the count, up to kMaxRows
     int m_failures = 0;

@@ -10,14 +10,19 @@ MailSecurity MailSecurity::readFrom(const DataDir& dir, const QString& server)
     MailSecurity settings;
     settings.security = defaultFor(server);
     qint32 security = -1;
-    QString account, certificate;
+    QString account, certificate, provider, identity;
     RecordReader reader = RecordReader::open(dir, QString::fromLatin1(kName));
-    reader.read(security, account, certificate);
+    reader.read(security, account, certificate, provider, identity);
     if (security < 0 || security > static_cast<qint32>(Pop3Security::None))
         return settings; // no file, or not ours: the safe default, and no certificate trusted
     settings.security = static_cast<Pop3Security>(security);
     settings.certificateAccount = account;
     settings.certificate = certificate;
+    // An online account signs in over TLS only, whatever the file says.
+    if (!provider.isEmpty() && !identity.isEmpty() && settings.security != Pop3Security::None) {
+        settings.onlineProvider = provider;
+        settings.onlineIdentity = identity;
+    }
     return settings;
 }
 
@@ -27,6 +32,10 @@ bool MailSecurity::write(const DataDir& dir) const
     writer.writeRecord({static_cast<qint32>(security)});
     writer.writeRecord({certificateAccount});
     writer.writeRecord({certificate});
+    if (usesOnlineAccount()) {
+        writer.writeRecord({onlineProvider});
+        writer.writeRecord({onlineIdentity});
+    }
     return writer.commit(dir, QString::fromLatin1(kName), {.ownerOnly = true});
 }
 

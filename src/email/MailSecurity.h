@@ -9,7 +9,9 @@ class DataDir;
 /// emailsec.dat: how the account's connection is secured, and the one certificate the person chose to trust for
 /// it although the system does not. It lies beside email.dat, whose seven records stay exactly as they are, and
 /// like it is readable by its owner only. Records: the security (0 TLS on connect, 1 STARTTLS required, 2 none),
-/// the account the certificate belongs to ("account@server") and the certificate's SHA-256 fingerprint.
+/// the account the certificate belongs to ("account@server"), the certificate's SHA-256 fingerprint, and when the
+/// account signs in through one of the desktop's online accounts, that account's provider type and identity (never a
+/// token). A file of the first three records only is read as one without an online account.
 struct MailSecurity
 {
     static constexpr const char* kName = "emailsec.dat";
@@ -17,6 +19,10 @@ struct MailSecurity
     Pop3Security security = Pop3Security::StartTls;
     QString certificateAccount;
     QString certificate;
+    QString onlineProvider; // "google"; empty when the account signs in with a password
+    QString onlineIdentity; // "name@gmail.com"
+
+    bool usesOnlineAccount() const { return !onlineProvider.isEmpty() && !onlineIdentity.isEmpty(); }
 
     /// The file's settings; without a valid file, the default for `server`.
     static MailSecurity readFrom(const DataDir& dir, const QString& server);

@@ -22,13 +22,14 @@ def tray_always(stage):
 
 
 class Watcher:
-    """The test's StatusNotifierWatcher, in a process of its own on the private bus."""
+    """A desktop service of the test's (by default the StatusNotifierWatcher), in a process of its own on the private
+    bus, that prints "ready" and then what it sees."""
 
-    def __init__(self, session):
-        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "sni_watcher.py")
-        self.proc = subprocess.Popen([sys.executable, script], env=session.env, stdout=subprocess.PIPE,
+    def __init__(self, session, script="sni_watcher.py", *args):
+        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), script)
+        self.proc = subprocess.Popen([sys.executable, script, *args], env=session.env, stdout=subprocess.PIPE,
                                      stderr=session.log, text=True)
-        assert self.line() == "ready", "the watcher did not start"
+        assert self.line() == "ready", f"{script} did not start"
 
     def line(self, seconds=10):
         return self.proc.stdout.readline().strip() if select.select([self.proc.stdout], [], [], seconds)[0] else ""

@@ -487,6 +487,80 @@ private Q_SLOTS:
         QCOMPARE(board.dir.read(u"emailsec.dat"_s), "2\r\n\"\"\r\n\"\"\r\n");
     }
 
+    void onlineAccountSignsInWithoutAPassword()
+    {
+        // The desktop's Google account, chosen in the setup window: server and account filled in, no password kept,
+        // the choice kept by identity beside email.dat.
+        MailBoard board(emailFile(1, kFiveMinutes, u"pw"_s));
+        FakeOnlineAccounts& desktop = board.fakes.onlineAccounts;
+        desktop.accounts = {{u"google"_s, u"Google"_s, u"ann@gmail.com"_s, u"ann@gmail.com"_s}};
+        board.withSetup([](Esetup& setup) {
+            auto* online = child<QCheckBox>(setup, "chkOnline");
+            QTRY_VERIFY(!online->isHidden());
+            QCOMPARE(child<QComboBox>(setup, "cboOnline")->currentText(), u"Google \u2014 ann@gmail.com"_s);
+            online->click();
+            QCOMPARE(child<QLineEdit>(setup, "txtServer")->text(), u"pop.gmail.com:995"_s);
+            QVERIFY(!child<QLineEdit>(setup, "txtPass")->isEnabled());
+            child<QPushButton>(setup, "Command2")->click();
+        });
+        QCOMPARE(board.dir.read(u"email.dat"_s),
+                 emailFile(1, kFiveMinutes, {}, {}, u"pop.gmail.com:995"_s, u"ann@gmail.com"_s));
+        QCOMPARE(board.dir.read(u"emailsec.dat"_s), "0\r\n\"\"\r\n\"\"\r\n\"google\"\r\n\"ann@gmail.com\"\r\n");
+
+        // Each check asks the desktop for a token; one the server refuses is asked for once more, renewed.
+        desktop.tokens = {u"ya29.one"_s, u"ya29.two"_s, u"ya29.three"_s, u"ya29.four"_s};
+        int refusals = 1;
+        board.fakes.pop3.script = [&refusals](FakePop3Client& pop) {
+            threeMessages(pop);
+            if (refusals-- > 0)
+                pop.openError = Pop3Error::TokenRefused;
+        };
+        board.action("mnccheckemail")->trigger();
+        QVERIFY(board.checkEnds());
+        QCOMPARE(board.fakes.pop3.opens.size(), 2);
+        QCOMPARE(board.fakes.pop3.opens[1].accessToken, u"ya29.two"_s);
+        QVERIFY(board.fakes.pop3.opens[1].password.isEmpty());
+        QCOMPARE(board.list()->list().rowCount(), 4);
+        QCOMPARE(desktop.requests.mid(1), (QStringList{u"token ann@gmail.com"_s, u"renew ann@gmail.com"_s}));
+
+        // Refused again after the renewal: one box that sends the person to the desktop's settings.
+        refusals = 2;
+        board.action("mnccheckemail")->trigger();
+        QVERIFY(board.checkEnds());
+        QCOMPARE(board.fakes.pop3.opens.size(), 4);
+        QCOMPARE(titles(board.fakes.dialogs),
+                 QStringList{u"Error during Connect: The sign-in of the online account ann@gmail.com was refused. "
+                             u"Sign in to it again in the desktop's settings (Online Accounts), then check again."_s});
+
+        // No token reached a file, the settings or a box.
+        for (const QString& name : QDir(board.dir.path()).entryList(QDir::Files))
+            QVERIFY2(!board.dir.read(name).contains("ya29"), qPrintable(name));
+        QVERIFY(!board.fakes.settings.values.values().join(u' ').contains(u"ya29"_s));
+
+        // The account removed from the desktop: the check says so, and setup offers the password again.
+        desktop.accounts.clear();
+        board.fakes.dialogs.messages.clear();
+        board.action("mnccheckemail")->trigger();
+        QVERIFY(board.checkEnds());
+        QVERIFY(titles(board.fakes.dialogs).value(0).contains(u"ann@gmail.com is no longer on this desktop"_s));
+        board.withSetup([](Esetup& setup) {
+            QTRY_VERIFY(!child<QCheckBox>(setup, "chkOnline")->isHidden());
+            QVERIFY(!child<QCheckBox>(setup, "chkOnline")->isChecked());
+            QVERIFY(child<QLineEdit>(setup, "txtPass")->isEnabled());
+            QVERIFY(child<QLabel>(setup, "passwordPlace")->text().contains(u"no longer on this desktop"_s));
+        });
+
+        // Without the service on the bus the choice does not show, and the window keeps its size.
+        desktop.available = false;
+        board.withSetup([&](Esetup& setup) {
+            const QSize size = setup.size();
+            QTRY_COMPARE(desktop.requests.count(u"list"_s), 3);
+            QCoreApplication::processEvents();
+            QVERIFY(child<QCheckBox>(setup, "chkOnline")->isHidden());
+            QCOMPARE(setup.size(), size);
+        });
+    }
+
     void hostileMailboxesCostOneBoxAndBoundedRows()
     {
         // Thirty unreadable messages: one box for all of them, naming the first error.

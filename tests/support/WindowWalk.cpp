@@ -126,7 +126,13 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
         visitShown(slots.editor(), visit);
     }
     {
+        // With an account of the desktop's, so that its choice shows too.
+        fakes.onlineAccounts.accounts = {{QStringLiteral("google"),
+                                          QStringLiteral("Google"),
+                                          QStringLiteral("ann.example@gmail.com"),
+                                          QStringLiteral("ann.example@gmail.com")}};
         Esetup setup(fakes.platform, dir.dataDir());
+        QCoreApplication::processEvents();
         visitShown(&setup, visit);
     }
     {
