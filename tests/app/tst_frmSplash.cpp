@@ -18,8 +18,8 @@ private Q_SLOTS:
         QVERIFY(!splash.isVisible());
         QCOMPARE(fakes.dialogs.messages.size(), 1);
         const MessageRequest& message = fakes.dialogs.messages.first();
-        QCOMPARE(message.text, QStringLiteral("You are already running Zendra 98."));
-        QCOMPARE(message.title, QStringLiteral("Oops!"));
+        QCOMPARE(message.text, u"You are already running Zendra 98."_s);
+        QCOMPARE(message.title, u"Oops!"_s);
         QCOMPARE(message.icon, MessageIcon::Information);
         QCOMPARE(message.buttons, MessageButtons::Ok);
     }
@@ -37,7 +37,7 @@ private Q_SLOTS:
         QString loadingText;
         QTimer::singleShot(100, this, [&] {
             splashShownDuringPause = splash.isVisible();
-            loadingText = splash.findChild<QLabel*>(QStringLiteral("lblLoading"))->text();
+            loadingText = splash.findChild<QLabel*>(u"lblLoading"_s)->text();
         });
 
         QElapsedTimer elapsed;
@@ -48,7 +48,7 @@ private Q_SLOTS:
         QVERIFY(boardAfter >= 400);
         QVERIFY(ticks >= 5);
         QVERIFY(splashShownDuringPause);
-        QCOMPARE(loadingText, QStringLiteral("Loading..."));
+        QCOMPARE(loadingText, u"Loading..."_s);
         QVERIFY(!splash.isVisible());
         QVERIFY(fakes.dialogs.messages.isEmpty());
     }
