@@ -32,11 +32,8 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 
 void Board::load(bool withMailPicture)
 {
-    if (withMailPicture) {
-        QFile gif(QStringLiteral(PICTURES_DIR "/email.gif"));
-        if (gif.open(QIODevice::ReadOnly))
-            dir.write(QStringLiteral("email.gif"), gif.readAll());
-    }
+    if (withMailPicture)
+        dir.copy(QStringLiteral(PICTURES_DIR "/email.gif"));
     form = std::make_unique<Form1>(fakes.platform, dir.dataDir());
     features = buildFeatures(*form, fakes.platform, dir.dataDir());
     loadBoard(*form, features, dir.dataDir());

@@ -36,12 +36,9 @@ QHash<QString, QByteArray> TempDataDir::snapshot() const
     return files;
 }
 
-void TempDataDir::copyFixture(const QString& name) const
+void TempDataDir::copy(const QString& path, const QString& name) const
 {
-    const QDir fixture(QStringLiteral(TEST_DATA_DIR "/") + name);
-    for (const QFileInfo& info : fixture.entryInfoList(QDir::Files)) {
-        QFile source(info.filePath());
-        if (source.open(QIODevice::ReadOnly))
-            write(info.fileName(), source.readAll());
-    }
+    QFile source(path);
+    if (source.open(QIODevice::ReadOnly))
+        write(name.isEmpty() ? QFileInfo(path).fileName() : name, source.readAll());
 }

@@ -33,6 +33,8 @@
 #include "scratch/ScratchPad.h"
 #include "settings/frmPref.h"
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 bool showsText(const QWidget* control)
@@ -85,14 +87,11 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     FakePlatform fakes;
     TempDataDir dir;
     FakeBoardSurface surface;
-    dir.write(QStringLiteral("email.dat"), kEmail);
-    dir.write(QStringLiteral("search.dat"), "2,0,1\r\n");
-    dir.write(QStringLiteral("tipset.dat"), "1\r\n");
-    for (const QString& name : {QStringLiteral("TIPOFDAY.TXT"), QStringLiteral("options.dat")}) {
-        QFile shipped(QStringLiteral(SHIPPED_DATA_DIR "/") + name);
-        if (shipped.open(QIODevice::ReadOnly))
-            dir.write(name, shipped.readAll());
-    }
+    dir.write(u"email.dat"_s, kEmail);
+    dir.write(u"search.dat"_s, "2,0,1\r\n");
+    dir.write(u"tipset.dat"_s, "1\r\n");
+    dir.copy(QStringLiteral(SHIPPED_DATA_DIR "/TIPOFDAY.TXT"));
+    dir.copy(QStringLiteral(SHIPPED_DATA_DIR "/options.dat"));
 
     {
         // The start sequence writes "Loading..." once the splash shows; the board it would show is left out.
@@ -102,7 +101,7 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     }
     {
         Board board;
-        board.dir.write(QStringLiteral("scratch.dat"), "\"A line on the pad\"\r\n");
+        board.dir.write(u"scratch.dat"_s, "\"A line on the pad\"\r\n");
         board.load();
         board.features.scratch->open();
         visitShown(board.form.get(), visit);
@@ -122,7 +121,7 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     {
         NoteSlots slots(fakes.platform, dir.dataDir(), surface);
         slots.mnunewnote_Click();
-        slots.editor()->body()->setPlainText(QStringLiteral("Milk, bread and a birthday card"));
+        slots.editor()->body()->setPlainText(u"Milk, bread and a birthday card"_s);
         visitShown(slots.editor(), visit);
     }
     {
@@ -131,9 +130,7 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     }
     {
         frmEmail list(fakes.platform, dir.dataDir());
-        list.list().addRow({QStringLiteral("Ann <ann@example.org>"),
-                            QStringLiteral("Lunch on Friday?"),
-                            QStringLiteral("Fri, 11 Dec 2026 09:30:00 +0100")});
+        list.list().addRow({u"Ann <ann@example.org>"_s, u"Lunch on Friday?"_s, u"Fri, 11 Dec 2026 09:30:00 +0100"_s});
         list.setMessageCount(1, 1);
         list.setLastChecked(QLocale::system().toString(QDate(2026, 12, 12), QLocale::LongFormat));
         visitShown(&list, visit);
@@ -142,7 +139,7 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
         frmPassword prompt;
         visitShown(&prompt, visit);
         frmChecking checking;
-        checking.setText(QStringLiteral("Checking for new email messages..."));
+        checking.setText(u"Checking for new email messages..."_s);
         visitShown(&checking, visit);
     }
     {
