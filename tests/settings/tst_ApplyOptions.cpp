@@ -47,10 +47,7 @@ private Q_SLOTS:
             ApplyOptions::trayIcon(board, mode);
         board.onTop = true;
         ApplyOptions::trayIcon(board, 3);
-        QCOMPARE(
-            board.trayCalls,
-            (QStringList{
-                QStringLiteral("add"), QStringLiteral("remove"), QStringLiteral("add"), QStringLiteral("remove")}));
+        QCOMPARE(board.trayCalls, (QStringList{u"add"_s, u"remove"_s, u"add"_s, u"remove"_s}));
     }
 
     void backgroundPictureAtStartup_data()
@@ -75,8 +72,7 @@ private Q_SLOTS:
         FakeBoardSurface board;
         Options options;
         // A comma in the path is part of the name.
-        options.backgroundPath =
-            pictureExists ? picture(dir, QStringLiteral("sky, blue.png")) : dir.path() + QStringLiteral("/none.png");
+        options.backgroundPath = pictureExists ? picture(dir, u"sky, blue.png"_s) : dir.path() + u"/none.png"_s;
         options.centreFlag = centreFlag;
         ApplyOptions::backgroundAtStartup(board, options);
         QCOMPARE(!board.background.isNull(), shown);
@@ -94,7 +90,7 @@ private Q_SLOTS:
         for (int i = 0; i < OptionsModel::kIconCount; ++i)
             shown.setShown(static_cast<OptionsModel::Icon>(i), true);
         ApplyOptions::PreferenceValues values;
-        values.picturePath = picture(dir, QStringLiteral("back.png"));
+        values.picturePath = picture(dir, u"back.png"_s);
         values.explorer = true;
         values.calculator = true;
         values.colour = 0x00FF00;
@@ -103,15 +99,15 @@ private Q_SLOTS:
         QCOMPARE(shownIcons(shown), (QList<bool>{false, false, false, true, true, false}));
         QCOMPARE(board.backgroundPlace, QPointF(0, 0));
         QCOMPARE(board.colour, QColor(0, 255, 0));
-        QCOMPARE(board.trayCalls, QStringList{QStringLiteral("remove")});
+        QCOMPARE(board.trayCalls, QStringList{u"remove"_s});
 
         // A path that names no picture keeps the one shown, where it is; an empty path clears it.
-        values.picturePath = dir.path() + QStringLiteral("/missing.png");
+        values.picturePath = dir.path() + u"/missing.png"_s;
         values.centrePicture = true;
         ApplyOptions::fromPreferences(board, shown, values);
         QCOMPARE(board.background.size(), QSize(80, 50));
         QCOMPARE(board.backgroundPlace, QPointF(0, 0));
-        values.picturePath = picture(dir, QStringLiteral("back.png"));
+        values.picturePath = picture(dir, u"back.png"_s);
         ApplyOptions::fromPreferences(board, shown, values);
         QCOMPARE(board.backgroundPlace, QPointF(600, 525));
         values.picturePath.clear();
