@@ -25,23 +25,9 @@ class tst_ApplyOptions final : public QObject
     }
 
 private Q_SLOTS:
-    void startupShowsOnlyWhatIsSet()
+    void trayModesAddAndRemoveTheIcon()
     {
         FakeBoardSurface board;
-        OptionsModel shown;
-        shown.setShown(OptionsModel::Icon::Calculator, true);
-        Options options;
-        options.explorerFlag = 1;
-        options.myProgramsFlag = 1;
-        options.calculatorFlag = 2;
-        options.notepadFlag = -1;
-        options.colour = 0x0080FF;
-        ApplyOptions::launchIconsAtStartup(shown, options);
-        ApplyOptions::boardColour(board, options.colour);
-        // The start-up variant only ever shows; an icon whose flag is not exactly 1 is left as it was.
-        QCOMPARE(shownIcons(shown), (QList<bool>{true, false, false, true, true, false}));
-        QCOMPARE(board.colour, QColor(0xFF, 0x80, 0x00));
-
         // Tray mode 3 follows the on-top state; other modes than 1, 2 and 3 neither add nor remove.
         for (const float mode : {1.0F, 2.0F, 3.0F, 0.0F, 2.5F})
             ApplyOptions::trayIcon(board, mode);
