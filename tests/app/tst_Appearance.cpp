@@ -1,30 +1,5 @@
-#include <QAbstractScrollArea>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QHash>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionGroupBox>
-#include <QTest>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTranslator>
-
 #include "../email/MailFixture.h"
+#include "TestSupport.h"
 #include "WindowWalk.h"
 #include "app/frmSplash.h"
 #include "core/RoomForText.h"
@@ -32,8 +7,6 @@
 #include "email/frmPassword.h"
 #include "scratch/PadText.h"
 #include "scratch/ScratchPad.h"
-
-using namespace Qt::StringLiterals;
 
 namespace
 {

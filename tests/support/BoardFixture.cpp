@@ -1,11 +1,6 @@
 #include "BoardFixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QFile>
-#include <QLabel>
-#include <QMouseEvent>
-
+#include "TestSupport.h"
 #include "app/BoardStart.h"
 
 QByteArray optionsWith(const QByteArray& record1, const QByteArray& record12)

@@ -1,23 +1,7 @@
 #include "WindowWalk.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QDate>
-#include <QFile>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <QTextEdit>
-#include <QToolButton>
-
 #include "BoardFixture.h"
-#include "FakeBoardSurface.h"
+#include "TestSupport.h"
 #include "app/frmSplash.h"
 #include "core/OptionsModel.h"
 #include "email/Esetup.h"
@@ -32,8 +16,6 @@
 #include "notes/frmNote.h"
 #include "scratch/ScratchPad.h"
 #include "settings/frmPref.h"
-
-using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -114,9 +96,8 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     }
     {
         OptionsModel shown;
-        auto* preferences = new frmPref(fakes.platform, dir.dataDir(), surface, shown);
-        visitShown(preferences, visit);
-        delete preferences;
+        frmPref preferences(fakes.platform, dir.dataDir(), surface, shown);
+        visitShown(&preferences, visit);
     }
     {
         NoteSlots slots(fakes.platform, dir.dataDir(), surface);
@@ -143,18 +124,15 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
         visitShown(&checking, visit);
     }
     {
-        auto* search = new frmnetsearch(fakes.platform, dir.dataDir());
-        visitShown(search, visit);
-        delete search;
+        frmnetsearch search(fakes.platform, dir.dataDir());
+        visitShown(&search, visit);
     }
     {
         float armed = 0;
-        auto* about = new frmAbout(armed);
-        visitShown(about, visit);
-        delete about;
-        auto* credits = new frmCredits();
-        visitShown(credits, visit);
-        delete credits;
+        frmAbout about(armed);
+        visitShown(&about, visit);
+        frmCredits credits;
+        visitShown(&credits, visit);
         frmTip tip(fakes.platform, dir.dataDir());
         static_cast<void>(tip.Form_Load());
         visitShown(&tip, visit);
