@@ -1,9 +1,6 @@
 #include "TempDataDir.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
+#include <QtCore>
 
 TempDataDir::TempDataDir() = default;
 

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QHash>
-#include <QString>
-#include <QTemporaryDir>
+#include <QtCore>
 
 #include "core/DataDir.h"
 
