@@ -274,24 +274,7 @@ private Q_SLOTS:
         QCOMPARE(board.fakes.volume.sets, 0);
     }
 
-    void cornersDockOnThePrimaryScreen()
-    {
-        Board board;
-        // The primary screen right of and below another.
-        board.fakes.screens.screens = {QRect(800, 60, 1000, 700), QRect(0, 0, 800, 600)};
-        board.load();
-        const auto dockedAt = [&](const char* item) {
-            board.action(item)->trigger();
-            return board.form->pos();
-        };
-        // The bottom corners stand 440 twips (29.3 pixels) above the screen's lower edge.
-        QCOMPARE(dockedAt("mnutopright"), QPoint(1640, 60));
-        QCOMPARE(dockedAt("mnubottomleft"), QPoint(800, 611));
-        QCOMPARE(dockedAt("mnubottomright"), QPoint(1640, 611));
-        QCOMPARE(dockedAt("mnutopleft"), QPoint(800, 60));
-    }
-
-    void boardStoredOnNoScreenComesUpOnThePrimary()
+    void boardStoredOnNoScreenComesUpOnThePrimaryAndDocksInItsCorners()
     {
         Board board;
         const QList<QRect> primaryAndRight{QRect(0, 0, 1000, 700), QRect(1000, 0, 800, 600)};
@@ -316,6 +299,18 @@ private Q_SLOTS:
             QCOMPARE(board.form->pos(), shown);
             QCOMPARE(board.dir.read(u"position.dat"_s), stored);
         }
+
+        // The corners are those of the primary screen, here right of and below another; the bottom ones stand 440
+        // twips (29.3 pixels) above its lower edge.
+        board.fakes.screens.screens = {QRect(800, 60, 1000, 700), QRect(0, 0, 800, 600)};
+        const auto dockedAt = [&](const char* item) {
+            board.action(item)->trigger();
+            return board.form->pos();
+        };
+        QCOMPARE(dockedAt("mnutopright"), QPoint(1640, 60));
+        QCOMPARE(dockedAt("mnubottomleft"), QPoint(800, 611));
+        QCOMPARE(dockedAt("mnubottomright"), QPoint(1640, 611));
+        QCOMPARE(dockedAt("mnutopleft"), QPoint(800, 60));
     }
 
     void screenReaderPressClicksTheControl()
