@@ -73,6 +73,7 @@ private Q_SLOTS:
         QSignalSpy exited(board.form.get(), &Form1::exitRequested);
         board.form->mnuExit_Click();
         QCOMPARE(exited.size(), 1);
+        QCOMPARE(board.fakes.tray.calls, (TrayCalls{FakeTray::Call::Remove, FakeTray::Call::Remove}));
         QCOMPARE(board.dir.snapshot(), files);
         QVERIFY(board.fakes.dialogs.messages.isEmpty());
     }
