@@ -1,30 +1,5 @@
-#include <QAbstractScrollArea>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QHash>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionGroupBox>
-#include <QTest>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTranslator>
-
 #include "../email/MailFixture.h"
+#include "TestSupport.h"
 #include "WindowWalk.h"
 #include "app/frmSplash.h"
 #include "core/RoomForText.h"
@@ -40,6 +15,7 @@ enum class Check
     TextFits,
     TextReads,
     TextTranslated,
+    AccessKeysApart,
 };
 
 QString nameOf(const QWidget* widget)
@@ -99,12 +75,11 @@ QString misfit(const QWidget* control)
     if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
         // A box the user does not type into shows the beginning of what does not fit, a date its day first.
         const bool cut = textWidth(box, box->text()) > box->contentsRect().width() - 4;
-        return box->isReadOnly() && cut && box->cursorPosition() != 0 ? QStringLiteral("shows its end") : QString();
+        return box->isReadOnly() && cut && box->cursorPosition() != 0 ? u"shows its end"_s : QString();
     }
     if (const auto* view = qobject_cast<const QAbstractItemView*>(control)) {
         const bool scrolls = view->horizontalScrollBar()->maximum() > 0;
-        return qobject_cast<const QListView*>(view) != nullptr && scrolls ? QStringLiteral("scrolls sideways")
-                                                                          : QString();
+        return qobject_cast<const QListView*>(view) != nullptr && scrolls ? u"scrolls sideways"_s : QString();
     }
     if (qobject_cast<const QMenu*>(control) != nullptr || qobject_cast<const QAbstractScrollArea*>(control) != nullptr)
         return {};
@@ -120,7 +95,7 @@ QString misfit(const QWidget* control)
         document.setHtml(text);
         needed = static_cast<int>(std::ceil(document.idealWidth()));
     }
-    return needed > place.width() ? QStringLiteral("needs %1 px, has %2").arg(needed).arg(place.width()) : QString();
+    return needed > place.width() ? u"needs %1 px, has %2"_s.arg(needed).arg(place.width()) : QString();
 }
 
 /// The contrast between the colour most of `place` has (the background) and the colour furthest from it there
@@ -157,13 +132,12 @@ void expectTranslated(QStringList& found, const QObject* where, const QString& s
     const QString text = Qt::mightBeRichText(shown) ? QTextDocumentFragment::fromHtml(shown).toPlainText() : shown;
     // Not translated, rightly: nothing, numbers, the close glyph of the scratch pad, a tip read from the shipped tips,
     // and the checking window's line the walk writes itself (the mail check's own is read below).
-    static const QRegularExpression number(QStringLiteral("^\\d*$"));
-    if (number.match(text).hasMatch() || text == u'x' || where->objectName() == QStringLiteral("lblTipText") ||
-        (where->objectName() == QStringLiteral("Label1") && where->parent() != nullptr &&
-         where->parent()->inherits("frmChecking")))
+    static const QRegularExpression number(u"^\\d*$"_s);
+    if (number.match(text).hasMatch() || text == u'x' || where->objectName() == u"lblTipText"_s ||
+        (where->objectName() == u"Label1"_s && where->parent() != nullptr && where->parent()->inherits("frmChecking")))
         return;
     if (!text.startsWith(u'[') || !text.endsWith(u']'))
-        found << where->objectName() + QStringLiteral(": ") + text;
+        found << where->objectName() + u": "_s + text;
 }
 
 /// The texts of `window` and its controls and actions that are not translated.
@@ -211,28 +185,27 @@ QStringList untranslatedOutsideWindows()
 
     MailBoard board(emailFile(1, 300000));
     board.fakes.pop3.script = [](FakePop3Client& pop) {
-        pop.messages = {
-            FakePop3Client::message(QStringLiteral("Ann"), QStringLiteral("Lunch"), QStringLiteral("Mon, 1 Jan 2024"))};
+        pop.messages = {FakePop3Client::message(u"Ann"_s, u"Lunch"_s, u"Mon, 1 Jan 2024"_s)};
     };
     board.withSetup([&](Esetup& setup) {
-        setup.findChild<QLineEdit*>(QStringLiteral("txtServer"))->clear();
-        setup.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        setup.findChild<QLineEdit*>(u"txtServer"_s)->clear();
+        setup.findChild<QPushButton*>(u"Command2"_s)->click();
     });
     board.action("mnccheckemail")->trigger();
     static_cast<void>(QTest::qWaitFor([&] {
         return board.mail().check().passwordPrompt() != nullptr && board.mail().check().passwordPrompt()->isVisible();
     }));
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("pw"));
+    QTest::keyClicks(QApplication::focusWidget(), u"pw"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     if (!board.checkEnds())
-        found << QStringLiteral("the check did not end");
+        found << u"the check did not end"_s;
     QWidget* form = board.form.get();
     expectTranslated(found, form, board.mail().check().checkingWindow()->text());
     for (int column = 0; column < 3; ++column)
         expectTranslated(found, board.list(), board.list()->list().text(0, column));
-    board.features.scratch->text()->setPlainText(QStringLiteral("text"));
+    board.features.scratch->text()->setPlainText(u"text"_s);
     board.features.scratch->sclose_Click();
-    MailBoard empty(emailFile(1, 9999999, QStringLiteral("pw")));
+    MailBoard empty(emailFile(1, 9999999, u"pw"_s));
     empty.action("mnccheckemail")->trigger();
     static_cast<void>(empty.checkEnds());
     const QList<MessageRequest> messages =
@@ -243,8 +216,7 @@ QStringList untranslatedOutsideWindows()
         texts.append({message.title, message.text});
     texts += board.fakes.notifier.notifications;
     if (messages.size() != 4 || texts.size() != 6 || board.fakes.tray.tooltip.isEmpty())
-        found << QStringLiteral("%1 messages, %2 notifications and a tray tooltip \"%3\"")
-                     .arg(messages.size())
+        found << u"%1 messages, %2 notifications and a tray tooltip \"%3\""_s.arg(messages.size())
                      .arg(board.fakes.notifier.notifications.size())
                      .arg(board.fakes.tray.tooltip);
     for (const auto& [title, text] : std::as_const(texts)) {
@@ -254,22 +226,56 @@ QStringList untranslatedOutsideWindows()
     return found;
 }
 
+/// The captions of `window` that mark one access key between them, each group as "&Search / &Search List": among
+/// what the keyboard reaches there (buttons, labels that lead to a box, the menu bar's titles), and in each menu.
+QStringList sharedAccessKeys(const QWidget* window)
+{
+    const auto texts = [](const QWidget* menu) {
+        QStringList captions;
+        for (const QAction* item : menu->actions())
+            captions << item->text();
+        return captions;
+    };
+    QList<QStringList> groups{qobject_cast<const QMenu*>(window) != nullptr ? texts(window) : QStringList()};
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control); button && button->window() == window)
+            groups[0] << button->text();
+        else if (label != nullptr && label->buddy() != nullptr && label->window() == window)
+            groups[0] << label->text();
+        else if (qobject_cast<const QMenuBar*>(control) != nullptr)
+            groups[0] << texts(control);
+        else if (qobject_cast<const QMenu*>(control) != nullptr)
+            groups << texts(control);
+    }
+    QStringList shared;
+    for (const QStringList& captions : std::as_const(groups)) {
+        QHash<QString, QStringList> byKey;
+        for (const QString& caption : captions) {
+            if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+                byKey[key.toString()] << caption;
+        }
+        for (const QStringList& same : std::as_const(byKey)) {
+            if (same.size() > 1)
+                shared << same.join(u" / "_s);
+        }
+    }
+    return shared;
+}
+
 QPalette darkPalette()
 {
+    const QColor window(0x35, 0x35, 0x35), text(0xee, 0xee, 0xee), base(0x23, 0x23, 0x23), blue(0x2a, 0x82, 0xda);
     QPalette dark;
-    const QColor window(0x35, 0x35, 0x35), text(0xee, 0xee, 0xee), base(0x23, 0x23, 0x23);
-    dark.setColor(QPalette::Window, window);
-    dark.setColor(QPalette::WindowText, text);
-    dark.setColor(QPalette::Base, base);
-    dark.setColor(QPalette::AlternateBase, window);
-    dark.setColor(QPalette::Text, text);
-    dark.setColor(QPalette::Button, window);
-    dark.setColor(QPalette::ButtonText, text);
-    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    for (const auto role : {QPalette::Window, QPalette::AlternateBase, QPalette::Button})
+        dark.setColor(role, window);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        dark.setColor(role, text);
+    for (const auto role : {QPalette::Base, QPalette::ToolTipBase})
+        dark.setColor(role, base);
+    for (const auto role : {QPalette::Highlight, QPalette::Link})
+        dark.setColor(role, blue);
     dark.setColor(QPalette::HighlightedText, Qt::black);
-    dark.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
-    dark.setColor(QPalette::ToolTipBase, base);
-    dark.setColor(QPalette::ToolTipText, text);
     dark.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         dark.setColor(QPalette::Disabled, role, QColor(0x9a, 0x9a, 0x9a));
@@ -290,9 +296,9 @@ private Q_SLOTS:
 void tst_Appearance::initTestCase()
 {
     // The desktop's font as Debian ships it, a size larger than the one the layouts were drawn for.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("DejaVu Sans"));
+    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+    QApplication::setFont(QFont(u"DejaVu Sans"_s, 10));
+    QCOMPARE(QFontInfo(QApplication::font()).family(), u"DejaVu Sans"_s);
 }
 
 void tst_Appearance::everyWindowShowsItsTexts_data()
@@ -306,6 +312,7 @@ void tst_Appearance::everyWindowShowsItsTexts_data()
     QTest::newRow("every translated text is as wide as its control allows") << Check::TextFits << false << true;
     // No text of a window, control, tooltip or menu is built from fragments or left out of the translation.
     QTest::newRow("every text is translated") << Check::TextTranslated << false << true;
+    QTest::newRow("no two items of a menu or window share an access key") << Check::AccessKeysApart << false << false;
 }
 
 void tst_Appearance::everyWindowShowsItsTexts()
@@ -323,8 +330,8 @@ void tst_Appearance::everyWindowShowsItsTexts()
         QApplication::setPalette(darkPalette());
     QStringList faults;
     walkWindows([&](QWidget* window, QWidget* control) {
-        if (check == Check::TextTranslated) {
-            faults << untranslated(window);
+        if (check != Check::TextFits && check != Check::TextReads) {
+            faults << (check == Check::TextTranslated ? untranslated(window) : sharedAccessKeys(window));
             return;
         }
         const QImage shot = window->grab().toImage();
@@ -335,15 +342,11 @@ void tst_Appearance::everyWindowShowsItsTexts()
             // Disabled controls are meant to recede; everything else must read well.
             const double seen = shownContrast(shot, control, textPlace(control).first);
             if (seen < 4.5)
-                fault = QStringLiteral("contrast %1").arg(seen, 0, 'f', 2);
+                fault = u"contrast %1"_s.arg(seen, 0, 'f', 2);
         }
         if (fault.isEmpty())
             return;
-        faults << nameOf(control) + QStringLiteral(": ") + fault;
-        const QString folder = QDir::temp().filePath(QStringLiteral("zendra-appearance"));
-        QDir().mkpath(folder);
-        shot.save(folder + u'/' + nameOf(window) + (dark ? QStringLiteral("-dark") : QString()) +
-                  QStringLiteral(".png"));
+        faults << nameOf(control) + u": "_s + fault;
     });
     QApplication::setPalette(normal);
     if (check == Check::TextTranslated)

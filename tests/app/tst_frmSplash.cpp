@@ -6,29 +6,11 @@ class tst_frmSplash final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void secondInstanceOnlySaysSo()
-    {
-        FakePlatform fakes;
-        fakes.instanceGuard.otherInstanceRunning = true;
-        TempDataDir dir;
-        frmSplash splash(fakes.platform, dir.dataDir());
-        bool boardShown = false;
-        QVERIFY(!splash.Form_Load([&] { boardShown = true; }));
-        QVERIFY(!boardShown);
-        QVERIFY(!splash.isVisible());
-        QCOMPARE(fakes.dialogs.messages.size(), 1);
-        const MessageRequest& message = fakes.dialogs.messages.first();
-        QCOMPARE(message.text, QStringLiteral("You are already running Zendra 98."));
-        QCOMPARE(message.title, QStringLiteral("Oops!"));
-        QCOMPARE(message.icon, MessageIcon::Information);
-        QCOMPARE(message.buttons, MessageButtons::Ok);
-    }
-
-    void pauseLetsEventsRunThenShowsTheBoard()
+    void pauseLetsEventsRunThenShowsTheBoardUnlessAnotherRuns()
     {
         FakePlatform fakes;
         TempDataDir dir;
-        frmSplash splash(fakes.platform, dir.dataDir());
+        auto splash = std::make_unique<frmSplash>(fakes.platform, dir.dataDir());
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
@@ -36,21 +18,35 @@ private Q_SLOTS:
         bool splashShownDuringPause = false;
         QString loadingText;
         QTimer::singleShot(100, this, [&] {
-            splashShownDuringPause = splash.isVisible();
-            loadingText = splash.findChild<QLabel*>(QStringLiteral("lblLoading"))->text();
+            splashShownDuringPause = splash->isVisible();
+            loadingText = splash->findChild<QLabel*>(u"lblLoading"_s)->text();
         });
 
         QElapsedTimer elapsed;
         elapsed.start();
         qint64 boardAfter = -1;
-        QVERIFY(splash.Form_Load([&] { boardAfter = elapsed.elapsed(); }, {}, 400));
+        QVERIFY(splash->Form_Load([&] { boardAfter = elapsed.elapsed(); }, {}, 400));
 
         QVERIFY(boardAfter >= 400);
         QVERIFY(ticks >= 5);
         QVERIFY(splashShownDuringPause);
-        QCOMPARE(loadingText, QStringLiteral("Loading..."));
-        QVERIFY(!splash.isVisible());
+        QCOMPARE(loadingText, u"Loading..."_s);
+        QVERIFY(!splash->isVisible());
         QVERIFY(fakes.dialogs.messages.isEmpty());
+
+        // With another board running on the same data, the splash only says so.
+        fakes.instanceGuard.otherInstanceRunning = true;
+        splash = std::make_unique<frmSplash>(fakes.platform, dir.dataDir());
+        bool boardShown = false;
+        QVERIFY(!splash->Form_Load([&] { boardShown = true; }));
+        QVERIFY(!boardShown);
+        QVERIFY(!splash->isVisible());
+        QCOMPARE(fakes.dialogs.messages.size(), 1);
+        const MessageRequest& message = fakes.dialogs.messages.first();
+        QCOMPARE(message.text, u"You are already running Zendra 98."_s);
+        QCOMPARE(message.title, u"Oops!"_s);
+        QCOMPARE(message.icon, MessageIcon::Information);
+        QCOMPARE(message.buttons, MessageButtons::Ok);
     }
 };
 

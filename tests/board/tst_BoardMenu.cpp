@@ -1,11 +1,7 @@
 #include "BoardFixture.h"
 #include "TestSupport.h"
-#include "info/InfoWindows.h"
 #include "launch/LaunchIcons.h"
 #include "launch/ProgramMenu.h"
-#include "netsearch/NetSearch.h"
-#include "notes/NoteSlots.h"
-#include "settings/PreferencesController.h"
 
 namespace
 {
@@ -17,9 +13,9 @@ QString shown(const QMenu* menu)
     for (const QAction* item : menu->actions()) {
         if (!item->isVisible())
             continue;
-        items << (item->isSeparator() ? QStringLiteral("|")
-                                      : item->text() + (item->menu() ? QStringLiteral(">") : QString()) +
-                                            (item->isEnabled() ? QString() : QStringLiteral("*")));
+        items << (item->isSeparator()
+                      ? u"|"_s
+                      : item->text() + (item->menu() ? u">"_s : QString()) + (item->isEnabled() ? QString() : u"*"_s));
     }
     return items.join(u' ');
 }
@@ -29,40 +25,6 @@ QStringList captions(const QWidget* menu)
     QStringList texts;
     for (const QAction* item : menu->actions())
         texts << item->text();
-    return texts;
-}
-
-/// The captions among `texts` that mark one access key between them, each group as "&Search / &Search List".
-QStringList sharedAccessKeys(const QStringList& texts)
-{
-    QHash<QString, QStringList> byKey;
-    for (const QString& caption : texts) {
-        if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
-            byKey[key.toString()] << caption;
-    }
-    QStringList shared;
-    for (const QStringList& same : std::as_const(byKey)) {
-        if (same.size() > 1)
-            shared << same.join(QStringLiteral(" / "));
-    }
-    return shared;
-}
-
-/// What the keyboard reaches by an access key in one window: its buttons and boxes, the labels that lead to a
-/// box, and the titles of its menu bar.
-QStringList windowCaptions(const QWidget& window)
-{
-    QStringList texts;
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->window() == &window)
-            texts << button->text();
-    }
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->buddy() != nullptr && label->window() == &window)
-            texts << label->text();
-    }
-    for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
-        texts << captions(bar);
     return texts;
 }
 
@@ -98,77 +60,68 @@ private Q_SLOTS:
         QCOMPARE(menu("mnuRight"),
                  QStringLiteral("&New Zendra Note Open S&cratch Pad | Net &Search &Launch Program> | Check &Email* | "
                                 "&Icons> P&osition> Always On &Top | &Preferences | &Help> | E&xit"));
-        QCOMPARE(menu("mnuicons"), QStringLiteral("&Default Positions"));
-        QCOMPARE(menu("mnuPosition"),
-                 QStringLiteral("Top Right Corner Top Left Corner Bottom Right Corner Bottom Left Corner"));
+        QCOMPARE(menu("mnuicons"), u"&Default Positions"_s);
+        QCOMPARE(menu("mnuPosition"), u"Top Right Corner Top Left Corner Bottom Right Corner Bottom Left Corner"_s);
         QCOMPARE(menu("mnuhelp"),
                  QStringLiteral("&Feedback | &Tovane Website &Zendra 98 Website | &Help Check for &Updates | Ti&ps | "
                                 "&Credits &About"));
-        QCOMPARE(board.action("mnudisableauto")->text(), QStringLiteral("&Disable Auto Check"));
+        QCOMPARE(board.action("mnudisableauto")->text(), u"&Disable Auto Check"_s);
         QVERIFY(board.action("mnuontop")->isCheckable());
         QCOMPARE(menu("mnuProgTitle"),
                  QStringLiteral("Program 1 Program 2 Program 3 Program 4 Program 5 Program 6 "
                                 "Program 7 Program 8 Program 9 Program 10"));
         QCOMPARE(shown(board.features.launch->programPopup()),
-                 QStringLiteral("Item1 Item2 Item3 Item4 Item5 Item6 Item7 Item8 Item9 Item10"));
+                 u"Item1 Item2 Item3 Item4 Item5 Item6 Item7 Item8 Item9 Item10"_s);
     }
 
     void eachOpeningReadsTheProgramTitles()
     {
         Board board;
         board.load();
-        QMenu* launch = board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"));
+        QMenu* launch = board.form->findChild<QMenu*>(u"mnuProgTitle"_s);
         const auto open = [&] {
             board.form->openBoardMenu(board.form->mapToGlobal(QPoint(20, 20)));
             QVERIFY(board.form->boardMenu()->isVisible());
             board.form->boardMenu()->hide();
         };
 
-        board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Alpha")));
+        board.dir.write(u"options.dat"_s, optionsWithPrograms(programs("Alpha")));
         open();
-        QCOMPARE(captions(launch), titles(QStringLiteral("Alpha")));
+        QCOMPARE(captions(launch), titles(u"Alpha"_s));
         QVERIFY(board.form->drag().suppressed());
 
         // A change made elsewhere shows at the next opening.
-        board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Beta")));
+        board.dir.write(u"options.dat"_s, optionsWithPrograms(programs("Beta")));
         open();
-        QCOMPARE(captions(launch), titles(QStringLiteral("Beta")));
+        QCOMPARE(captions(launch), titles(u"Beta"_s));
 
         // A file that ends after the third program leaves the other seven titles as they were.
         const QByteArray threePrograms = optionsWithPrograms(programs("Gamma").mid(0, 3));
-        board.dir.write(QStringLiteral("options.dat"), threePrograms.left(threePrograms.lastIndexOf("\r\n1,0,") + 2));
+        board.dir.write(u"options.dat"_s, threePrograms.left(threePrograms.lastIndexOf("\r\n1,0,") + 2));
         open();
-        QCOMPARE(captions(launch), titles(QStringLiteral("Gamma")).mid(0, 3) + titles(QStringLiteral("Beta")).mid(3));
+        QCOMPARE(captions(launch), titles(u"Gamma"_s).mid(0, 3) + titles(u"Beta"_s).mid(3));
 
-        QVERIFY(QFile::remove(board.dir.path() + QStringLiteral("/options.dat")));
+        QVERIFY(QFile::remove(board.dir.path() + u"/options.dat"_s));
         open();
-        QCOMPARE(captions(launch), titles(QStringLiteral("Gamma")).mid(0, 3) + titles(QStringLiteral("Beta")).mid(3));
-    }
+        QCOMPARE(captions(launch), titles(u"Gamma"_s).mid(0, 3) + titles(u"Beta"_s).mid(3));
 
-    void titlesShowLiterallyAndFit()
-    {
-        Board board;
-        board.load();
-        const QByteArray longTitle(10000, 'x');
+        // Titles show literally, on one line, and a long one is cut to fit.
         QList<QByteArray> list = programs("P");
         list[0] = "\"Tom & Jerry\",\"\"";
         list[1] = "\"-\",\"\"";
-        list[2] = "\"" + longTitle + "\",\"\"";
+        list[2] = "\"" + QByteArray(10000, 'x') + "\",\"\"";
         list[3] = "\"\",\"\"";
         list[4] = "\"two\r\nlines\tand a tab\",\"\"";
-        board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(list));
-        board.form->openBoardMenu(QPoint(0, 0));
-        const QStringList shown = captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle")));
-        QCOMPARE(shown[0], QStringLiteral("Tom && Jerry"));
-        QCOMPARE(shown[1], QStringLiteral("-"));
+        board.dir.write(u"options.dat"_s, optionsWithPrograms(list));
+        open();
+        const QStringList shown = captions(launch);
+        QCOMPARE(shown.mid(0, 2), (QStringList{u"Tom && Jerry"_s, u"-"_s}));
         QVERIFY(shown[2].size() <= ProgramMenu::kMaxCaptionLength);
-        QVERIFY(shown[2].startsWith(QStringLiteral("xxxx")) && shown[2].contains(QChar(0x2026)));
-        QCOMPARE(shown[3], QString());
-        QCOMPARE(shown[4], QStringLiteral("two  lines and a tab"));
+        QVERIFY(shown[2].startsWith(u"xxxx"_s) && shown[2].contains(QChar(0x2026)));
+        QCOMPARE(shown.mid(3, 2), (QStringList{QString(), u"two  lines and a tab"_s}));
         QVERIFY(board.form->boardMenu()->sizeHint().width() < 1024);
-
-        board.form->findChild<QAction*>(QStringLiteral("mnuPrograms6"))->trigger();
-        QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("/bin/P6")});
+        board.form->findChild<QAction*>(u"mnuPrograms6"_s)->trigger();
+        QCOMPARE(board.fakes.shell.ran, QStringList{u"/bin/P6"_s});
     }
 
     void linksOpenTheirTargets()
@@ -178,9 +131,9 @@ private Q_SLOTS:
         for (const char* name : {"mnufeedback", "mnututorials", "mnucheckforupdates"})
             board.action(name)->trigger();
         const QList<QUrl> expected{
-            QUrl(QStringLiteral("mailto:zendra98@tovane.example")),
-            QUrl::fromLocalFile(board.dir.path() + QStringLiteral("/help/index.html")),
-            QUrl(QStringLiteral("https://www.tovane.example/zendra/updates/1.50.html")),
+            QUrl(u"mailto:zendra98@tovane.example"_s),
+            QUrl::fromLocalFile(board.dir.path() + u"/help/index.html"_s),
+            QUrl(u"https://www.tovane.example/zendra/updates/1.50.html"_s),
         };
         QCOMPARE(board.fakes.shell.opened, expected);
     }
@@ -203,7 +156,7 @@ private Q_SLOTS:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, opens);
         Board board;
-        board.dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs("Key")));
+        board.dir.write(u"options.dat"_s, optionsWithPrograms(programs("Key")));
         board.load();
         QVERIFY(QTest::qWaitForWindowActive(board.form.get()));
         QCOMPARE(QApplication::focusWidget(), board.form.get());
@@ -212,28 +165,9 @@ private Q_SLOTS:
         QCOMPARE(board.form->boardMenu()->isVisible(), opens);
         QCOMPARE(board.form->drag().suppressed(), opens);
         if (opens) {
-            QCOMPARE(captions(board.form->findChild<QMenu*>(QStringLiteral("mnuProgTitle"))),
-                     titles(QStringLiteral("Key")));
+            QCOMPARE(captions(board.form->findChild<QMenu*>(u"mnuProgTitle"_s)), titles(u"Key"_s));
             QVERIFY(board.form->geometry().contains(board.form->boardMenu()->pos()));
         }
-    }
-
-    void noTwoItemsOfAMenuOrWindowShareAnAccessKey()
-    {
-        Board board;
-        board.load();
-        board.features.preferences->mnuPref_Click();
-        board.features.netSearch->mnunetsearch_Click();
-        board.features.notes->mnunewnote_Click();
-        board.features.info->mnutips_Click();
-        QStringList shared;
-        for (const QWidget* widget : QApplication::allWidgets()) {
-            if (qobject_cast<const QMenu*>(widget) != nullptr)
-                shared << sharedAccessKeys(captions(widget));
-            else if (widget->isWindow())
-                shared << sharedAccessKeys(windowCaptions(*widget));
-        }
-        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("; "))));
     }
 };
 

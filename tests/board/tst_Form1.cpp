@@ -49,12 +49,14 @@ private Q_SLOTS:
         QVERIFY(board.dir.snapshot().isEmpty());
     }
 
-    void startFromStoredFiles()
+    void startFromStoredFilesAndExitStoresThemExactly()
     {
         Board board;
-        board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
-        board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,255,1,1,1,2,0,3"));
-        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        const QByteArray options = optionsWith("\"\",0", "1,255,1,1,1,2,0,3");
+        board.dir.write(u"position.dat"_s, "1,4560,120\r\n");
+        board.dir.write(u"options.dat"_s, options);
+        board.dir.write(u"icons.dat"_s, kIcons);
+        board.dir.write(u"scratch.dat"_s, "0,\"kept\"\r\n");
         board.load();
         QVERIFY(board.fakes.dialogs.messages.isEmpty());
         QCOMPARE(board.form->pos(), QPoint(304, 8));
@@ -66,13 +68,21 @@ private Q_SLOTS:
         QVERIFY(board.icon("dialup")->isVisible());
         QVERIFY(!board.icon("cal")->isVisible());
         QCOMPARE(board.icon("dialup")->pos(), QPoint(32, 95));
+
+        const auto files = board.dir.snapshot();
+        QSignalSpy exited(board.form.get(), &Form1::exitRequested);
+        board.form->mnuExit_Click();
+        QCOMPARE(exited.size(), 1);
+        QCOMPARE(board.fakes.tray.calls, (TrayCalls{FakeTray::Call::Remove, FakeTray::Call::Remove}));
+        QCOMPARE(board.dir.snapshot(), files);
+        QVERIFY(board.fakes.dialogs.messages.isEmpty());
     }
 
     void onTopToggleRewritesOnlyTheFlag()
     {
         Board board;
-        board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,3"));
-        board.dir.write(QStringLiteral("position.dat"), "0,4560,120\r\n");
+        board.dir.write(u"options.dat"_s, optionsWith("\"\",0", "1,0,1,1,1,1,1,3"));
+        board.dir.write(u"position.dat"_s, "0,4560,120\r\n");
         board.load();
         board.form->moveToTwips({900, 900});
 
@@ -81,52 +91,30 @@ private Q_SLOTS:
         QVERIFY(board.form->isVisible());
         QVERIFY(board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(board.form->pos(), QPoint(60, 60));
-        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
+        QCOMPARE(board.dir.read(u"position.dat"_s), "1,4560,120\r\n"_ba);
 
         board.form->mnuontop_Click();
         QVERIFY(!board.form->isOnTop());
         QVERIFY(!board.action("mnuontop")->isChecked());
-        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,4560,120\r\n"));
+        QCOMPARE(board.dir.read(u"position.dat"_s), "0,4560,120\r\n"_ba);
         // In tray mode 3 the icon shows exactly while the board is not on top.
         using Call = FakeTray::Call;
         QCOMPARE(board.fakes.tray.calls, (TrayCalls{Call::Add, Call::Remove, Call::Add}));
-        QCOMPARE(board.fakes.tray.tooltip, QStringLiteral("Zendra 98"));
+        QCOMPARE(board.fakes.tray.tooltip, u"Zendra 98"_s);
 
         // Without a position file the flag is still stored; in another tray mode the toggle leaves the tray alone.
-        QFile::remove(board.dir.path() + QStringLiteral("/position.dat"));
-        board.dir.write(QStringLiteral("options.dat"), optionsWith("\"\",0", "1,0,1,1,1,1,1,1"));
+        QFile::remove(board.dir.path() + u"/position.dat"_s);
+        board.dir.write(u"options.dat"_s, optionsWith("\"\",0", "1,0,1,1,1,1,1,1"));
         board.action("mnuontop")->trigger();
-        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,0,0\r\n"));
+        QCOMPARE(board.dir.read(u"position.dat"_s), "1,0,0\r\n"_ba);
         QCOMPARE(board.fakes.tray.calls.size(), 3);
-    }
-
-    void exitStoresPositionAndIconsExactly()
-    {
-        Board board;
-        const QByteArray options = optionsWith("\"\",0", "1,0,1,1,1,1,1,1");
-        board.dir.write(QStringLiteral("options.dat"), options);
-        board.dir.write(QStringLiteral("position.dat"), "1,4567,123\r\n");
-        board.dir.write(QStringLiteral("icons.dat"), kIcons);
-        board.dir.write(QStringLiteral("scratch.dat"), "0,\"kept\"\r\n");
-        board.load();
-        QSignalSpy exited(board.form.get(), &Form1::exitRequested);
-
-        board.form->mnuExit_Click();
-
-        QCOMPARE(exited.size(), 1);
-        QCOMPARE(board.fakes.tray.calls.last(), FakeTray::Call::Remove);
-        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4567,123\r\n"));
-        QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
-        QCOMPARE(board.dir.read(QStringLiteral("options.dat")), options);
-        QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"kept\"\r\n"));
-        QVERIFY(board.fakes.dialogs.messages.isEmpty());
     }
 
     void exitOnAFullDiskSaysSoAndKeepsTheFiles()
     {
         Board board;
-        board.dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
-        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        board.dir.write(u"position.dat"_s, "1,4560,120\r\n");
+        board.dir.write(u"icons.dat"_s, kIcons);
         board.load();
         board.form->moveToTwips({1500, 1500});
         QSignalSpy exited(board.form.get(), &Form1::exitRequested);
@@ -138,10 +126,10 @@ private Q_SLOTS:
         }
         QCOMPARE(exited.size(), 1);
         QCOMPARE(board.fakes.dialogs.messages.size(), 1);
-        QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("position.dat")));
-        QVERIFY(board.fakes.dialogs.messages.first().text.contains(QStringLiteral("icons.dat")));
-        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("1,4560,120\r\n"));
-        QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
+        QVERIFY(board.fakes.dialogs.messages.first().text.contains(u"position.dat"_s));
+        QVERIFY(board.fakes.dialogs.messages.first().text.contains(u"icons.dat"_s));
+        QCOMPARE(board.dir.read(u"position.dat"_s), "1,4560,120\r\n"_ba);
+        QCOMPARE(board.dir.read(u"icons.dat"_s), kIcons);
     }
 
     void sessionEndStoresAsExitOnceWithoutAsking()
@@ -152,37 +140,37 @@ private Q_SLOTS:
         board.form->sessionEnding();
         QVERIFY(board.dir.snapshot().isEmpty());
 
-        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        board.dir.write(u"icons.dat"_s, kIcons);
         board.load();
         board.form->moveToTwips({1500, 1500});
         board.features.scratch->open();
-        board.features.scratch->text()->setPlainText(QStringLiteral("jotted"));
+        board.features.scratch->text()->setPlainText(u"jotted"_s);
         board.form->sessionEnding();
-        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
-        QCOMPARE(board.dir.read(QStringLiteral("scratch.dat")), QByteArray("1,\"jotted\"\r\n"));
-        QCOMPARE(board.dir.read(QStringLiteral("icons.dat")), kIcons);
+        QCOMPARE(board.dir.read(u"position.dat"_s), "0,1500,1500\r\n"_ba);
+        QCOMPARE(board.dir.read(u"scratch.dat"_s), "1,\"jotted\"\r\n"_ba);
+        QCOMPARE(board.dir.read(u"icons.dat"_s), kIcons);
         QVERIFY(board.fakes.dialogs.messages.isEmpty());
 
         // The quit that follows the session's end stores nothing more.
         board.form->moveToTwips({3000, 3000});
         board.form->sessionEnding();
-        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,1500,1500\r\n"));
+        QCOMPARE(board.dir.read(u"position.dat"_s), "0,1500,1500\r\n"_ba);
 
         // Nor does the quit that follows "Exit": the pad stays as its question was answered.
         Board exited;
         exited.load();
         exited.features.scratch->open();
-        exited.features.scratch->text()->setPlainText(QStringLiteral("dropped"));
+        exited.features.scratch->text()->setPlainText(u"dropped"_s);
         exited.fakes.dialogs.answers << MessageAnswer::No;
         exited.form->mnuExit_Click();
         exited.form->sessionEnding();
-        QCOMPARE(exited.dir.read(QStringLiteral("scratch.dat")), QByteArray("0,\"dropped\"\r\n"));
+        QCOMPARE(exited.dir.read(u"scratch.dat"_s), "0,\"dropped\"\r\n"_ba);
     }
 
     void dragFollowsThePointerUntilAMenuOpens()
     {
         Board board;
-        board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
+        board.dir.write(u"position.dat"_s, "0,1500,1500\r\n");
         board.load();
         QWidget* form = board.form.get();
         const QPoint start = form->pos();
@@ -194,6 +182,9 @@ private Q_SLOTS:
                 sendMouse(form, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
         };
         drag({20, 30}, {30, 35}, true);
+        QCOMPARE(form->pos(), start + QPoint(10, 5));
+        // Any other combination of buttons moves nothing.
+        sendMouse(form, QEvent::MouseMove, {50, 50}, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
         QCOMPARE(form->pos(), start + QPoint(10, 5));
 
         sendMouse(form, QEvent::MouseButtonPress, {50, 50}, Qt::RightButton, Qt::RightButton);
@@ -258,14 +249,13 @@ private Q_SLOTS:
         QFETCH(bool, menuOpens);
         QFETCH(Qt::CursorShape, pointerWhileHeld);
         Board board;
-        const QString picture = board.dir.path() + QStringLiteral("/back.png");
+        const QString picture = board.dir.path() + u"/back.png"_s;
         QImage image(160, 120, QImage::Format_RGB32);
         image.fill(Qt::cyan);
         QVERIFY(image.save(picture));
-        board.dir.write(QStringLiteral("options.dat"),
-                        optionsWith("\"" + picture.toUtf8() + "\",1", "1,0,1,1,1,1,1,2"));
-        board.dir.write(QStringLiteral("position.dat"), "0,1500,1500\r\n");
-        board.dir.write(QStringLiteral("icons.dat"), kIcons);
+        board.dir.write(u"options.dat"_s, optionsWith("\"" + picture.toUtf8() + "\",1", "1,0,1,1,1,1,1,2"));
+        board.dir.write(u"position.dat"_s, "0,1500,1500\r\n");
+        board.dir.write(u"icons.dat"_s, kIcons);
         board.load();
         board.features.mail->indicator().show();
         auto* widget = board.form->findChild<QWidget*>(control);
@@ -285,42 +275,49 @@ private Q_SLOTS:
         QCOMPARE(board.fakes.volume.sets, 0);
     }
 
-    void cornersDockOnThePrimaryScreen()
+    void boardStoredOnNoScreenComesUpOnThePrimaryAndDocksInItsCorners()
     {
         Board board;
-        // The primary screen right of and below another.
+        const QList<QRect> primaryAndRight{QRect(0, 0, 1000, 700), QRect(1000, 0, 800, 600)};
+        const struct
+        {
+            QList<QRect> screens;
+            QByteArray stored;
+            QPoint shown;
+        } cases[] = {
+            // Where a removed monitor was: the nearest place on the primary screen where all of the board shows.
+            {primaryAndRight, "0,60000,-3000\r\n", {840, 0}},
+            {primaryAndRight, "0,-7500,75000\r\n", {0, 580}},
+            // Partly on the primary screen, or on another one, or nothing known of the screens: the stored place.
+            {primaryAndRight, "0,14700,10200\r\n", {980, 680}},
+            {primaryAndRight, "0,16500,1500\r\n", {1100, 100}},
+            {{}, "0,60000,-3000\r\n", {4000, -200}},
+        };
+        for (const auto& [screens, stored, shown] : cases) {
+            board.fakes.screens.screens = screens;
+            board.dir.write(u"position.dat"_s, stored);
+            board.load();
+            QCOMPARE(board.form->pos(), shown);
+            QCOMPARE(board.dir.read(u"position.dat"_s), stored);
+        }
+
+        // The corners are those of the primary screen, here right of and below another; the bottom ones stand 440
+        // twips (29.3 pixels) above its lower edge.
         board.fakes.screens.screens = {QRect(800, 60, 1000, 700), QRect(0, 0, 800, 600)};
-        board.load();
         const auto dockedAt = [&](const char* item) {
             board.action(item)->trigger();
             return board.form->pos();
         };
-        // The bottom corners stand 440 twips (29.3 pixels) above the screen's lower edge.
         QCOMPARE(dockedAt("mnutopright"), QPoint(1640, 60));
         QCOMPARE(dockedAt("mnubottomleft"), QPoint(800, 611));
         QCOMPARE(dockedAt("mnubottomright"), QPoint(1640, 611));
         QCOMPARE(dockedAt("mnutopleft"), QPoint(800, 60));
     }
 
-    void boardStoredOnNoScreenComesUpOnThePrimary()
-    {
-        Board board;
-        board.fakes.screens.screens = {QRect(0, 0, 1000, 700), QRect(1000, 0, 800, 600)};
-        board.dir.write(QStringLiteral("position.dat"), "0,60000,-3000\r\n");
-        board.load();
-        QCOMPARE(board.form->pos(), QPoint(840, 0));
-        QCOMPARE(board.dir.read(QStringLiteral("position.dat")), QByteArray("0,60000,-3000\r\n"));
-
-        // On the second screen the stored place is kept as it is.
-        board.dir.write(QStringLiteral("position.dat"), "0,16500,1500\r\n");
-        board.load();
-        QCOMPARE(board.form->pos(), QPoint(1100, 100));
-    }
-
     void screenReaderPressClicksTheControl()
     {
         Board board;
-        board.dir.write(QStringLiteral("3.zrn"), "\"Buy milk\r\nCall Bob\"\r\n");
+        board.dir.write(u"3.zrn"_s, "\"Buy milk\r\nCall Bob\"\r\n");
         board.load();
         const auto press = [&](const char* control) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(board.icon(control));
@@ -332,7 +329,7 @@ private Q_SLOTS:
         sendMouse(board.icon("np"), QEvent::MouseButtonPress, {2, 2}, Qt::RightButton, Qt::RightButton);
         sendMouse(board.icon("np"), QEvent::MouseButtonRelease, {2, 2}, Qt::RightButton, Qt::NoButton);
         press("cal");
-        QCOMPARE(board.fakes.shell.ran, QStringList{QStringLiteral("calc.exe")});
+        QCOMPARE(board.fakes.shell.ran, QStringList{u"calc.exe"_s});
         board.fakes.volume.level = 0;
         press("up");
         QCOMPARE(board.fakes.volume.level, (4095U << 16) | 4095U);
@@ -340,7 +337,7 @@ private Q_SLOTS:
         QVERIFY(board.features.notes->isHighlighted(3));
         // The note's first line is what a screen reader reads after its name.
         QCOMPARE(QAccessible::queryAccessibleInterface(board.icon("note3"))->text(QAccessible::Description),
-                 QStringLiteral("Buy milk"));
+                 u"Buy milk"_s);
     }
 };
 

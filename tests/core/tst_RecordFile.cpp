@@ -29,18 +29,17 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("expected");
 
         QTest::newRow("a quoted field holds commas and CR LF")
-            << QByteArray("0,\"first, line\r\nsecond\"\r\n") << QByteArrayList{"0", "\"first, line\r\nsecond\""};
+            << "0,\"first, line\r\nsecond\"\r\n"_ba << QByteArrayList{"0", "\"first, line\r\nsecond\""};
         QTest::newRow("blanks before a field and spaces after a plain one are dropped; empty fields")
-            << QByteArray("  1,\t abc  ,   \"  a  \",\"\",,5\r\n")
-            << QByteArrayList{"1", "abc", "\"  a  \"", "\"\"", "", "5"};
+            << "  1,\t abc  ,   \"  a  \",\"\",,5\r\n"_ba << QByteArrayList{"1", "abc", "\"  a  \"", "\"\"", "", "5"};
         QTest::newRow("text after a closing quote is skipped; a quote never closed runs to the end")
-            << QByteArray("\"abc\"xyz,2,\"abc,def") << QByteArrayList{"\"abc\"", "2", "\"abc,def\""};
+            << "\"abc\"xyz,2,\"abc,def"_ba << QByteArrayList{"\"abc\"", "2", "\"abc,def\""};
         QTest::newRow("a bare LF ends a record, the last one may lack its end")
-            << QByteArray("1\n2\n3") << QByteArrayList{"1", "2", "3"};
+            << "1\n2\n3"_ba << QByteArrayList{"1", "2", "3"};
         QTest::newRow("a UTF-8 byte order mark is not part of the first field")
-            << QByteArray("\xEF\xBB\xBF\"a\"\r\n") << QByteArrayList{"\"a\""};
+            << "\xEF\xBB\xBF\"a\"\r\n"_ba << QByteArrayList{"\"a\""};
         QTest::newRow("bytes that are not UTF-8 are Windows-1252")
-            << QByteArray("\"caf\xE9 \x80 \x96\"\r\n") << QByteArrayList{"\"caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93\""};
+            << "\"caf\xE9 \x80 \x96\"\r\n"_ba << QByteArrayList{"\"caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93\""};
     }
 
     void readsFieldsByTheRules()
@@ -75,16 +74,16 @@ private Q_SLOTS:
         QCOMPARE(plainNumber.typeId(), QMetaType::Double);
         QCOMPARE(plainNumber.toDouble(), 12.0);
         QVERIFY(!emptyValue.isValid());
-        QCOMPARE(word, QVariant(QStringLiteral("word")));
+        QCOMPARE(word, QVariant(u"word"_s));
 
         // The end of the file leaves the targets not reached as they were.
         float last = 0;
         float afterEnd = 77;
-        QString kept = QStringLiteral("kept");
+        QString kept = u"kept"_s;
         QVERIFY(!reader.read(last, afterEnd, kept));
         QCOMPARE(last, 5.0F);
         QCOMPARE(afterEnd, 77.0F);
-        QCOMPARE(kept, QStringLiteral("kept"));
+        QCOMPARE(kept, u"kept"_s);
     }
 
     void writesRecordsByteForByte()
@@ -92,17 +91,16 @@ private Q_SLOTS:
         QCOMPARE(
             RecordWriter::formatRecord(
                 {0.0F, -1.0F, 9999999.0F, 1.5F, -0.25F, qint32{10841658}, qint32{-2147483633}, RecordWriter::Empty{}}),
-            QByteArray("0,-1,9999999,1.5,-0.25,10841658,-2147483633,\r\n"));
-        QCOMPARE(
-            RecordWriter::formatRecord({QStringLiteral("first\r\nsecond"), QString(), QStringLiteral("say \"hi\"")}),
-            QByteArray("\"first\r\nsecond\",\"\",\"say \xE2\x80\x9Dhi\xE2\x80\x9D\"\r\n"));
+            "0,-1,9999999,1.5,-0.25,10841658,-2147483633,\r\n"_ba);
+        QCOMPARE(RecordWriter::formatRecord({u"first\r\nsecond"_s, QString(), u"say \"hi\""_s}),
+                 "\"first\r\nsecond\",\"\",\"say \xE2\x80\x9Dhi\xE2\x80\x9D\"\r\n"_ba);
     }
 
     void writtenTextReadsBackWhole()
     {
-        const QStringList texts = {QStringLiteral("C:\\My Pictures\\a, b.bmp"),
-                                   QStringLiteral("one\r\ntwo\r\n\r\nthree"),
-                                   QStringLiteral("  padded  "),
+        const QStringList texts = {u"C:\\My Pictures\\a, b.bmp"_s,
+                                   u"one\r\ntwo\r\n\r\nthree"_s,
+                                   u"  padded  "_s,
                                    QStringLiteral(u"café — naïve ✓"),
                                    QString()};
         RecordWriter writer;
@@ -120,14 +118,14 @@ private Q_SLOTS:
     {
         // Zeros up to the cap, which take no room on the disk, and a record past it that is never read.
         TempDataDir dir;
-        QFile file(dir.path() + QStringLiteral("/huge.dat"));
+        QFile file(dir.path() + u"/huge.dat"_s);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(RecordReader::kMaxFileBytes));
         QVERIFY(file.seek(RecordReader::kMaxFileBytes));
         file.write(",42\r\n");
         file.close();
 
-        RecordReader reader = RecordReader::open(dir.dataDir(), QStringLiteral("huge.dat"));
+        RecordReader reader = RecordReader::open(dir.dataDir(), u"huge.dat"_s);
         QString head;
         float past = -1;
         QVERIFY(!reader.read(head, past));
@@ -138,17 +136,17 @@ private Q_SLOTS:
     void failedWriteKeepsThePreviousFile()
     {
         TempDataDir dir;
-        dir.write(QStringLiteral("position.dat"), "1,4560,120\r\n");
+        dir.write(u"position.dat"_s, "1,4560,120\r\n");
         RecordWriter writer;
         writer.writeRecord({QString(200, u'x')});
         {
             const FileSizeLimit full(64);
-            QVERIFY(!writer.commit(dir.dataDir(), QStringLiteral("position.dat")));
+            QVERIFY(!writer.commit(dir.dataDir(), u"position.dat"_s));
         }
-        QCOMPARE(dir.snapshot(), (QHash<QString, QByteArray>{{QStringLiteral("position.dat"), "1,4560,120\r\n"}}));
+        QCOMPARE(dir.snapshot(), (QHash<QString, QByteArray>{{u"position.dat"_s, "1,4560,120\r\n"}}));
 
-        QVERIFY(writer.commit(dir.dataDir(), QStringLiteral("position.dat")));
-        QCOMPARE(dir.read(QStringLiteral("position.dat")), writer.bytes());
+        QVERIFY(writer.commit(dir.dataDir(), u"position.dat"_s));
+        QCOMPARE(dir.read(u"position.dat"_s), writer.bytes());
     }
 };
 

@@ -16,6 +16,8 @@
 #include "notes/NoteFile.h"
 #include "scratch/ScratchFiles.h"
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 // Long enough that a write takes more than one system call's worth of a page.
@@ -23,7 +25,7 @@ constexpr int kFillLength = 6000;
 
 QString text(long round)
 {
-    return QStringLiteral("round %1\n").arg(round) + QString(kFillLength, u'x') + QStringLiteral("\nend %1").arg(round);
+    return u"round %1\n"_s.arg(round) + QString(kFillLength, u'x') + u"\nend %1"_s.arg(round);
 }
 
 void writeRound(const DataDir& dir, long round)
@@ -39,7 +41,7 @@ void writeRound(const DataDir& dir, long round)
     Options options;
     options.trayMode = 2;
     for (std::size_t i = 0; i < options.programs.size(); ++i)
-        options.programs[i] = {static_cast<float>(i + 1), QStringLiteral("round %1").arg(round), text(round)};
+        options.programs[i] = {static_cast<float>(i + 1), u"round %1"_s.arg(round), text(round)};
     options.write(dir);
 
     NoteFile::write(dir, static_cast<int>(round % 5) + 1, text(round));
@@ -48,7 +50,7 @@ void writeRound(const DataDir& dir, long round)
 
     // The mail settings: the account, the server and the address name the round; the password is the long text.
     EmailSettings email;
-    email.account = email.server = email.address = QStringLiteral("round %1").arg(round);
+    email.account = email.server = email.address = u"round %1"_s.arg(round);
     email.password = text(round);
     email.write(dir, 1, 300000);
 }

@@ -41,6 +41,13 @@ def tray_icon(session):
     return next((int(window) for window in session.visible() if f"{int(window):#x} " in embedded), None)
 
 
+def tray_always(stage):
+    """The shipped options.dat with tray mode 1: the icon shows always."""
+    with open(os.path.join(stage, "options.dat"), "rb") as f:
+        options = f.read()
+    return options[:options.rindex(b",")] + b",1\r\n"
+
+
 def active_window(session):
     out = run("xprop", "-root", "_NET_ACTIVE_WINDOW", env=session.env).stdout
     return int(out.split()[-1], 16) if "0x" in out else 0
@@ -56,6 +63,19 @@ def loaded_on_demand(proc):
     return [name for name in ON_DEMAND if name in mapped]
 
 
+def comes_back_to_the_front(session, board, bring_back, what):
+    """Another window takes the focus; then `bring_back` must bring the board back with it."""
+    other = subprocess.Popen(["xmessage", "-geometry", "+600+50", "another window"], env=session.env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: active_window(session) not in (0, board), 5, "the other window took no focus")
+        bring_back()
+        wait_for(lambda: active_window(session) == board, 5, f"{what} did not bring the board back")
+    finally:
+        other.kill()
+        other.wait()
+
+
 def wait_exit(proc, seconds=10):
     wait_for(lambda: proc.poll() is not None, seconds, "the program did not end")
     assert proc.returncode == 0, f"exit code {proc.returncode}"
@@ -65,7 +85,7 @@ def answer_message(session, window):
     session.xdotool("windowactivate", "--sync", window, "key", "Return")
 
 
-def test_sigterm_stores_the_place_the_icons_and_the_scratch_pad_without_asking(session, stage):
+def test_docked_on_top_and_ended_by_sigterm_stores_the_place_the_icons_and_the_pad_without_asking(session, stage):
     with StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"}, remove=["icons.dat"]) as program:
         proc = program.start()
         board = program.board(proc)
@@ -73,6 +93,13 @@ def test_sigterm_stores_the_place_the_icons_and_the_scratch_pad_without_asking(s
         board_menu(session, board, "o", "Down Down Return")
         wait_for(lambda: session.geometry(board)["x"] == 1024 - 160, 5, "the board did not dock")
         place = session.geometry(board)
+        assert place["y"] == round((768 * 15 - 1800 - 440) / 15), place
+        # "Always On &Top" keeps the board above the others and rewrites only the flag of position.dat.
+        board_menu(session, board, "t")
+        wait_for(lambda: "_ABOVE" in run("xprop", "-id", board, "_NET_WM_STATE", env=session.env).stdout, 5,
+                 "the board is not kept on top")
+        wait_for(lambda: program.read("position.dat") == b"1,1500,1500\r\n", 5,
+                 lambda: f"position.dat holds {program.read('position.dat')} with the board on top")
 
         def pad_pixels():
             return pixels(session, board, PAD_BOX)
@@ -89,41 +116,9 @@ def test_sigterm_stores_the_place_the_icons_and_the_scratch_pad_without_asking(s
         wait_for(lambda: not session.menus(session.visible() - before), 5, "the pad's menu stayed open")
         proc.send_signal(signal.SIGTERM)
         wait_exit(proc)
-        assert program.read("position.dat") == b"0,12960,9280\r\n", program.read("position.dat")
+        assert program.read("position.dat") == b"1,12960,9280\r\n", program.read("position.dat")
         assert program.read("scratch.dat") == b'1,"jotted down"\r\n', program.read("scratch.dat")
         assert program.read("icons.dat") == b"0,0\r\n" * 6, program.read("icons.dat")
-
-
-def test_docking_by_keyboard_and_always_on_top(session, stage):
-    with StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"}) as program:
-        proc = program.start()
-        board = program.board(proc)
-        # "P&osition", then the third item, "Bottom Right Corner".
-        board_menu(session, board, "o", "Down Down Return")
-        wait_for(lambda: session.geometry(board)["x"] == 1024 - 160, 5, "the board did not dock")
-        assert session.geometry(board)["y"] == round((768 * 15 - 1800 - 440) / 15)
-        board_menu(session, board, "t")
-        wait_for(lambda: "_ABOVE" in run("xprop", "-id", board, "_NET_WM_STATE", env=session.env).stdout, 5,
-                 "the board is not kept on top")
-        wait_for(lambda: program.read("position.dat") == b"1,1500,1500\r\n", 5,
-                 lambda: f"position.dat holds {program.read('position.dat')} with the board on top")
-        board_menu(session, board, "x")
-        wait_exit(proc)
-        assert program.read("position.dat") == b"1,12960,9280\r\n", program.read("position.dat")
-
-
-def test_second_start_says_oops_and_leaves_the_first(session, stage):
-    with StagedProgram(session, stage, {"position.dat": b"0,3000,3000\r\n"}) as program:
-        first = program.start()
-        board = program.board(first)
-        second = program.start()
-        oops = wait_for(lambda: session.windows("Oops!", second.pid), 10, "no Oops! message")
-        answer_message(session, next(iter(oops)))
-        wait_exit(second)
-        assert first.poll() is None, "the first board ended"
-        assert session.geometry(board)["x"] == 200
-        board_menu(session, board, "x")
-        wait_exit(first)
 
 
 def test_start_without_data_files_reports_only_the_mail_picture(session, stage):
@@ -178,65 +173,24 @@ def test_read_only_folders_keep_their_files_and_say_so(session, stage):
         assert sorted(os.listdir(program.folder)) == listing, "a file was left behind"
 
 
-def test_tray_icon_menu_and_default_positions(session, stage):
-    with open(os.path.join(stage, "options.dat"), "rb") as f:
-        options = f.read()
-    always_in_tray = options[:options.rindex(b",")] + b",1\r\n"
+def test_tray_icon_default_positions_and_a_drag_from_an_icon_leave_the_board_as_it_was(session, stage):
     moved = b"1000,100\r\n1000,400\r\n1000,700\r\n1000,1000\r\n1000,1300\r\n1000,1600\r\n"
-    files = {"options.dat": always_in_tray, "icons.dat": moved, "position.dat": b"1,1500,1500\r\n"}
+    files = {"options.dat": tray_always(stage), "icons.dat": moved, "position.dat": b"1,1500,1500\r\n"}
     with StagedProgram(session, stage, files) as program:
-        proc = program.start()
-        board = program.board(proc)
-        # Tray mode 1 shows the icon even though the board is kept on top.
-        icon = wait_for(lambda: tray_icon(session), 10, "no tray icon in the tray host")
-        x, y = session.geometry(icon)["x"] + 10, session.geometry(icon)["y"] + 10
-        menu(session, x, y, "Escape")
-        # Another window takes the focus; a left click on the tray icon brings the board back with it.
-        other = subprocess.Popen(["xmessage", "-geometry", "+600+50", "another window"], env=session.env,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        try:
-            wait_for(lambda: active_window(session) not in (0, board), 5, "the other window took no focus")
-            session.xdotool("mousemove", x, y, "click", 1)
-            wait_for(lambda: active_window(session) == board, 5, "a tray click did not bring the board back")
-        finally:
-            other.kill()
-            other.wait()
-        # "&Icons", "&Default Positions"; then "E&xit".
-        board_menu(session, board, "i", "d")
-        board_menu(session, board, "x")
-        wait_exit(proc)
-        assert program.read("icons.dat") == program.read("default.dat"), program.read("icons.dat")
-        assert tray_icon(session) is None, "the tray icon outlived the program"
-
-
-def test_my_programs_icon_starts_a_program_of_the_list(session, stage):
-    with StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"}) as program:
-        # A program whose path holds a space, as a file dialog would give it.
-        marker = os.path.join(program.dir, "started")
-        program.write("my tools/mark", f"#!/bin/sh\necho $# > {marker}.new; mv {marker}.new {marker}\n".encode(), 0o755)
-        records = program.read("options.dat").split(b"\r\n")
-        records[1] = b'1,"Mark & Co","' + os.path.join(program.folder, "my tools/mark").encode() + b'"'
-        program.write("options.dat", b"\r\n".join(records))
-        proc = program.start()
-        board = program.board(proc)
-        # The My Programs icon: 240 twips square at left 105, top 1440.
-        menu(session, session.geometry(board)["x"] + 15, session.geometry(board)["y"] + 104, "Down Return", button=1)
-        wait_for(lambda: os.path.exists(marker), 5, "the program of the list did not start")
-        with open(marker) as f:
-            assert f.read().strip() == "0", "the path was split into arguments"
-        board_menu(session, board, "x")
-        wait_exit(proc)
-
-
-def test_a_drag_from_an_icon_and_clicks_on_an_arrow_leave_the_board_as_it_was(session, stage):
-    with StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"}) as program:
         # A calculator of our own comes first on PATH and tells when it starts.
         marker = os.path.join(program.dir, "calculator started")
         program.write("bin/gnome-calculator", f"#!/bin/sh\ntouch '{marker}'\n".encode(), 0o755)
         proc = program.start(PATH=os.path.join(program.folder, "bin") + os.pathsep + os.environ["PATH"])
         board = program.board(proc)
-        place = session.geometry(board)
         assert not loaded_on_demand(proc), f"loaded before their first use: {loaded_on_demand(proc)}"
+        # Tray mode 1 shows the icon even though the board is kept on top.
+        icon = wait_for(lambda: tray_icon(session), 10, "no tray icon in the tray host")
+        x, y = session.geometry(icon)["x"] + 10, session.geometry(icon)["y"] + 10
+        menu(session, x, y, "Escape")
+        comes_back_to_the_front(session, board, lambda: session.xdotool("mousemove", x, y, "click", 1), "a tray click")
+        # "&Icons", "&Default Positions".
+        board_menu(session, board, "i", "d")
+        place = session.geometry(board)
         # The middles of the up arrow and the calculator icon and a bare spot of the board, placed in twips.
         up, calculator, surface = [(place["x"] + left // 15, place["y"] + top // 15)
                                    for left, top in ((2265, 735), (1830, 1530), (1200, 300))]
@@ -255,6 +209,33 @@ def test_a_drag_from_an_icon_and_clicks_on_an_arrow_leave_the_board_as_it_was(se
         session.xdotool("mousemove", *surface)
         wait_for(lambda: session.cursor() == "left_ptr", 2,
                  lambda: f"after a press on the up arrow the pointer over the board is {session.cursor()}, no arrow")
+        board_menu(session, board, "x")
+        wait_exit(proc)
+        assert program.read("icons.dat") == program.read("default.dat"), program.read("icons.dat")
+        assert tray_icon(session) is None, "the tray icon outlived the program"
+
+
+def test_a_second_start_says_oops_and_my_programs_starts_a_program_of_the_list(session, stage):
+    with StagedProgram(session, stage, {"position.dat": b"0,1500,1500\r\n"}) as program:
+        # A program whose path holds a space, as a file dialog would give it.
+        marker = os.path.join(program.dir, "started")
+        program.write("my tools/mark", f"#!/bin/sh\necho $# > {marker}.new; mv {marker}.new {marker}\n".encode(), 0o755)
+        records = program.read("options.dat").split(b"\r\n")
+        records[1] = b'1,"Mark & Co","' + os.path.join(program.folder, "my tools/mark").encode() + b'"'
+        program.write("options.dat", b"\r\n".join(records))
+        proc = program.start()
+        board = program.board(proc)
+        # A second start says so and leaves the first alone.
+        second = program.start()
+        oops = wait_for(lambda: session.windows("Oops!", second.pid), 10, "no Oops! message")
+        answer_message(session, next(iter(oops)))
+        wait_exit(second)
+        assert proc.poll() is None and session.geometry(board)["x"] == 100, "the first board ended or moved"
+        # The My Programs icon: 240 twips square at left 105, top 1440.
+        menu(session, session.geometry(board)["x"] + 15, session.geometry(board)["y"] + 104, "Down Return", button=1)
+        wait_for(lambda: os.path.exists(marker), 5, "the program of the list did not start")
+        with open(marker) as f:
+            assert f.read().strip() == "0", "the path was split into arguments"
         board_menu(session, board, "x")
         wait_exit(proc)
 

@@ -24,7 +24,7 @@ def answer(session, proc, title, key):
     session.xdotool("windowactivate", "--sync", session.window(title, proc.pid), "key", key)
 
 
-def test_a_note_written_in_the_editor_is_on_the_board_at_the_next_start(session, stage):
+def test_a_note_written_in_the_editor_is_on_the_board_at_the_next_start_and_a_deleted_one_in_the_trash(session, stage):
     with StagedProgram(session, stage) as program:
         proc = program.start()
         board = program.board(proc)
@@ -41,11 +41,20 @@ def test_a_note_written_in_the_editor_is_on_the_board_at_the_next_start(session,
         board_menu(session, board, "x")
         wait_exit(proc)
 
-        proc = program.start()
+        # Started again, with another note laid in: the first opens in the editor, the other goes to the trash.
+        program.write("2.zrn", b'"old note"\r\n')
+        data_home = os.path.join(program.dir, "data")
+        os.makedirs(data_home)
+        proc = program.start(XDG_DATA_HOME=data_home)
         board = program.board(proc)
         click(session, board, NOTE_ICON[1], "--repeat", "2", "--delay", "80", "1")
         session.window(os.path.join(program.folder, "1.zrn"), proc.pid)
         assert not os.path.exists(os.path.join(program.folder, "TEMP"))
+        place = session.geometry(board)
+        menu(session, place["x"] + NOTE_ICON[2][0], place["y"] + NOTE_ICON[2][1], "d")
+        wait_for(lambda: not os.path.exists(os.path.join(program.folder, "2.zrn")), 5, "2.zrn is still there")
+        with open(os.path.join(data_home, "Trash", "files", "2.zrn"), "rb") as trashed:
+            assert trashed.read() == b'"old note"\r\n'
 
 
 def test_the_scratch_pad_saves_every_key_and_comes_back(session, stage):
@@ -73,21 +82,6 @@ def test_the_scratch_pad_saves_every_key_and_comes_back(session, stage):
         answer(session, proc, "Scratch Pad", "n")
         wait_exit(proc)
         assert program.read("scratch.dat") == b'0,"hello pad"\r\n', program.read("scratch.dat")
-
-
-def test_a_deleted_note_goes_to_the_trash(session, stage):
-    with StagedProgram(session, stage, {"2.zrn": b'"old note"\r\n'}) as program:
-        data_home = os.path.join(program.dir, "data")
-        os.makedirs(data_home)
-        proc = program.start(XDG_DATA_HOME=data_home)
-        board = program.board(proc)
-        place = session.geometry(board)
-        menu(session, place["x"] + NOTE_ICON[2][0], place["y"] + NOTE_ICON[2][1], "d")
-        wait_for(lambda: not os.path.exists(os.path.join(program.folder, "2.zrn")), 5, "2.zrn is still there")
-        with open(os.path.join(data_home, "Trash", "files", "2.zrn"), "rb") as trashed:
-            assert trashed.read() == b'"old note"\r\n'
-        board_menu(session, board, "x")
-        wait_exit(proc)
 
 
 if __name__ == "__main__":

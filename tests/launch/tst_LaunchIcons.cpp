@@ -23,18 +23,16 @@ struct Launch
 
     Launch()
     {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("pictures")));
-        for (const char* name : {"arrow-left.png", "arrow-right.png"}) {
-            QVERIFY(QFile::copy(QStringLiteral(PICTURES_DIR "/") + QString::fromLatin1(name),
-                                dir.path() + QStringLiteral("/pictures/") + QString::fromLatin1(name)));
-        }
+        QVERIFY(QDir(dir.path()).mkdir(u"pictures"_s));
+        for (const QString& name : {u"arrow-left.png"_s, u"arrow-right.png"_s})
+            dir.copy(QStringLiteral(PICTURES_DIR "/") + name, u"pictures/"_s + name);
         QList<QByteArray> programs;
         for (int i = 1; i <= 10; ++i)
-            programs << (i == 3 ? QByteArray("\"Empty\",\"\"")
+            programs << (i == 3 ? "\"Empty\",\"\""_ba
                                 : "\"Program " + QByteArray::number(i) + "\",\"/opt/p" + QByteArray::number(i) +
                                       " --flag\"");
-        dir.write(QStringLiteral("options.dat"), optionsWithPrograms(programs));
-        dir.write(QStringLiteral("default.dat"), shippedDefaults());
+        dir.write(u"options.dat"_s, optionsWithPrograms(programs));
+        dir.copy(QStringLiteral(SHIPPED_DATA_DIR "/default.dat"));
         icons = std::make_unique<LaunchIcons>(fakes.platform, dir.dataDir(), board);
         icons->mnuicondefault_Click();
         for (QLabel* label : board.widget.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
@@ -62,16 +60,10 @@ private Q_SLOTS:
         Launch launch;
         for (const char* name : {"dialup", "controlp", "picture4", "cal", "np"})
             QTest::mouseClick(launch.icon(name), Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(launch.fakes.shell.ran,
-                 (QStringList{
-                     QStringLiteral("EXPLORER.EXE ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{992CFFA0-F557-101A-88EC-"
-                                    "00DD010CCC48}"),
-                     QStringLiteral("explorer.exe ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{21EC2020-3AEA-1069-A2DD-"
-                                    "08002B30309D}"),
-                     QStringLiteral("explorer.exe"),
-                     QStringLiteral("calc.exe"),
-                     QStringLiteral("notepad.exe"),
-                 }));
+        QCOMPARE(launch.fakes.shell.ran.join(u'|'),
+                 u"EXPLORER.EXE ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{992CFFA0-F557-101A-88EC-00DD010CCC48}|"
+                 u"explorer.exe ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\::{21EC2020-3AEA-1069-A2DD-08002B30309D}|"
+                 u"explorer.exe|calc.exe|notepad.exe"_s);
         QCOMPARE(launch.board.controlTouches, 5);
 
         // While the left button is down the icon sits 10 twips lower and further right; it comes back on release.
@@ -93,7 +85,7 @@ private Q_SLOTS:
         }
         sendMouse(cal, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
         sendMouse(cal, QEvent::MouseButtonRelease, {60, 5}, Qt::LeftButton, Qt::NoButton);
-        QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("calc.exe")});
+        QCOMPARE(launch.fakes.shell.ran, QStringList{u"calc.exe"_s});
         QCOMPARE(cal->pos(), rest);
     }
 
@@ -113,20 +105,24 @@ private Q_SLOTS:
         QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
         rightDrag(launch.icon("picture4"), {3, 3}, {3, 303});
         QCOMPARE(launch.place(LaunchIconId::Explorer).top, 1580.0F);
+        // Within the bounds the icon moves by the pointer's displacement.
+        rightDrag(np, {3, 3}, {-97, -17});
+        QCOMPARE(launch.place(LaunchIconId::Notepad).left, 680.0F);
+        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1320.0F);
 
         // Pressed and let go in one place: the icon stays, the click starts nothing, a later left click does.
         rightDrag(np, {4, 4}, {4, 4});
-        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
+        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1320.0F);
         QVERIFY(launch.fakes.shell.ran.isEmpty());
         QTest::mouseClick(np, Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("notepad.exe")});
+        QCOMPARE(launch.fakes.shell.ran, QStringList{u"notepad.exe"_s});
 
         // A middle press only clears the note highlight; it neither moves nor starts anything.
         const int clears = launch.board.controlTouches;
         QTest::mouseClick(np, Qt::MiddleButton, {}, QPoint(3, 3));
         QCOMPARE(launch.fakes.shell.ran.size(), 1);
         QCOMPARE(launch.board.controlTouches, clears + 1);
-        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1620.0F);
+        QCOMPARE(launch.place(LaunchIconId::Notepad).top, 1320.0F);
     }
 
     void myProgramsOpensTheProgramList()
@@ -145,34 +141,34 @@ private Q_SLOTS:
         QCOMPARE(launch.board.popups.first().first, popup);
         QCOMPARE(launch.board.popups.first().second, QPoint(300, 200));
         QVERIFY(launch.board.dragSuppressed);
-        QCOMPARE(popup->actions().at(0)->text(), QStringLiteral("Program 1"));
-        QCOMPARE(popup->actions().at(2)->text(), QStringLiteral("Empty"));
+        QCOMPARE(popup->actions().at(0)->text(), u"Program 1"_s);
+        QCOMPARE(popup->actions().at(2)->text(), u"Empty"_s);
         popup->actions().at(1)->trigger();
         popup->actions().at(2)->trigger();
-        QCOMPARE(launch.fakes.shell.ran, QStringList{QStringLiteral("/opt/p2 --flag")});
+        QCOMPARE(launch.fakes.shell.ran, QStringList{u"/opt/p2 --flag"_s});
     }
 
     void defaultPositionsAndTheSavedFile()
     {
         Launch launch;
         IconPositions moved;
-        launch.dir.write(QStringLiteral("icons.dat"), kMovedIcons);
-        QVERIFY(moved.read(launch.dir.dataDir(), QStringLiteral("icons.dat")));
+        launch.dir.write(u"icons.dat"_s, kMovedIcons);
+        QVERIFY(moved.read(launch.dir.dataDir(), u"icons.dat"_s));
         launch.icons->placeIcons(moved);
         QCOMPARE(launch.icon("cal")->pos(), QPoint(87, 67));
         launch.icons->mnuicondefault_Click();
         QCOMPARE(launch.icon("cal")->pos(), QPoint(114, 96));
-        QCOMPARE(launch.dir.read(QStringLiteral("icons.dat")), kMovedIcons);
+        QCOMPARE(launch.dir.read(u"icons.dat"_s), kMovedIcons);
         QVERIFY(launch.icons->iconpossave());
         QVERIFY(!shippedDefaults().isEmpty());
-        QCOMPARE(launch.dir.read(QStringLiteral("icons.dat")), shippedDefaults());
+        QCOMPARE(launch.dir.read(u"icons.dat"_s), shippedDefaults());
 
         // Icons a short default file does not reach go to the corner; a missing file sends all six there.
-        launch.dir.write(QStringLiteral("default.dat"), "1440,105\r\n1425,480\r\n");
+        launch.dir.write(u"default.dat"_s, "1440,105\r\n1425,480\r\n");
         launch.icons->mnuicondefault_Click();
         QCOMPARE(launch.icon("dialup")->pos(), QPoint(32, 95));
         QCOMPARE(launch.icon("controlp")->pos(), QPoint(0, 0));
-        QVERIFY(QFile::remove(launch.dir.path() + QStringLiteral("/default.dat")));
+        QVERIFY(QFile::remove(launch.dir.path() + u"/default.dat"_s));
         launch.icons->mnuicondefault_Click();
         QCOMPARE(launch.icon("Image1")->pos(), QPoint(0, 0));
         QVERIFY(launch.fakes.dialogs.messages.isEmpty());
@@ -182,9 +178,9 @@ private Q_SLOTS:
     {
         Launch launch;
         IconStrip* strip = launch.icons->iconStrip();
-        auto* arrow = strip->findChild<QLabel*>(QStringLiteral("Image2"));
-        const QImage parkedArrow = strip->findChild<QLabel*>(QStringLiteral("Image3"))->pixmap().toImage();
-        const QImage openArrow = strip->findChild<QLabel*>(QStringLiteral("Image4"))->pixmap().toImage();
+        auto* arrow = strip->findChild<QLabel*>(u"Image2"_s);
+        const QImage parkedArrow = strip->findChild<QLabel*>(u"Image3"_s)->pixmap().toImage();
+        const QImage openArrow = strip->findChild<QLabel*>(u"Image4"_s)->pixmap().toImage();
         QVERIFY(parkedArrow != openArrow);
         QCOMPARE(strip->pos(), QPoint(-1, 115));
 

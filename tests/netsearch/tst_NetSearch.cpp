@@ -14,7 +14,7 @@ struct SearchWindow
     explicit SearchWindow(const QByteArray& searchDat = {}, bool writeFile = false)
     {
         if (writeFile)
-            dir.write(QStringLiteral("search.dat"), searchDat);
+            dir.write(u"search.dat"_s, searchDat);
         window = std::make_unique<frmnetsearch>(fakes.platform, dir.dataDir());
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
@@ -44,22 +44,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("queryKey");
 
         QTest::newRow("Yahoo with two words keeps their space")
-            << 1 << u"red apple"_qs << QByteArray("https://search.yahoo.com/bin/search?p=red%20apple") << u"p"_qs;
+            << 1 << u"red apple"_s << "https://search.yahoo.com/bin/search?p=red%20apple"_ba << u"p"_s;
         QTest::newRow("Alta Vista keeps its fixed query keys")
-            << 2 << u"zendra"_qs << QByteArray("https://www.altavista.com/cgi-bin/query?pg=q&what=web&kl=XX&q=zendra")
-            << u"q"_qs;
+            << 2 << u"zendra"_s << "https://www.altavista.com/cgi-bin/query?pg=q&what=web&kl=XX&q=zendra"_ba << u"q"_s;
         QTest::newRow("HotBot: an ampersand stays in the phrase, alone or between words")
-            << 3 << u"salt&pepper & oil"_qs
-            << QByteArray("https://www.hotbot.com/hResult.html?MT=salt%26pepper%20%26%20oil") << u"MT"_qs;
+            << 3 << u"salt&pepper & oil"_s << "https://www.hotbot.com/hResult.html?MT=salt%26pepper%20%26%20oil"_ba
+            << u"MT"_s;
         QTest::newRow("Lycos with an empty phrase ends at query=")
-            << 4 << QString() << QByteArray("https://search.lycos.com/cgi-bin/pursuit?query=") << u"query"_qs;
+            << 4 << QString() << "https://search.lycos.com/cgi-bin/pursuit?query="_ba << u"query"_s;
         QTest::newRow("Infoseek: plus, hash and accents reach the engine")
-            << 5 << u"c++ #1 café"_qs << QByteArray("https://www.infoseek.com/Titles?qt=c%2B%2B%20%231%20caf%C3%A9")
-            << u"qt"_qs;
+            << 5 << u"c++ #1 café"_s << "https://www.infoseek.com/Titles?qt=c%2B%2B%20%231%20caf%C3%A9"_ba << u"qt"_s;
         QTest::newRow("WebCrawler appends its source after the phrase")
-            << 6 << u"two words"_qs
-            << QByteArray("https://www.webcrawler.com/cgi-bin/WebQuery?searchText=two%20words&src=wc_results")
-            << u"searchText"_qs;
+            << 6 << u"two words"_s
+            << "https://www.webcrawler.com/cgi-bin/WebQuery?searchText=two%20words&src=wc_results"_ba
+            << u"searchText"_s;
     }
 
     void searchOpensTheEngineAddress()
@@ -78,27 +76,25 @@ private Q_SLOTS:
                  QString::fromLatin1(SearchEngines::engine(engine).description));
     }
 
-    void withoutAnEngineTheLastAddressOrThePhraseIsOpened()
+    void withoutAnEngineThePhraseAndOnAnEngineItsHomePageIsOpened()
     {
         SearchWindow search;
         QCOMPARE(search.search(0, QString()), QByteArray());
         QVERIFY(search.fakes.shell.opened.isEmpty());
-        QCOMPARE(search.search(0, u"example.org"_qs), QByteArray("http://example.org"));
+        QCOMPARE(search.search(0, u"example.org"_s), "http://example.org"_ba);
 
         // A window keeps the last search's address for a search without an engine.
-        QCOMPARE(SearchEngines::searchAddress(SearchEngines::searchPrefix(4), u"a b"_qs, QString()).toEncoded(),
-                 QByteArray("https://search.lycos.com/cgi-bin/pursuit?query=a%20b"));
-    }
+        QCOMPARE(SearchEngines::searchAddress(SearchEngines::searchPrefix(4), u"a b"_s, QString()).toEncoded(),
+                 "https://search.lycos.com/cgi-bin/pursuit?query=a%20b"_ba);
 
-    void doubleClickOrEnterOpensTheHomePage()
-    {
-        SearchWindow search;
+        // A double click or Enter on an engine opens its home page.
+        search.fakes.shell.opened.clear();
         search.window->show();
-        QCOMPARE(search.window->option(1)->toolTip(), u"Double click to visit"_qs);
+        QCOMPARE(search.window->option(1)->toolTip(), u"Double click to visit"_s);
         QTest::mouseDClick(search.window->option(1), Qt::LeftButton);
         QTest::keyClick(search.window->option(6), Qt::Key_Return);
         QCOMPARE(search.fakes.shell.opened,
-                 (QList<QUrl>{QUrl(u"https://www.yahoo.com"_qs), QUrl(u"https://www.webcrawler.com/"_qs)}));
+                 (QList<QUrl>{QUrl(u"https://www.yahoo.com"_s), QUrl(u"https://www.webcrawler.com/"_s)}));
     }
 
     void settingsSurviveClosingAndOpening()
@@ -113,7 +109,7 @@ private Q_SLOTS:
             search.window->show();
         };
         reopen();
-        QCOMPARE(search.dir.read(u"search.dat"_qs), QByteArray("3,0,1\r\n"));
+        QCOMPARE(search.dir.read(u"search.dat"_s), "3,0,1\r\n"_ba);
         QVERIFY(search.window->option(3)->isChecked());
         QCOMPARE(search.window->description()->toPlainText(),
                  QString::fromLatin1(SearchEngines::engine(3).description));
@@ -122,18 +118,18 @@ private Q_SLOTS:
         QVERIFY(search.size().width() >= full.width());
 
         // Typing into the description changes nothing.
-        QTest::keyClicks(search.window->description(), u"xyz"_qs);
+        QTest::keyClicks(search.window->description(), u"xyz"_s);
         QCOMPARE(search.window->description()->toPlainText(),
                  QString::fromLatin1(SearchEngines::engine(3).description));
 
-        QTest::mouseClick(search.window->findChild<QCheckBox*>(u"Check2"_qs), Qt::LeftButton);
+        QTest::mouseClick(search.window->findChild<QCheckBox*>(u"Check2"_s), Qt::LeftButton);
         QCOMPARE(search.size(), compact);
         QVERIFY(search.window->option(3)->isChecked());
-        search.window->findChild<QCheckBox*>(u"Check1"_qs)->setChecked(true);
+        search.window->findChild<QCheckBox*>(u"Check1"_s)->setChecked(true);
         QVERIFY(search.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(search.window->isVisible());
         reopen();
-        QCOMPARE(search.dir.read(u"search.dat"_qs), QByteArray("3,1,0\r\n"));
+        QCOMPARE(search.dir.read(u"search.dat"_s), "3,1,0\r\n"_ba);
         QVERIFY(search.window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(search.size(), compact);
     }
@@ -145,9 +141,9 @@ private Q_SLOTS:
         QTest::newRow("missing") << false << QByteArray();
         QTest::newRow("empty") << true << QByteArray();
         QTest::newRow("garbage") << true << QByteArray("\x01\xff\"yahoo,,\r\n\r\n", 12);
-        QTest::newRow("engine out of range") << true << QByteArray("7,0,0\r\n");
-        QTest::newRow("engine not whole") << true << QByteArray("2.5,0,0\r\n");
-        QTest::newRow("negative engine") << true << QByteArray("-1,2,2\r\n");
+        QTest::newRow("engine out of range") << true << "7,0,0\r\n"_ba;
+        QTest::newRow("engine not whole") << true << "2.5,0,0\r\n"_ba;
+        QTest::newRow("negative engine") << true << "-1,2,2\r\n"_ba;
     }
 
     void badSearchDatOpensCompactWithoutEngine()

@@ -11,8 +11,6 @@
 #include "app/RealPlatform.h"
 #include "platform/qt/KeyringOnDemand.h"
 
-using namespace Qt::StringLiterals;
-
 namespace
 {
 const QString kModule = RealPlatform::modulePath(QStringLiteral(STAGE_DIR), "zendra98keyring");

@@ -4,8 +4,6 @@
 #include "TestSupport.h"
 #include "platform/qt/NotifierDBus.h"
 
-using namespace Qt::StringLiterals;
-
 /// Stands in for the desktop's notification service and records what each Notify carried.
 class NotificationService final : public QObject
 {

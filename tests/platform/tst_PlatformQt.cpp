@@ -33,26 +33,26 @@ private Q_SLOTS:
         // test (ZENDRA_TEST_SOUND=none) has none.
         if (qEnvironmentVariable("ZENDRA_TEST_SOUND") == u"none")
             return;
-        const QString socket = m_dir.filePath(QStringLiteral("pulse-socket"));
+        const QString socket = m_dir.filePath(u"pulse-socket"_s);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), m_dir.path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+        environment.insert(u"HOME"_s, m_dir.path());
+        environment.insert(u"XDG_RUNTIME_DIR"_s, m_dir.path());
         m_soundServer.setProcessEnvironment(environment);
-        m_soundServer.start(QStringLiteral("pulseaudio"),
+        m_soundServer.start(u"pulseaudio"_s,
                             QStringLiteral("-n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-level=error "
                                            "-Lmodule-null-sink")
                                     .split(u' ')
-                                << QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket);
+                                << u"-Lmodule-native-protocol-unix auth-anonymous=1 socket="_s + socket);
         QVERIFY2(m_soundServer.waitForStarted(), "pulseaudio is missing: run scripts/install-deps.sh");
         QTRY_VERIFY(QFile::exists(socket));
-        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket));
+        qputenv("PULSE_SERVER", QFile::encodeName(u"unix:"_s + socket));
         // An idle null sink renders seconds ahead and a new stream waits behind them; a steady low-latency stream
         // of silence keeps it at a sound card's pace.
-        m_silence.setStandardInputFile(QStringLiteral("/dev/zero"));
-        m_silence.start(QStringLiteral("pacat"), {QStringLiteral("--raw"), QStringLiteral("--latency-msec=20")});
+        m_silence.setStandardInputFile(u"/dev/zero"_s);
+        m_silence.start(u"pacat"_s, {u"--raw"_s, u"--latency-msec=20"_s});
         const auto sinkKeepsPace = [] {
             QProcess pactl;
-            pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sinks")});
+            pactl.start(u"pactl"_s, {u"list"_s, u"sinks"_s});
             pactl.waitForFinished();
             const QByteArray out = pactl.readAllStandardOutput();
             const qsizetype at = out.indexOf("\tLatency: ") + 10;
@@ -69,17 +69,17 @@ private Q_SLOTS:
         }
     }
 
-    void secondInstanceOfTheSameDataDirectoryIsRefused()
+    void secondInstanceIsRefusedButALockLeftOrUnmakeableNeverStopsTheStart()
     {
         // Without a folder of its own the lock goes to the user's runtime folder.
         const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        const QString runtime = m_dir.filePath(QStringLiteral("runtime"));
+        const QString runtime = m_dir.filePath(u"runtime"_s);
         QVERIFY(QDir().mkpath(runtime));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        const QString data = m_dir.filePath(QStringLiteral("data"));
+        const QString data = m_dir.filePath(u"data"_s);
         auto first = std::make_unique<InstanceGuardQt>(data);
-        InstanceGuardQt second(data + QStringLiteral("/"));
-        InstanceGuardQt elsewhere(m_dir.filePath(QStringLiteral("other-data")));
+        InstanceGuardQt second(data + u"/"_s);
+        InstanceGuardQt elsewhere(m_dir.filePath(u"other-data"_s));
         QVERIFY(first->tryAcquire());
         QVERIFY(first->tryAcquire());
         QVERIFY(!second.tryAcquire());
@@ -92,15 +92,13 @@ private Q_SLOTS:
         first.reset();
         QVERIFY(second.tryAcquire());
 
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("gone"))));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.filePath(u"gone"_s)));
         QCOMPARE(QFileInfo(InstanceGuardQt(data).lockPath()).path(), QDir::tempPath());
         savedRuntime.isEmpty() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", savedRuntime);
-    }
 
-    void aLockLeftOrUnmakeableNeverStopsTheStart()
-    {
-        const QString data = m_dir.filePath(QStringLiteral("crashed"));
-        InstanceGuardQt guard(data, m_dir.path());
+        // A lock left by a crash, or one that cannot be made, never stops the start.
+        const QString crashed = m_dir.filePath(u"crashed"_s);
+        InstanceGuardQt guard(crashed, m_dir.path());
         // A child that has ended and been reaped leaves a process number nobody owns.
         const pid_t pid = ::fork();
         if (pid == 0)
@@ -113,7 +111,7 @@ private Q_SLOTS:
         QVERIFY(guard.tryAcquire());
 
         // A lock folder that is not there: the board starts unguarded rather than not at all.
-        QVERIFY(InstanceGuardQt(data, m_dir.filePath(QStringLiteral("no/such/folder"))).tryAcquire());
+        QVERIFY(InstanceGuardQt(crashed, m_dir.filePath(u"no/such/folder"_s)).tryAcquire());
     }
 
     void soundPlaysEachFormatToItsEndWhileEventsRun_data()
@@ -130,7 +128,7 @@ private Q_SLOTS:
     void soundPlaysEachFormatToItsEndWhileEventsRun()
     {
         QFETCH(QByteArray, wave);
-        const QString path = m_dir.filePath(QStringLiteral("alert.wav"));
+        const QString path = m_dir.filePath(u"alert.wav"_s);
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(wave) == wave.size());
         file.close();
@@ -172,7 +170,7 @@ private Q_SLOTS:
         QElapsedTimer elapsed;
         elapsed.start();
         SoundQt().play(QStringLiteral(PICTURES_DIR "/email.gif"));
-        SoundQt().play(m_dir.filePath(QStringLiteral("missing.wav")));
+        SoundQt().play(m_dir.filePath(u"missing.wav"_s));
         QVERIFY(elapsed.elapsed() < 1000);
     }
 
@@ -187,7 +185,7 @@ private Q_SLOTS:
         for (const char* name : names)
             QVERIFY2(!QLibrary(module(name)).isLoaded(), name);
 
-        sound.play(m_dir.filePath(QStringLiteral("missing.wav")));
+        sound.play(m_dir.filePath(u"missing.wav"_s));
         QCOMPARE(pop3.create()->metaObject()->className(), "Pop3ClientQt");
         // The print dialog is cancelled as soon as it shows.
         QTimer cancel;
@@ -196,13 +194,13 @@ private Q_SLOTS:
                 dialog->close();
         });
         cancel.start(20);
-        QVERIFY(!dialogs.print({QStringLiteral("text"), {}, {}}));
+        QVERIFY(!dialogs.print({u"text"_s, {}, {}}));
         volume.volume();
         for (const char* name : names)
             QVERIFY2(QLibrary(module(name)).isLoaded(), name);
 
         // Without its module a mail check fails at once and says why.
-        auto missing = Pop3FactoryOnDemand(m_dir.filePath(QStringLiteral("no-such-module"))).create();
+        auto missing = Pop3FactoryOnDemand(m_dir.filePath(u"no-such-module"_s)).create();
         QSignalSpy failed(missing.get(), &Pop3Client::failed);
         missing->open({});
         QVERIFY(failed.wait(1000));
@@ -212,7 +210,7 @@ private Q_SLOTS:
         // Without the module a play beeps and returns at once, however long the file.
         QElapsedTimer elapsed;
         elapsed.start();
-        SoundOnDemand without(m_dir.filePath(QStringLiteral("no-such-module")));
+        SoundOnDemand without(m_dir.filePath(u"no-such-module"_s));
         without.play(QStringLiteral(TEST_DATA_DIR "/silence-300ms.wav"));
         QVERIFY(elapsed.elapsed() < 250);
     }
@@ -228,8 +226,8 @@ private Q_SLOTS:
             }
         });
         DialogsQt dialogs;
-        dialogs.message({QStringLiteral("<b>-ERR</b> <a href=\"http://x\">log in here</a>"),
-                         QStringLiteral("Error during Connect"),
+        dialogs.message({u"<b>-ERR</b> <a href=\"http://x\">log in here</a>"_s,
+                         u"Error during Connect"_s,
                          MessageIcon::None,
                          MessageButtons::Ok});
         QCOMPARE(shown, Qt::PlainText);

@@ -2,7 +2,6 @@
 #include "platform/Pop3Protocol.h"
 
 using namespace Pop3Protocol;
-using namespace Qt::StringLiterals;
 using Kind = Pop3ReplyReader::Kind;
 
 class tst_Pop3Protocol final : public QObject
@@ -15,16 +14,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QString>("fields"); // From | Subject | Date
         QTest::newRow("B in UTF-8 and Q in Latin-1, underscore a space, white space beside text kept")
-            << QByteArray("Subject: Re: =?UTF-8?B?R3LDvMOfZQ==?= aus =?ISO-8859-1?Q?Caf=E9_=E0_la?= !")
+            << "Subject: Re: =?UTF-8?B?R3LDvMOfZQ==?= aus =?ISO-8859-1?Q?Caf=E9_=E0_la?= !"_ba
             << u" | Re: Grüße aus Café à la ! | "_s;
         QTest::newRow("adjacent words join, even inside a character")
-            << QByteArray("Subject: =?UTF-8?B?w6k=?= \t =?utf-8?Q?=C3?=  =?UTF-8?Q?=A9t=C3=A9?=") << u" | éété | "_s;
+            << "Subject: =?UTF-8?B?w6k=?= \t =?utf-8?Q?=C3?=  =?UTF-8?Q?=A9t=C3=A9?="_ba << u" | éété | "_s;
         QTest::newRow("a character split between two B words, and between a Q and a B word, comes out whole")
-            << QByteArray("Subject: =?UTF-8?B?4oI=?= =?utf-8?B?rA==?=/=?utf-8?q?=E2=82?= =?UTF-8*en?b?rA==?=")
-            << u" | €/€ | "_s;
+            << "Subject: =?UTF-8?B?4oI=?= =?utf-8?B?rA==?=/=?utf-8?q?=E2=82?= =?UTF-8*en?b?rA==?="_ba << u" | €/€ | "_s;
         QTest::newRow("ISO-2022-JP with its escape sequences split across words")
-            << QByteArray("Subject: =?ISO-2022-JP?Q?=1B$?= =?iso-2022-jp?B?QkZ8S1wb?= =?ISO-2022-JP?Q?(B?=")
-            << u" | 日本 | "_s;
+            << "Subject: =?ISO-2022-JP?Q?=1B$?= =?iso-2022-jp?B?QkZ8S1wb?= =?ISO-2022-JP?Q?(B?="_ba << u" | 日本 | "_s;
         QTest::newRow("charsets by their MIME names, one invalid sequence in GB2312 as U+FFFD")
             << QByteArray(
                    "Subject: =?cp1252?Q?=80?=/=?mac-iceland?Q?=DE?=/=?x-mac-roman?Q?=DE?=/=?gb2312?Q?=D6=D0=CE=C4?=/"
@@ -32,7 +29,7 @@ private Q_SLOTS:
                    "=?gb2312?Q?=D6A?=")
             << u" | €/Þ/ﬁ/中文/中文/日本/日本/ї/\uFFFDA | "_s;
         QTest::newRow("Windows-1252, KOI8-R and ISO-8859-2 with a language, side by side")
-            << QByteArray("Subject: =?windows-1252?Q?=93x=94?= =?KOI8-R?B?8NLJ18XU?= =?ISO-8859-2*pl?Q?=B3?=")
+            << "Subject: =?windows-1252?Q?=93x=94?= =?KOI8-R?B?8NLJ18XU?= =?ISO-8859-2*pl?Q?=B3?="_ba
             << u" | “x”Приветł | "_s;
         QTest::newRow("bad bytes become U+FFFD, an unknown charset is read as Latin-1, broken words stay as written")
             << QByteArray("Subject: a\xff=?UTF-8?Q?=C3?=b =?x-nonsense?Q?=C3=A9?= =?UTF-8?X?abc?= =?UTF-8?Q?a b?= "
@@ -58,7 +55,7 @@ private Q_SLOTS:
                           "Subject: in the body\r\n")
             << u"Jo <jo@example.org> | A long subject  folded Zwei Wörter | Tue, 14 Nov 2023 22:14:20 -0000 (=?UTF-8?Q?x?=)"_s;
         QTest::newRow("bare LF line ends; missing fields are empty")
-            << QByteArray("X-Other: 1\nSubject: only this\n") << u" | only this | "_s;
+            << "X-Other: 1\nSubject: only this\n"_ba << u" | only this | "_s;
     }
 
     void headersAreUnfoldedAndDecoded()
@@ -73,7 +70,7 @@ private Q_SLOTS:
     {
         // Encoded words that never close, 1 MiB of them: searching each for a "?=" to the end of the value would take
         // minutes.
-        const QByteArray value = QByteArray("=?utf-8?q?x").repeated(1024 * 1024 / 11);
+        const QByteArray value = "=?utf-8?q?x"_ba.repeated(1024 * 1024 / 11);
         QCOMPARE(decodeHeaderText(value), QString::fromLatin1(value));
     }
 
@@ -125,13 +122,13 @@ private Q_SLOTS:
             QVERIFY(reader.feed(QByteArrayView(stream).first(cut), replies));
             QVERIFY(reader.feed(QByteArrayView(stream).sliced(cut), replies));
             QCOMPARE(replies.size(), 5);
-            QCOMPARE(replies[0].text, QByteArray("ready"));
+            QCOMPARE(replies[0].text, "ready"_ba);
             QCOMPARE(replies[1].lines, QList<QByteArray>({"TOP", "PIPELINING"}));
             QVERIFY(!replies[2].ok);
-            QCOMPARE(replies[2].text, QByteArray("no such message"));
+            QCOMPARE(replies[2].text, "no such message"_ba);
             // Of a header only the first From, Subject and Date are kept.
-            QCOMPARE(replies[3].header, QByteArray("Subject: a\r\nFROM: c\r\n"));
-            QCOMPARE(replies[4].header, QByteArray("Subject: bare line ends\r\n"));
+            QCOMPARE(replies[3].header, "Subject: a\r\nFROM: c\r\n"_ba);
+            QCOMPARE(replies[4].header, "Subject: bare line ends\r\n"_ba);
             QCOMPARE(reader.awaiting(), 0);
         }
     }

@@ -111,7 +111,7 @@ private Q_SLOTS:
         for (int frame = 0; frame <= kFrames; ++frame)
             data += QByteArray(1, '\0') + char(frame & 0xFF) + char(frame >> 8);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("long.wav"));
+        const QString path = dir.filePath(u"long.wav"_s);
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(testWave(1, 1, 48000, 24, data.chopped(1))) > 0);
         file.close();

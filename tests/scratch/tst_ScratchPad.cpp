@@ -7,7 +7,7 @@
 
 namespace
 {
-const QString kScratch = QStringLiteral("scratch.dat");
+const QString kScratch = u"scratch.dat"_s;
 
 /// The pad on a fake board, started from the files of its data directory; `restart` starts it anew on the
 /// same files, as the next run of the program would.
@@ -23,7 +23,7 @@ struct Pad
         if (!scratch.isEmpty())
             dir.write(kScratch, scratch);
         if (!autosave.isEmpty())
-            dir.write(QStringLiteral("autosave.dat"), autosave);
+            dir.write(u"autosave.dat"_s, autosave);
         restart();
     }
     void restart()
@@ -44,11 +44,6 @@ struct Pad
         return asked;
     }
 };
-
-void rightClick(QWidget* widget)
-{
-    QTest::mouseClick(widget, Qt::RightButton, {}, QPoint(5, 5));
-}
 } // namespace
 
 class tst_ScratchPad final : public QObject
@@ -72,7 +67,7 @@ private Q_SLOTS:
         // A key that types nothing leaves the animation; the first character hides and stops it.
         QTest::keyClick(pad.pad->text(), Qt::Key_Shift);
         QVERIFY(pad.pad->animation()->isVisible());
-        pad.type(QStringLiteral("a"));
+        pad.type(u"a"_s);
         QVERIFY(!pad.pad->animation()->isVisible());
         QVERIFY(!pad.pad->animation()->isRunning());
 
@@ -89,16 +84,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<bool>("openAtRestart");
         const QByteArray before = "1,\"before\"\r\n";
-        QTest::newRow("x, answered Yes") << QStringLiteral("x yes") << QStringLiteral("keep me")
-                                         << QByteArray("1,\"keep me\"\r\n") << true;
-        QTest::newRow("x, answered No") << QStringLiteral("x no") << QStringLiteral("drop me")
-                                        << QByteArray("0,\"\"\r\n") << false;
-        QTest::newRow("x on an empty pad asks and writes nothing")
-            << QStringLiteral("x yes") << QString() << before << true;
-        QTest::newRow("Save and Close") << QStringLiteral("mnusaveandclose") << QStringLiteral("a\nb")
-                                        << QByteArray("1,\"a\r\nb\"\r\n") << true;
-        QTest::newRow("Close") << QStringLiteral("mnuclose") << QStringLiteral("gone") << QByteArray("0,\"\"\r\n")
-                               << false;
+        QTest::newRow("x, answered Yes") << u"x yes"_s << u"keep me"_s << "1,\"keep me\"\r\n"_ba << true;
+        QTest::newRow("x, answered No") << u"x no"_s << u"drop me"_s << "0,\"\"\r\n"_ba << false;
+        QTest::newRow("x on an empty pad asks and writes nothing") << u"x yes"_s << QString() << before << true;
+        QTest::newRow("Save and Close") << u"mnusaveandclose"_s << u"a\nb"_s << "1,\"a\r\nb\"\r\n"_ba << true;
+        QTest::newRow("Close") << u"mnuclose"_s << u"gone"_s << "0,\"\"\r\n"_ba << false;
     }
 
     void eachWayOfClosingWritesItsOwnRecord()
@@ -112,12 +102,11 @@ private Q_SLOTS:
         QVERIFY(!pad.pad->animation()->isVisibleTo(&pad.board.widget));
         pad.pad->text()->setPlainText(typed);
         if (how.startsWith(u'x')) {
-            pad.fakes.dialogs.answers = {how.endsWith(QStringLiteral("yes")) ? MessageAnswer::Yes : MessageAnswer::No};
+            pad.fakes.dialogs.answers = {how.endsWith(u"yes"_s) ? MessageAnswer::Yes : MessageAnswer::No};
             pad.pad->sclose_Click();
             QCOMPARE(pad.questions(),
-                     typed.isEmpty()
-                         ? QStringList()
-                         : QStringList{QStringLiteral("Do you wish to save the contents of the Scratch Pad?")});
+                     typed.isEmpty() ? QStringList()
+                                     : QStringList{u"Do you wish to save the contents of the Scratch Pad?"_s});
         } else {
             pad.choose(how.toLatin1().constData());
             QVERIFY(pad.questions().isEmpty());
@@ -133,47 +122,51 @@ private Q_SLOTS:
         Pad pad;
         pad.board.widget.show();
         pad.pad->open();
-        pad.type(QStringLiteral("off"));
+        pad.type(u"off"_s);
         QTest::qWait(10);
         QVERIFY(!pad.dir.exists(kScratch));
 
         pad.choose("mnuautotextsave");
-        QCOMPARE(pad.dir.read(QStringLiteral("autosave.dat")), QByteArray("1,1\r\n"));
-        pad.pad->text()->setPlainText(QStringLiteral("left"));
+        QCOMPARE(pad.dir.read(u"autosave.dat"_s), "1,1\r\n"_ba);
+        pad.pad->text()->setPlainText(u"left"_s);
         QTest::mouseClick(pad.pad->text()->viewport(), Qt::LeftButton);
         QTest::qWait(10);
         QVERIFY(!pad.dir.exists(kScratch));
-        rightClick(pad.pad->text()->viewport());
-        QTRY_COMPARE(pad.scratch(), QByteArray("1,\"left\"\r\n"));
+        QTest::mouseClick(pad.pad->text()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_COMPARE(pad.scratch(), "1,\"left\"\r\n"_ba);
         // A key that changes nothing still saves, and deleting everything stores an empty text.
         pad.pad->text()->clear();
         QTest::keyClick(pad.pad->text(), Qt::Key_Left);
-        QTRY_COMPARE(pad.scratch(), QByteArray("1,\"\"\r\n"));
+        QTRY_COMPARE(pad.scratch(), "1,\"\"\r\n"_ba);
 
         // The setting survives a restart with its check mark, and the pad comes back without the animation.
-        pad.type(QStringLiteral("persist"));
-        QTRY_COMPARE(pad.scratch(), QByteArray("1,\"persist\"\r\n"));
+        pad.type(u"persist"_s);
+        QTRY_COMPARE(pad.scratch(), "1,\"persist\"\r\n"_ba);
         pad.restart();
         QVERIFY(pad.pad->autosaveOn());
-        QVERIFY(pad.pad->menu()->findChild<QAction*>(QStringLiteral("mnuautotextsave"))->isChecked());
-        QCOMPARE(pad.pad->text()->toPlainText(), QStringLiteral("persist"));
+        QVERIFY(pad.pad->menu()->findChild<QAction*>(u"mnuautotextsave"_s)->isChecked());
+        QCOMPARE(pad.pad->text()->toPlainText(), u"persist"_s);
         pad.choose("mnuautotextsave");
-        QCOMPARE(pad.dir.read(QStringLiteral("autosave.dat")), QByteArray("0,0\r\n"));
+        QCOMPARE(pad.dir.read(u"autosave.dat"_s), "0,0\r\n"_ba);
         QVERIFY(!pad.pad->autosaveOn());
     }
 
     void exitAsksOnlyForAnOpenPadWithText()
     {
         Pad pad("1,\"start\"\r\n");
-        pad.pad->text()->setPlainText(QStringLiteral("typed at the end"));
+        // Opening the pad again reloads the stored text.
+        pad.pad->text()->setPlainText(u"unsaved"_s);
+        pad.pad->open();
+        QCOMPARE(pad.pad->text()->toPlainText(), u"start"_s);
+        pad.pad->text()->setPlainText(u"typed at the end"_s);
         pad.fakes.dialogs.answers = {MessageAnswer::No};
         QVERIFY(pad.pad->exitStep());
         QCOMPARE(
             pad.questions(),
             QStringList{QStringLiteral("Do you wish to save the contents of the Scratch Pad\r\nand open it the next "
                                        "time you run Zendra.")});
-        QCOMPARE(pad.fakes.dialogs.messages.first().title, QStringLiteral("Scratch Pad"));
-        QCOMPARE(pad.scratch(), QByteArray("0,\"typed at the end\"\r\n"));
+        QCOMPARE(pad.fakes.dialogs.messages.first().title, u"Scratch Pad"_s);
+        QCOMPARE(pad.scratch(), "0,\"typed at the end\"\r\n"_ba);
         pad.restart();
         QVERIFY(!pad.pad->isOpen());
 
@@ -183,31 +176,23 @@ private Q_SLOTS:
         QVERIFY(pad.pad->text()->toPlainText().isEmpty());
         QVERIFY(pad.pad->animation()->isVisible());
         QVERIFY(pad.pad->exitStep());
-        pad.pad->text()->setPlainText(QStringLiteral("yes please"));
+        pad.pad->text()->setPlainText(u"yes please"_s);
         pad.fakes.dialogs.answers = {MessageAnswer::Yes};
         QVERIFY(pad.pad->exitStep());
-        QCOMPARE(pad.scratch(), QByteArray("1,\"yes please\"\r\n"));
+        QCOMPARE(pad.scratch(), "1,\"yes please\"\r\n"_ba);
         pad.choose("mnusaveandclose");
         QVERIFY(pad.pad->exitStep());
         QCOMPARE(pad.fakes.dialogs.messages.size(), 2);
-    }
-
-    void openingAgainReloadsTheStoredText()
-    {
-        Pad pad("1,\"stored\"\r\n");
-        pad.pad->text()->setPlainText(QStringLiteral("unsaved"));
-        pad.pad->open();
-        QCOMPARE(pad.pad->text()->toPlainText(), QStringLiteral("stored"));
 
         // Garbage counts as no stored text; a folder that cannot be written keeps the pad open and says so.
         pad.dir.write(kScratch, QByteArray("\xff\x00garbage", 9));
         pad.pad->open();
         QVERIFY(pad.pad->text()->toPlainText().isEmpty());
-        pad.pad->text()->setPlainText(QStringLiteral("nowhere to go"));
+        pad.pad->text()->setPlainText(u"nowhere to go"_s);
         QVERIFY(QDir(pad.dir.path()).removeRecursively());
         pad.choose("mnusaveandclose");
         QVERIFY(pad.pad->isOpen());
-        QVERIFY(pad.questions().last().startsWith(QStringLiteral("Zendra 98 could not save the Scratch Pad")));
+        QVERIFY(pad.questions().last().startsWith(u"Zendra 98 could not save the Scratch Pad"_s));
         QVERIFY(!pad.pad->exitStep());
     }
 };

@@ -25,32 +25,15 @@ class tst_ApplyOptions final : public QObject
     }
 
 private Q_SLOTS:
-    void startupShowsOnlyWhatIsSet()
+    void trayModesAddAndRemoveTheIcon()
     {
         FakeBoardSurface board;
-        OptionsModel shown;
-        shown.setShown(OptionsModel::Icon::Calculator, true);
-        Options options;
-        options.explorerFlag = 1;
-        options.myProgramsFlag = 1;
-        options.calculatorFlag = 2;
-        options.notepadFlag = -1;
-        options.colour = 0x0080FF;
-        ApplyOptions::launchIconsAtStartup(shown, options);
-        ApplyOptions::boardColour(board, options.colour);
-        // The start-up variant only ever shows; an icon whose flag is not exactly 1 is left as it was.
-        QCOMPARE(shownIcons(shown), (QList<bool>{true, false, false, true, true, false}));
-        QCOMPARE(board.colour, QColor(0xFF, 0x80, 0x00));
-
         // Tray mode 3 follows the on-top state; other modes than 1, 2 and 3 neither add nor remove.
         for (const float mode : {1.0F, 2.0F, 3.0F, 0.0F, 2.5F})
             ApplyOptions::trayIcon(board, mode);
         board.onTop = true;
         ApplyOptions::trayIcon(board, 3);
-        QCOMPARE(
-            board.trayCalls,
-            (QStringList{
-                QStringLiteral("add"), QStringLiteral("remove"), QStringLiteral("add"), QStringLiteral("remove")}));
+        QCOMPARE(board.trayCalls, (QStringList{u"add"_s, u"remove"_s, u"add"_s, u"remove"_s}));
     }
 
     void backgroundPictureAtStartup_data()
@@ -75,8 +58,7 @@ private Q_SLOTS:
         FakeBoardSurface board;
         Options options;
         // A comma in the path is part of the name.
-        options.backgroundPath =
-            pictureExists ? picture(dir, QStringLiteral("sky, blue.png")) : dir.path() + QStringLiteral("/none.png");
+        options.backgroundPath = pictureExists ? picture(dir, u"sky, blue.png"_s) : dir.path() + u"/none.png"_s;
         options.centreFlag = centreFlag;
         ApplyOptions::backgroundAtStartup(board, options);
         QCOMPARE(!board.background.isNull(), shown);
@@ -94,7 +76,7 @@ private Q_SLOTS:
         for (int i = 0; i < OptionsModel::kIconCount; ++i)
             shown.setShown(static_cast<OptionsModel::Icon>(i), true);
         ApplyOptions::PreferenceValues values;
-        values.picturePath = picture(dir, QStringLiteral("back.png"));
+        values.picturePath = picture(dir, u"back.png"_s);
         values.explorer = true;
         values.calculator = true;
         values.colour = 0x00FF00;
@@ -103,15 +85,15 @@ private Q_SLOTS:
         QCOMPARE(shownIcons(shown), (QList<bool>{false, false, false, true, true, false}));
         QCOMPARE(board.backgroundPlace, QPointF(0, 0));
         QCOMPARE(board.colour, QColor(0, 255, 0));
-        QCOMPARE(board.trayCalls, QStringList{QStringLiteral("remove")});
+        QCOMPARE(board.trayCalls, QStringList{u"remove"_s});
 
         // A path that names no picture keeps the one shown, where it is; an empty path clears it.
-        values.picturePath = dir.path() + QStringLiteral("/missing.png");
+        values.picturePath = dir.path() + u"/missing.png"_s;
         values.centrePicture = true;
         ApplyOptions::fromPreferences(board, shown, values);
         QCOMPARE(board.background.size(), QSize(80, 50));
         QCOMPARE(board.backgroundPlace, QPointF(0, 0));
-        values.picturePath = picture(dir, QStringLiteral("back.png"));
+        values.picturePath = picture(dir, u"back.png"_s);
         ApplyOptions::fromPreferences(board, shown, values);
         QCOMPARE(board.backgroundPlace, QPointF(600, 525));
         values.picturePath.clear();

@@ -20,7 +20,7 @@ struct Preferences
 
     explicit Preferences(const QByteArray& options)
     {
-        dir.write(QStringLiteral("options.dat"), options);
+        dir.write(u"options.dat"_s, options);
         // The board starts with every launch icon shown.
         for (int i = 0; i < OptionsModel::kIconCount; ++i)
             shown.setShown(static_cast<OptionsModel::Icon>(i), true);
@@ -60,13 +60,13 @@ private Q_SLOTS:
 
         const Options stored = preferences.stored();
         QCOMPARE(stored.programs[1].number, 7.0F);
-        QCOMPARE(stored.programs[1].path, QStringLiteral("/opt/a,b --x"));
-        QCOMPARE(stored.programs[1].title, QStringLiteral("Say \u201Dhi\u201D"));
+        QCOMPARE(stored.programs[1].path, u"/opt/a,b --x"_s);
+        QCOMPARE(stored.programs[1].title, u"Say \u201Dhi\u201D"_s);
         QCOMPARE(stored.explorerFlag, 0.0F);
         QCOMPARE(stored.dialUpFlag, 0.0F);
         QCOMPARE(stored.colour, -2147483633);
         QCOMPARE(stored.trayMode, 3.0F);
-        QCOMPARE(preferences.board.trayCalls, QStringList{QStringLiteral("add")});
+        QCOMPARE(preferences.board.trayCalls, QStringList{u"add"_s});
         QVERIFY(preferences.window.isNull() || !preferences.window->isVisible());
     }
 
@@ -74,11 +74,11 @@ private Q_SLOTS:
     {
         Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
         QVERIFY(!preferences.applyEnabled());
-        QTest::keyClicks(preferences.control<QLineEdit>("txtBG"), QStringLiteral("/nowhere.png"));
+        QTest::keyClicks(preferences.control<QLineEdit>("txtBG"), u"/nowhere.png"_s);
         preferences.window->Combo1_Click(4);
         // "Browse" cancelled changes nothing.
         preferences.control<QPushButton>("Command1")->click();
-        QCOMPARE(preferences.fakes.dialogs.openRequests.first().filters.first(), QStringLiteral("All Types (*.*)"));
+        QCOMPARE(preferences.fakes.dialogs.openRequests.first().filters.first(), u"All Types (*.*)"_s);
         QVERIFY(!preferences.applyEnabled());
 
         preferences.window->show();
@@ -86,59 +86,63 @@ private Q_SLOTS:
         QTest::keyClick(preferences.window, Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(!preferences.control<QCheckBox>("Check7")->isChecked());
         QVERIFY(preferences.applyEnabled());
+        // Start at login changes with Apply, not before.
+        preferences.control<QCheckBox>("chkAutostart")->click();
+        QVERIFY(!preferences.fakes.autostart.on);
         preferences.control<QPushButton>("Command4")->click();
+        QVERIFY(preferences.fakes.autostart.on);
         QVERIFY(!preferences.applyEnabled());
         QVERIFY(!preferences.shown.isShown(OptionsModel::Icon::Notepad));
         QCOMPARE(preferences.stored().notepadFlag, 0.0F);
-        QCOMPARE(preferences.stored().backgroundPath, QStringLiteral("/nowhere.png"));
+        QCOMPARE(preferences.stored().backgroundPath, u"/nowhere.png"_s);
         preferences.fakes.dialogs.chosenColour = QColor(0, 0, 255);
         preferences.control<QPushButton>("Command6")->click();
-        QCOMPARE(preferences.fakes.dialogs.colourTitles, QStringList{QStringLiteral("Background Color")});
+        QCOMPARE(preferences.fakes.dialogs.colourTitles, QStringList{u"Background Color"_s});
         preferences.control<QPushButton>("Command4")->click();
         QCOMPARE(preferences.stored().colour, 0xFF0000);
 
         // Cancel after Apply drops nothing Apply wrote; OK writes even with Apply disabled.
-        const QByteArray applied = preferences.dir.read(QStringLiteral("options.dat"));
+        const QByteArray applied = preferences.dir.read(u"options.dat"_s);
         preferences.control<QCheckBox>("Check6")->click();
         preferences.control<QPushButton>("Command3")->click();
-        QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")), applied);
+        QCOMPARE(preferences.dir.read(u"options.dat"_s), applied);
     }
 
     void editRetriesAnInvalidFileAndTakesADesktopEntrysName()
     {
         Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"Old\",\"/usr/bin/old\"")));
-        preferences.dir.write(QStringLiteral("editor.desktop"),
+        preferences.dir.write(u"editor.desktop"_s,
                               "[Desktop Entry]\nName=Text Editor\nName[de]=Texteditor\nExec=sh -c \"echo %%\" %U\n");
         preferences.control<QComboBox>("Combo1")->setCurrentIndex(2);
         preferences.window->Combo1_Click(2);
 
         // A cancelled dialog reports no file: "File Not Found", and Retry opens it again.
         preferences.fakes.dialogs.answers = {MessageAnswer::Retry};
-        preferences.fakes.dialogs.chosenFiles = {QString(), preferences.dir.path() + QStringLiteral("/editor.desktop")};
-        preferences.fakes.dialogs.inputAnswers = {QStringLiteral("Editor")};
+        preferences.fakes.dialogs.chosenFiles = {QString(), preferences.dir.path() + u"/editor.desktop"_s};
+        preferences.fakes.dialogs.inputAnswers = {u"Editor"_s};
         preferences.window->Command2_Click();
         QCOMPARE(preferences.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(preferences.fakes.dialogs.messages.first().title, QStringLiteral("File Not Found"));
-        QCOMPARE(preferences.fakes.dialogs.openRequests.first().folder, QStringLiteral("/usr/bin/"));
-        QCOMPARE(preferences.fakes.dialogs.inputInitials, QStringList{QStringLiteral("Text Editor")});
-        QCOMPARE(preferences.control<QLineEdit>("txttitle")->text(), QStringLiteral("Editor"));
+        QCOMPARE(preferences.fakes.dialogs.messages.first().title, u"File Not Found"_s);
+        QCOMPARE(preferences.fakes.dialogs.openRequests.first().folder, u"/usr/bin/"_s);
+        QCOMPARE(preferences.fakes.dialogs.inputInitials, QStringList{u"Text Editor"_s});
+        QCOMPARE(preferences.control<QLineEdit>("txttitle")->text(), u"Editor"_s);
         QVERIFY(preferences.applyEnabled());
-        QCOMPARE(preferences.stored().programs[2].title, QStringLiteral("Old"));
+        QCOMPARE(preferences.stored().programs[2].title, u"Old"_s);
 
         // An empty answer changes nothing; OK stores the edited entry alone.
-        preferences.fakes.dialogs.chosenFiles = {QStringLiteral("/bin/sh")};
+        preferences.fakes.dialogs.chosenFiles = {u"/bin/sh"_s};
         preferences.fakes.dialogs.inputAnswers = {QString()};
         preferences.window->Command2_Click();
         preferences.control<QPushButton>("Command5")->click();
         const Options stored = preferences.stored();
-        QCOMPARE(stored.programs[2].title, QStringLiteral("Editor"));
-        QCOMPARE(stored.programs[2].path, preferences.dir.path() + QStringLiteral("/editor.desktop"));
-        QCOMPARE(stored.programs[3].title, QStringLiteral("Old"));
+        QCOMPARE(stored.programs[2].title, u"Editor"_s);
+        QCOMPARE(stored.programs[2].path, preferences.dir.path() + u"/editor.desktop"_s);
+        QCOMPARE(stored.programs[3].title, u"Old"_s);
 
         // The program list starts a desktop entry by its command, without the field codes.
-        const auto found = [](const QString& name) { return QStringLiteral("/usr/bin/") + name; };
+        const auto found = [](const QString& name) { return u"/usr/bin/"_s + name; };
         QCOMPARE(LaunchCommands::resolve(stored.programs[2].path, found, QString()),
-                 (QStringList{QStringLiteral("/usr/bin/sh"), QStringLiteral("-c"), QStringLiteral("echo %")}));
+                 (QStringList{u"/usr/bin/sh"_s, u"-c"_s, u"echo %"_s}));
     }
 
     void badFilesAndPicturesOpenAndApplyWithoutHarm_data()
@@ -146,9 +150,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("options");
         QTest::addColumn<QByteArray>("picture");
         const QByteArray good = optionsWithPrograms(QList<QByteArray>(10, "\"A & B - C\",\"\""));
-        QTest::newRow("no options.dat") << QByteArray() << QByteArray("not a picture");
+        QTest::newRow("no options.dat") << QByteArray() << "not a picture"_ba;
         QTest::newRow("options.dat cut short") << good.left(40) << QByteArray();
-        QTest::newRow("binary garbage, a 100 MB picture") << QByteArray("\x00\xff\"\r\n,,\x01", 8) << QByteArray("big");
+        QTest::newRow("binary garbage, a 100 MB picture") << QByteArray("\x00\xff\"\r\n,,\x01", 8) << "big"_ba;
     }
 
     void badFilesAndPicturesOpenAndApplyWithoutHarm()
@@ -157,11 +161,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, picture);
         Preferences preferences(options);
         if (options.isEmpty())
-            QFile::remove(preferences.dir.path() + QStringLiteral("/options.dat"));
+            QFile::remove(preferences.dir.path() + u"/options.dat"_s);
         preferences.window->deleteLater();
         preferences.window =
             new frmPref(preferences.fakes.platform, preferences.dir.dataDir(), preferences.board, preferences.shown);
-        const QString path = preferences.dir.path() + QStringLiteral("/picture.png");
+        const QString path = preferences.dir.path() + u"/picture.png"_s;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(picture == "big" ? QByteArray() : picture);
@@ -175,25 +179,16 @@ private Q_SLOTS:
         preferences.control<QLineEdit>("txtBG")->setText(path);
         preferences.control<QPushButton>("Command5")->click();
         QCOMPARE(preferences.board.background.cacheKey(), shown.cacheKey());
-        QCOMPARE(preferences.dir.read(QStringLiteral("options.dat")).count("\r\n"), 12);
+        QCOMPARE(preferences.dir.read(u"options.dat"_s).count("\r\n"), 12);
         QCOMPARE(preferences.stored().backgroundPath, path);
-    }
-
-    void startAtLoginChangesOnApply()
-    {
-        Preferences preferences(optionsWithPrograms(QList<QByteArray>(10, "\"\",\"\"")));
-        preferences.control<QCheckBox>("chkAutostart")->click();
-        QVERIFY(!preferences.fakes.autostart.on);
-        preferences.control<QPushButton>("Command4")->click();
-        QVERIFY(preferences.fakes.autostart.on);
     }
 
     void theAutostartEntryQuotesTheProgramAndHonoursSwitchesOff()
     {
         TempDataDir dir;
         // The program's path needs quoting.
-        AutostartXdg entry(dir.path() + QStringLiteral("/config"), QStringLiteral("/opt/Zendra \"98\"/zendra98"));
-        const QString name = QStringLiteral("config/autostart/zendra98.desktop");
+        AutostartXdg entry(dir.path() + u"/config"_s, u"/opt/Zendra \"98\"/zendra98"_s);
+        const QString name = u"config/autostart/zendra98.desktop"_s;
         QVERIFY(entry.setEnabled(true) && entry.enabled());
         const QByteArray text = dir.read(name);
         QVERIFY2(text.contains("\nExec=\"/opt/Zendra \\\\\"98\\\\\"/zendra98\"\n"), text.constData());

@@ -1,11 +1,6 @@
 #include "BoardFixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QFile>
-#include <QLabel>
-#include <QMouseEvent>
-
+#include "TestSupport.h"
 #include "app/BoardStart.h"
 
 QByteArray optionsWith(const QByteArray& record1, const QByteArray& record12)
@@ -32,11 +27,8 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 
 void Board::load(bool withMailPicture)
 {
-    if (withMailPicture) {
-        QFile gif(QStringLiteral(PICTURES_DIR "/email.gif"));
-        if (gif.open(QIODevice::ReadOnly))
-            dir.write(QStringLiteral("email.gif"), gif.readAll());
-    }
+    if (withMailPicture)
+        dir.copy(QStringLiteral(PICTURES_DIR "/email.gif"));
     form = std::make_unique<Form1>(fakes.platform, dir.dataDir());
     features = buildFeatures(*form, fakes.platform, dir.dataDir());
     loadBoard(*form, features, dir.dataDir());

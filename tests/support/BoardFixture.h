@@ -2,18 +2,9 @@
 
 #include <memory>
 
-#include <QByteArray>
-#include <QEvent>
-#include <QPoint>
-
-#include "Fakes.h"
-#include "TempDataDir.h"
+#include "TestSupport.h"
 #include "app/BoardStart.h"
 #include "board/Form1.h"
-
-class QAction;
-class QLabel;
-class QWidget;
 
 /// An options.dat of twelve records with empty programs.
 QByteArray optionsWith(const QByteArray& record1, const QByteArray& record12);

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QColor>
-#include <QList>
-#include <QPixmap>
-#include <QTimer>
-#include <QWidget>
+#include <QtWidgets>
 
 #include "core/BoardSurface.h"
 

@@ -1,9 +1,6 @@
 #include "TempDataDir.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
+#include <QtCore>
 
 TempDataDir::TempDataDir() = default;
 
@@ -36,12 +33,9 @@ QHash<QString, QByteArray> TempDataDir::snapshot() const
     return files;
 }
 
-void TempDataDir::copyFixture(const QString& name) const
+void TempDataDir::copy(const QString& path, const QString& name) const
 {
-    const QDir fixture(QStringLiteral(TEST_DATA_DIR "/") + name);
-    for (const QFileInfo& info : fixture.entryInfoList(QDir::Files)) {
-        QFile source(info.filePath());
-        if (source.open(QIODevice::ReadOnly))
-            write(info.fileName(), source.readAll());
-    }
+    QFile source(path);
+    if (source.open(QIODevice::ReadOnly))
+        write(name.isEmpty() ? QFileInfo(path).fileName() : name, source.readAll());
 }

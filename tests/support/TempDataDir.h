@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QHash>
-#include <QString>
-#include <QTemporaryDir>
+#include <QtCore>
 
 #include "core/DataDir.h"
 
@@ -20,8 +17,8 @@ public:
     bool exists(const QString& name) const;
     /// Name and contents of every file, to show that an operation left the others alone.
     QHash<QString, QByteArray> snapshot() const;
-    /// Copies the fixture folder tests/data/<name> into the directory.
-    void copyFixture(const QString& name) const;
+    /// Copies the file at `path` into the directory, as `name` or under its own name.
+    void copy(const QString& path, const QString& name = {}) const;
 
 private:
     QTemporaryDir m_dir;

@@ -7,3 +7,5 @@
 #include "FakeBoardSurface.h"
 #include "Fakes.h"
 #include "TempDataDir.h"
+
+using namespace Qt::StringLiterals;

@@ -1,23 +1,7 @@
 #include "WindowWalk.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QDate>
-#include <QFile>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <QTextEdit>
-#include <QToolButton>
-
 #include "BoardFixture.h"
-#include "FakeBoardSurface.h"
+#include "TestSupport.h"
 #include "app/frmSplash.h"
 #include "core/OptionsModel.h"
 #include "email/Esetup.h"
@@ -85,14 +69,11 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     FakePlatform fakes;
     TempDataDir dir;
     FakeBoardSurface surface;
-    dir.write(QStringLiteral("email.dat"), kEmail);
-    dir.write(QStringLiteral("search.dat"), "2,0,1\r\n");
-    dir.write(QStringLiteral("tipset.dat"), "1\r\n");
-    for (const QString& name : {QStringLiteral("TIPOFDAY.TXT"), QStringLiteral("options.dat")}) {
-        QFile shipped(QStringLiteral(SHIPPED_DATA_DIR "/") + name);
-        if (shipped.open(QIODevice::ReadOnly))
-            dir.write(name, shipped.readAll());
-    }
+    dir.write(u"email.dat"_s, kEmail);
+    dir.write(u"search.dat"_s, "2,0,1\r\n");
+    dir.write(u"tipset.dat"_s, "1\r\n");
+    dir.copy(QStringLiteral(SHIPPED_DATA_DIR "/TIPOFDAY.TXT"));
+    dir.copy(QStringLiteral(SHIPPED_DATA_DIR "/options.dat"));
 
     {
         // The start sequence writes "Loading..." once the splash shows; the board it would show is left out.
@@ -102,7 +83,7 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     }
     {
         Board board;
-        board.dir.write(QStringLiteral("scratch.dat"), "\"A line on the pad\"\r\n");
+        board.dir.write(u"scratch.dat"_s, "\"A line on the pad\"\r\n");
         board.load();
         board.features.scratch->open();
         visitShown(board.form.get(), visit);
@@ -115,14 +96,13 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     }
     {
         OptionsModel shown;
-        auto* preferences = new frmPref(fakes.platform, dir.dataDir(), surface, shown);
-        visitShown(preferences, visit);
-        delete preferences;
+        frmPref preferences(fakes.platform, dir.dataDir(), surface, shown);
+        visitShown(&preferences, visit);
     }
     {
         NoteSlots slots(fakes.platform, dir.dataDir(), surface);
         slots.mnunewnote_Click();
-        slots.editor()->body()->setPlainText(QStringLiteral("Milk, bread and a birthday card"));
+        slots.editor()->body()->setPlainText(u"Milk, bread and a birthday card"_s);
         visitShown(slots.editor(), visit);
     }
     {
@@ -137,9 +117,7 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     }
     {
         frmEmail list(fakes.platform, dir.dataDir());
-        list.list().addRow({QStringLiteral("Ann <ann@example.org>"),
-                            QStringLiteral("Lunch on Friday?"),
-                            QStringLiteral("Fri, 11 Dec 2026 09:30:00 +0100")});
+        list.list().addRow({u"Ann <ann@example.org>"_s, u"Lunch on Friday?"_s, u"Fri, 11 Dec 2026 09:30:00 +0100"_s});
         list.setMessageCount(1, 1);
         list.setLastChecked(QLocale::system().toString(QDate(2026, 12, 12), QLocale::LongFormat));
         visitShown(&list, visit);
@@ -148,22 +126,19 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
         frmPassword prompt;
         visitShown(&prompt, visit);
         frmChecking checking;
-        checking.setText(QStringLiteral("Checking for new email messages..."));
+        checking.setText(u"Checking for new email messages..."_s);
         visitShown(&checking, visit);
     }
     {
-        auto* search = new frmnetsearch(fakes.platform, dir.dataDir());
-        visitShown(search, visit);
-        delete search;
+        frmnetsearch search(fakes.platform, dir.dataDir());
+        visitShown(&search, visit);
     }
     {
         float armed = 0;
-        auto* about = new frmAbout(armed);
-        visitShown(about, visit);
-        delete about;
-        auto* credits = new frmCredits();
-        visitShown(credits, visit);
-        delete credits;
+        frmAbout about(armed);
+        visitShown(&about, visit);
+        frmCredits credits;
+        visitShown(&credits, visit);
         frmTip tip(fakes.platform, dir.dataDir());
         static_cast<void>(tip.Form_Load());
         visitShown(&tip, visit);
