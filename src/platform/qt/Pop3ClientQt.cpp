@@ -457,10 +457,8 @@ void Pop3ClientQt::sendLogin()
         // SASL XOAUTH2 with its initial response; nothing is sent ahead, since the server may answer with a
         // challenge that the next line must answer.
         m_step = Step::Authenticate;
-        const QByteArray response = "user=" + m_account.user.toUtf8() +
-                                    "\x01"
-                                    "auth=Bearer " +
-                                    m_account.accessToken.toUtf8() + "\x01\x01";
+        const QByteArray response =
+            "user=" + m_account.user.toUtf8() + '\x01' + "auth=Bearer " + m_account.accessToken.toUtf8() + "\x01\x01";
         send("AUTH XOAUTH2 " + response.toBase64() + "\r\n", Kind::Auth);
         return;
     }
