@@ -36,7 +36,7 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_dataDir(dataDir)
-    , m_picture(ShippedPicture::read(m_dataDir.shippedFile(QStringLiteral("pictures/splash.png"))))
+    , m_picture(ShippedPicture::readImage(m_dataDir.shippedFile(QStringLiteral("pictures/splash.png"))))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Twips::sizeToPixels(kWidth, kHeight));
@@ -49,7 +49,7 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
 
 void frmSplash::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, m_picture);
+    QPainter(this).drawImage(0, 0, m_picture);
 }
 
 bool frmSplash::Form_Load(const std::function<void()>& showBoard,
