@@ -24,6 +24,17 @@ private Q_SLOTS:
         QCOMPARE(message.buttons, MessageButtons::Ok);
     }
 
+    void drawsItsWholePictureLineForLine()
+    {
+        FakePlatform fakes;
+        TempDataDir dir;
+        const DataDir shippedPictures(dir.path(), QStringLiteral(PICTURES_DIR "/.."));
+        frmSplash splash(fakes.platform, shippedPictures);
+        const QImage picture(QStringLiteral(PICTURES_DIR "/splash.png"));
+        QCOMPARE(splash.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 picture.convertToFormat(QImage::Format_RGB32));
+    }
+
     void pauseLetsEventsRunThenShowsTheBoard()
     {
         FakePlatform fakes;
