@@ -66,7 +66,7 @@ int main(int argc, char** argv)
     const DataDir dataDir(QString::fromLocal8Bit(argv[1]));
     RealPlatform facilities(dataDir);
     Form1 board(facilities.platform(), dataDir);
-    loadBoard(board, dataDir);
+    loadBoard(board, buildFeatures(board, facilities.platform(), dataDir), dataDir);
     board.show();
     settle(500);
 

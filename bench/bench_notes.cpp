@@ -593,9 +593,8 @@ void describe(const char* name, const KeyToPaint& meter)
                  qPrintable(longest));
 }
 
-bool measureKeyToPaint(Form1& board, const DataDir& dataDir, const QString& text)
+bool measureKeyToPaint(ScratchPad& pad, const DataDir& dataDir, const QString& text)
 {
-    ScratchPad& pad = board.scratch();
     if (!pad.isOpen() || !pad.autosaveOn()) {
         std::fprintf(stderr, "key-to-paint: the pad is not open with automatic save on\n");
         return false;
@@ -685,7 +684,11 @@ int main(int argc, char** argv)
                       facilities.screens,
                       facilities.pop3,
                       facilities.keyring,
-                      facilities.notifier};
+                      facilities.notifier,
+                      facilities.clipboard,
+                      facilities.trash,
+                      facilities.random,
+                      facilities.autostart};
 
     // The board with its pad open on a 60 KB text and automatic save on, as a restart after a long session
     // finds it.
@@ -696,16 +699,17 @@ int main(int argc, char** argv)
     }
     QFile::remove(dataDir.file(QString::fromLatin1(HandOverFile::kName)));
     Form1 board(platform, dataDir);
-    loadBoard(board, dataDir);
+    const BoardFeatures features = buildFeatures(board, platform, dataDir);
+    loadBoard(board, features, dataDir);
     board.show();
     settle(500);
 
     std::fflush(stdout);
     bool ok = measureNoteOpenSave(platform, dialogs, runs);
     std::fflush(stdout);
-    ok = ok && measureAutosaveWrite(padText, board.scratch().text()->font(), board.scratch().text()->size(), 51);
+    ok = ok && measureAutosaveWrite(padText, features.scratch->text()->font(), features.scratch->text()->size(), 51);
     std::fflush(stdout);
-    ok = ok && measureKeyToPaint(board, dataDir, padText);
+    ok = ok && measureKeyToPaint(*features.scratch, dataDir, padText);
     std::fflush(stdout);
     if (dialogs.others != 0) {
         std::fprintf(stderr, "%d unexpected message boxes\n", dialogs.others);

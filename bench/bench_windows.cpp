@@ -707,7 +707,7 @@ void describeTipFiles(Platform& platform, const DataDir& dataDir, int runs)
         // The window's own two steps before it is shown: its constructor, and its load (which reads tipset.dat,
         // sets the check box, whose handler stores tipset.dat and the setting, and reads the tips).
         begin = monotonicNs();
-        auto* window = new frmTip(platform, dataDir, [] { return 0.5; });
+        auto* window = new frmTip(platform, dataDir);
         built.push_back(static_cast<double>(monotonicNs() - begin) / 1e6);
         begin = monotonicNs();
         window->Form_Load();
@@ -757,7 +757,11 @@ int main(int argc, char** argv)
                       facilities.screens,
                       facilities.pop3,
                       facilities.keyring,
-                      facilities.notifier};
+                      facilities.notifier,
+                      facilities.clipboard,
+                      facilities.trash,
+                      facilities.random,
+                      facilities.autostart};
 
     // No tip window at start-up: the tip window's first opening is to be the one its item makes.
     if (!TipsetFile::write(dataDir, 0)) {
@@ -765,7 +769,8 @@ int main(int argc, char** argv)
         return 1;
     }
     Form1 board(platform, dataDir);
-    loadBoard(board, dataDir);
+    const BoardFeatures features = buildFeatures(board, platform, dataDir);
+    loadBoard(board, features, dataDir);
     board.show();
     settle(500);
 

@@ -1,5 +1,7 @@
 #include "app/frmSplash.h"
 
+#include <algorithm>
+
 #include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
@@ -21,6 +23,7 @@ constexpr double kWidth = 5400;
 constexpr double kHeight = 3000;
 constexpr double kLoadingTop = 2460;
 constexpr double kLoadingLeft = 300;
+constexpr double kBandDeviceLines = 63;
 
 QFrame* decorativeLine(QWidget* parent, const QRect& place)
 {
@@ -36,7 +39,7 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_dataDir(dataDir)
-    , m_picture(ShippedPicture::read(m_dataDir.shippedFile(QStringLiteral("pictures/splash.png"))))
+    , m_picture(ShippedPicture::readImage(m_dataDir.shippedFile(QStringLiteral("pictures/splash.png"))))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Twips::sizeToPixels(kWidth, kHeight));
@@ -49,7 +52,12 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
 
 void frmSplash::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, m_picture);
+    // In bands of fewer than 64 device lines: Qt hands a taller picture to its pool of painting threads, whose
+    // start-up (two threads, each with its own stack and heap) costs more than drawing this picture here.
+    const int band = std::max(1, static_cast<int>(kBandDeviceLines / devicePixelRatioF()));
+    QPainter painter(this);
+    for (int top = 0; top < m_picture.height(); top += band)
+        painter.drawImage(QPoint(0, top), m_picture, QRect(0, top, m_picture.width(), band));
 }
 
 bool frmSplash::Form_Load(const std::function<void()>& showBoard,

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include "core/DataDir.h"
@@ -37,7 +37,7 @@ private:
 
     Platform& m_platform;
     DataDir m_dataDir;
-    QPixmap m_picture;
+    QImage m_picture;
     QLabel* AniGIF1 = nullptr;
     QLabel* lblLoading = nullptr;
     QMovie* m_movie = nullptr;

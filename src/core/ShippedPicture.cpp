@@ -3,14 +3,31 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-QPixmap ShippedPicture::read(const QString& path)
+namespace
+{
+void readAs(QImageReader& reader, const QString& path)
 {
     // The program's own pictures are named by their format. A reader left to guess the format from the content
     // first loads every image format plugin of the system to ask each one (and the JPEG library with its plugin),
     // which cost the start-up several libraries it never uses.
-    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setFileName(path);
+    reader.setFormat(QFileInfo(path).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
+}
+} // namespace
+
+QPixmap ShippedPicture::read(const QString& path)
+{
+    QImageReader reader;
+    readAs(reader, path);
     return QPixmap::fromImageReader(&reader);
+}
+
+QImage ShippedPicture::readImage(const QString& path)
+{
+    QImageReader reader;
+    readAs(reader, path);
+    return reader.read();
 }
 
 QPixmap ShippedPicture::load(const QString& path, qreal devicePixelRatio)

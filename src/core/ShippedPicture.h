@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -12,4 +13,7 @@ namespace ShippedPicture
 QPixmap load(const QString& path, qreal devicePixelRatio);
 /// The picture at `path` exactly, read in the format its suffix names; null when it is missing or not of that format.
 QPixmap read(const QString& path);
+/// The same picture kept as its file stores it: an 8-bit palette picture takes a quarter of the memory of the
+/// screen's format, and the painter converts it line by line as it draws.
+QImage readImage(const QString& path);
 } // namespace ShippedPicture

@@ -29,6 +29,15 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     , m_dataDir(dataDir)
     , m_board(board)
 {
+}
+
+void ScratchPad::buildControls()
+{
+    // Built when the pad is first needed: a text box, a bold font and a menu cost memory that most boards never
+    // use. No feature adds controls after the pad, so its controls still lie above all the others.
+    if (Text1)
+        return;
+    BoardSurface& board = m_board;
     Text1 = new PadText(nullptr);
     board.addControl(*Text1);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -108,6 +117,7 @@ ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface&
     QAction* mnuclose = mnuscratchpadmenu->addAction(tr("&Close"));
     mnuclose->setObjectName(QStringLiteral("mnuclose"));
     connect(mnuclose, &QAction::triggered, this, &ScratchPad::mnuClose_Click);
+    mnuautotextsave->setChecked(m_autosaveChecked);
 
     hidePad();
 }
@@ -121,15 +131,36 @@ ScratchPad::~ScratchPad()
 void ScratchPad::startUp(const AutosaveFile& autosave, const ScratchFile& scratch)
 {
     m_autosave = autosave.autosave;
-    if (isFlagSet(autosave.checked))
-        mnuautotextsave->setChecked(true);
+    if (isFlagSet(autosave.checked)) {
+        m_autosaveChecked = true;
+        if (mnuautotextsave)
+            mnuautotextsave->setChecked(true);
+    }
     if (isFlagSet(scratch.open))
         showPad(scratch.text, false);
 }
 
 bool ScratchPad::isOpen() const
 {
-    return !Text1->isHidden();
+    return Text1 && !Text1->isHidden();
+}
+
+PadText* ScratchPad::text()
+{
+    buildControls();
+    return Text1;
+}
+
+PadAnimation* ScratchPad::animation()
+{
+    buildControls();
+    return gif1;
+}
+
+QMenu* ScratchPad::menu()
+{
+    buildControls();
+    return mnuscratchpadmenu;
 }
 
 void ScratchPad::open()
@@ -144,6 +175,7 @@ void ScratchPad::open()
 
 void ScratchPad::showPad(const QString& text, bool animate)
 {
+    buildControls();
     // A save still waiting belongs to the text that is being replaced.
     cancelAutosave();
     Text1->setPlainText(text);
@@ -185,6 +217,7 @@ QString ScratchPad::title()
 
 void ScratchPad::sclose_Click()
 {
+    buildControls();
     const QString text = Text1->toPlainText();
     if (!text.isEmpty()) {
         const bool keep = m_platform.dialogs.message({tr("Do you wish to save the contents of the "
@@ -201,12 +234,14 @@ void ScratchPad::sclose_Click()
 void ScratchPad::soption2_MouseDown(QPoint globalPosition)
 {
     m_board.suppressDrag();
-    m_board.popup(*mnuscratchpadmenu, globalPosition);
+    m_board.popup(*menu(), globalPosition);
 }
 
 void ScratchPad::mnuautotextsave_Click()
 {
+    buildControls();
     const bool on = !mnuautotextsave->isChecked();
+    m_autosaveChecked = on;
     mnuautotextsave->setChecked(on);
     m_autosave = on ? 1.0F : 0.0F;
     if (!AutosaveFile::write(m_dataDir, on)) {
@@ -222,12 +257,14 @@ void ScratchPad::mnuautotextsave_Click()
 
 void ScratchPad::mnusaveandclose_Click()
 {
+    buildControls();
     if (store(1, Text1->toPlainText()))
         hidePad();
 }
 
 void ScratchPad::mnuClose_Click()
 {
+    buildControls();
     if (store(0, QString()))
         hidePad();
 }
@@ -277,8 +314,10 @@ void ScratchPad::autosaveFailed()
 
 bool ScratchPad::exitStep(bool ask)
 {
+    if (!isOpen())
+        return true;
     const QString text = Text1->toPlainText();
-    if (!isOpen() || text.isEmpty())
+    if (text.isEmpty())
         return true;
     const bool keep = !ask || m_platform.dialogs.message({tr("Do you wish to save the contents of the Scratch "
                                                              "Pad\r\nand open it the next time you run Zendra."),

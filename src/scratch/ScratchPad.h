@@ -51,13 +51,15 @@ public:
 
     bool isOpen() const;
     bool autosaveOn() const { return isFlagSet(m_autosave); }
-    PadText* text() const { return Text1; }
-    PadAnimation* animation() const { return gif1; }
-    QMenu* menu() const { return mnuscratchpadmenu; }
+    /// The pad's controls, built on first use.
+    PadText* text();
+    PadAnimation* animation();
+    QMenu* menu();
 
 private:
     /// The pad's name, the title of its message boxes.
     static QString title();
+    void buildControls();
     void showPad(const QString& text, bool animate);
     void hidePad();
     /// Writes scratch.dat; a failure is reported, and the pad stays as it is.
@@ -73,6 +75,8 @@ private:
     DataDir m_dataDir;
     BoardSurface& m_board;
     float m_autosave = 0;
+    /// The check mark of "&Auto Text Save", kept while the menu is not built yet.
+    bool m_autosaveChecked = false;
     std::unique_ptr<AutosaveWriter> m_writer;
     /// Set by the writer's thread; the failure is reported once until a save works again.
     std::atomic<bool> m_autosaveFailing = false;

@@ -6,6 +6,17 @@ class tst_frmSplash final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void drawsItsWholePictureLineForLine()
+    {
+        FakePlatform fakes;
+        TempDataDir dir;
+        const DataDir shippedPictures(dir.path(), QStringLiteral(PICTURES_DIR "/.."));
+        frmSplash splash(fakes.platform, shippedPictures);
+        const QImage picture(QStringLiteral(PICTURES_DIR "/splash.png"));
+        QCOMPARE(splash.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 picture.convertToFormat(QImage::Format_RGB32));
+    }
+
     void pauseLetsEventsRunThenShowsTheBoardUnlessAnotherRuns()
     {
         FakePlatform fakes;

@@ -56,8 +56,9 @@ private Q_SLOTS:
         Pad pad;
         pad.board.widget.show();
         QVERIFY(!pad.pad->isOpen());
+        // Built at the first opening, not before: most boards never open the pad.
         for (const char* name : {"Text1", "soption1", "soption2", "sclose", "gif1"})
-            QVERIFY2(pad.board.widget.findChild<QWidget*>(QString::fromLatin1(name))->isHidden(), name);
+            QVERIFY2(!pad.board.widget.findChild<QWidget*>(QString::fromLatin1(name)), name);
 
         pad.pad->open();
         QCOMPARE(pad.board.controlTouches, 1);
