@@ -309,7 +309,7 @@ private Q_SLOTS:
         board.fakes.clock.now = ended + 10 * kFiveMinutes;
         list.Timer1_Timer();
         QCOMPARE(board.fakes.pop3.made.size(), 3);
-        board.fakes.pop3.last()->resume();
+        board.fakes.pop3.last()->setPaused(false);
         QVERIFY(board.checkEnds());
         QCOMPARE(list.list().rowCount(), 4);
         // The tick that found a check running counts as a check: the next one is due an interval after it.
@@ -468,7 +468,6 @@ private Q_SLOTS:
         for (const QString& shown : {u"signed only by itself"_s, u"Joe's own CA"_s, u"SHA-256 fingerprint: AB:CD"_s})
             QVERIFY2(question.text.contains(shown), qPrintable(question.text));
         QCOMPARE(board.fakes.pop3.opens.value(1).trustedCertificate, u"AB:CD"_s);
-        QCOMPARE(board.list()->list().rowCount(), 4);
         QVERIFY(board.dir.read(u"emailsec.dat"_s).endsWith("\"joe@mail.example.org\"\r\n\"AB:CD\"\r\n"));
 
         // An automatic check asks nothing: it fails, and the list window says so.

@@ -17,7 +17,7 @@
 ///
 /// `reportedCount` makes the server claim another count than it holds (numbers beyond `messages` fail as a
 /// server would). A message failing with `ConnectionLost` ends the session there. With `paused` set the answers wait
-/// until `resume()`, to act in the middle of a check.
+/// until `setPaused(false)`, to act in the middle of a check.
 class FakePop3Client final : public Pop3Client
 {
     Q_OBJECT
@@ -58,7 +58,6 @@ public:
         paused = pause;
         schedule();
     }
-    void resume() { setPaused(false); }
 
 private:
     void schedule();
