@@ -70,8 +70,9 @@ def test_board_check_lights_the_box_and_lists_both_messages(session, stage):
             subjects = ("Café à la carte 1", "A rather long subject line number 2 that is folded across two "
                         "physical lines")
             # The grid's cells as a screen reader reads them.
-            wait_for(lambda: all(subject in cell_texts(session, proc.pid) for subject in subjects), 20,
-                     lambda: f"the mail list shows {cell_texts(session, proc.pid)}")
+            cells = lambda: [item.name for item in atspi.accessibles(session.env, proc.pid)
+                             if item.role == "table cell" and item.showing]
+            wait_for(lambda: all(subject in cells() for subject in subjects), 20, lambda: f"the list shows {cells()}")
 
             where = session.geometry(mail)
             # "&Close", at the right of the button row.
@@ -189,11 +190,6 @@ def test_online_account_signs_in_with_a_fresh_token_and_keeps_none(session, stag
         finally:
             goa.close()
             server.listener.close()
-
-
-def cell_texts(session, pid):
-    """The names of every table cell of the program that shows, read back through the accessibility tree."""
-    return [item.name for item in atspi.accessibles(session.env, pid) if item.role == "table cell" and item.showing]
 
 
 if __name__ == "__main__":
