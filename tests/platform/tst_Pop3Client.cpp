@@ -29,8 +29,7 @@ quint16 freePort()
 QString name(Pop3Error error)
 {
     return u"None InvalidAccount HostNotFound ConnectionRefused Timeout Tls ConnectionLost ReplyTooLong Protocol "
-           u"Server "
-           u"CertificateUntrusted CertificateChanged TokenRefused"_s.split(u' ')[int(error)];
+           u"Server CertificateUntrusted CertificateChanged TokenRefused"_s.split(u' ')[int(error)];
 }
 
 /// What a check reported, one entry a signal: "opened 3", "1 <subject>", "2 failed Server", "retrieved", "error Tls".
@@ -256,9 +255,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("server"); // "named" for localhost, else the address
         QTest::addColumn<QString>("password");
         QTest::addColumn<int>("security");
-        QTest::addColumn<QString>(
-            "trust"); // "ca": the test's certificate as an authority; "env": through SSL_CERT_FILE;
-                      // "pin": its fingerprint trusted for the account; "other": another one
+        // "ca": the test's certificate as an authority; "env": through SSL_CERT_FILE; "pin": its fingerprint trusted
+        // for the account; "other": another one.
+        QTest::addColumn<QString>("trust");
         QTest::addColumn<QString>("events");
         QTest::addColumn<QString>("why");
         const int startTls = int(Pop3Security::StartTls), none = int(Pop3Security::None);
