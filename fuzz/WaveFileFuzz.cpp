@@ -18,14 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The data must lie inside the input and hold whole frames.
     if (format->dataOffset + format->dataBytes > bytes.size() || format->dataBytes % format->blockAlign != 0)
         __builtin_trap();
+    const char* in = bytes.constData() + format->dataOffset;
     for (const int channels : {1, 2, format->channels}) {
         std::vector<float> out(static_cast<size_t>(format->frames() * channels));
-        WaveFile::convert(*format,
-                          bytes.constData() + format->dataOffset,
-                          format->frames(),
-                          WaveFile::Output::Float32,
-                          channels,
-                          reinterpret_cast<char*>(out.data()));
+        auto* samples = reinterpret_cast<char*>(out.data());
+        WaveFile::convert(*format, in, format->frames(), WaveFile::Output::Float32, channels, samples);
         for (const float value : out) {
             if (!(value >= -1.0f && value <= 1.0f))
                 __builtin_trap();

@@ -206,8 +206,7 @@ QStringList untranslatedOutsideWindows()
     board.features.scratch->text()->setPlainText(u"text"_s);
     board.features.scratch->sclose_Click();
     MailBoard empty(emailFile(1, 9999999, u"pw"_s));
-    empty.action("mnccheckemail")->trigger();
-    static_cast<void>(empty.checkEnds());
+    static_cast<void>(empty.check());
     const QList<MessageRequest> messages =
         fakes.dialogs.messages + board.fakes.dialogs.messages + empty.fakes.dialogs.messages;
     board.form->showTrayIcon();

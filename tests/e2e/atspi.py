@@ -28,27 +28,6 @@ def accessibles(env, pid, timeout=20):
     return [Accessible(*row) for row in json.loads(done.stdout or "[]")]
 
 
-def press(env, pid, name, timeout=20):
-    """Does the "Press" action of the application's first accessible object of that name, as a screen reader's
-    user does to a button; false when there is no such object or it cannot be pressed."""
-    done = subprocess.run([sys.executable, __file__, str(pid), name], env=env, capture_output=True, text=True,
-                          timeout=timeout)
-    return done.returncode == 0 and done.stdout.strip() == "pressed"
-
-
-def _press(node, name):
-    for child in node:
-        if child is None:
-            continue
-        if child.name == name:
-            action = child.queryAction()
-            names = [action.getName(i) for i in range(action.nActions)]
-            return "Press" in names and action.doAction(names.index("Press"))
-        if _press(child, name):
-            return True
-    return False
-
-
 def _walk(node, depth, rows):
     import pyatspi
     for child in node:
@@ -60,12 +39,9 @@ def _walk(node, depth, rows):
         _walk(child, depth + 1, rows)
 
 
-def _main(pid, name=None):
+def _main(pid):
     import pyatspi
     apps = [app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.get_process_id() == pid]
-    if name is not None:
-        print("pressed" if any(_press(app, name) for app in apps) else "not found")
-        return
     rows = []
     for app in apps:
         _walk(app, 1, rows)
@@ -73,4 +49,4 @@ def _main(pid, name=None):
 
 
 if __name__ == "__main__":
-    _main(int(sys.argv[1]), *sys.argv[2:])
+    _main(int(sys.argv[1]))

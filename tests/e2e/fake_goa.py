@@ -1,11 +1,12 @@
 """GNOME Online Accounts as a desktop runs it, on the session bus of DBUS_SESSION_BUS_ADDRESS, holding one Google
-account: its object manager, and the account's Account, Mail and OAuth2Based interfaces. Each GetAccessToken answers
-the next token of the command line, or NotAuthorized once they are used up. It prints "ready" once it owns its name,
-then each call it takes ("EnsureCredentials", "GetAccessToken"), one a line."""
+account: its object manager, and the account's Account and OAuth2Based interfaces (its Mail one only in the object
+manager's answer). Each GetAccessToken answers the next token of the command line, or NotAuthorized once they are
+used up. It prints "ready" once it owns its name, then each call it takes ("EnsureCredentials", ...), one a line."""
 
 import sys
 
 from gi.repository import Gio, GLib
+from sni_watcher import serve
 
 ROOT = "/org/gnome/OnlineAccounts"
 ACCOUNT = ROOT + "/Accounts/account_1700000000_0"
@@ -21,7 +22,6 @@ NODE = Gio.DBusNodeInfo.new_for_xml("""
   <interface name="org.gnome.OnlineAccounts.OAuth2Based">
     <method name="GetAccessToken"><arg type="s" direction="out"/><arg type="i" direction="out"/></method>
   </interface>
-  <interface name="org.gnome.OnlineAccounts.Mail"/>
 </node>""")
 PROPERTIES = {
     "org.gnome.OnlineAccounts.Account": {
@@ -46,20 +46,11 @@ def method_call(connection, sender, path, interface, method, parameters, invocat
         invocation.return_dbus_error("org.gnome.OnlineAccounts.Error.NotAuthorized", "Sign in again")
 
 
-def main():
-    loop = GLib.MainLoop()
-
-    def acquired(connection, name):
-        connection.register_object(ROOT, NODE.interfaces[0], method_call, None, None)
-        for interface in NODE.interfaces[1:]:
-            connection.register_object(ACCOUNT, interface, method_call, None, None)
-        print("ready", flush=True)
-
-    Gio.bus_own_name(Gio.BusType.SESSION, "org.gnome.OnlineAccounts", Gio.BusNameOwnerFlags.DO_NOT_QUEUE, None,
-                     acquired, lambda *args: loop.quit())
-    loop.run()
-    return 1
+def register(connection):
+    connection.register_object(ROOT, NODE.interfaces[0], method_call, None, None)
+    for interface in NODE.interfaces[1:]:
+        connection.register_object(ACCOUNT, interface, method_call, None, None)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(serve("org.gnome.OnlineAccounts", register))

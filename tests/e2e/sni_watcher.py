@@ -41,18 +41,21 @@ def get_property(connection, sender, path, interface, name):
             "ProtocolVersion": GLib.Variant("i", 0)}[name]
 
 
-def main():
+def serve(name, register):
+    """Owns the bus name, lets `register` put its objects on the connection, prints "ready" and answers until the
+    name is lost."""
     loop = GLib.MainLoop()
 
-    def acquired(connection, name):
-        connection.register_object("/StatusNotifierWatcher", INTERFACE, method_call, get_property, None)
+    def acquired(connection, _):
+        register(connection)
         print("ready", flush=True)
 
-    Gio.bus_own_name(Gio.BusType.SESSION, WATCHER, Gio.BusNameOwnerFlags.DO_NOT_QUEUE, None, acquired,
+    Gio.bus_own_name(Gio.BusType.SESSION, name, Gio.BusNameOwnerFlags.DO_NOT_QUEUE, None, acquired,
                      lambda *args: loop.quit())
     loop.run()
     return 1
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(serve(WATCHER, lambda connection: connection.register_object(
+        "/StatusNotifierWatcher", INTERFACE, method_call, get_property, None)))

@@ -13,8 +13,9 @@ import threading
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi  # noqa: E402
-from test_board import board_menu, wait_exit  # noqa: E402
+from test_board import answer_message, board_menu, wait_exit  # noqa: E402
 from test_desktop import Watcher  # noqa: E402
+from test_notes import click  # noqa: E402
 from xsession import SessionBus, StagedProgram, pixels, run_cases, wait_for  # noqa: E402
 
 SERVER_SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "servers", "pop3-server.sh")
@@ -58,23 +59,20 @@ def test_board_check_lights_the_box_and_lists_both_messages(session, stage):
             dark = pixels(session, board, LIGHT)
             board_menu(session, board, "e")
             prompt = session.window("Enter Email Password", proc.pid)
-            session.xdotool("windowactivate", "--sync", prompt)
-            session.xdotool("type", "--delay", "20", "testpass")
-            session.xdotool("key", "Return")
+            session.xdotool("windowactivate", "--sync", prompt, "type", "--delay", "20", "testpass")
+            answer_message(session, prompt)
             # The server's own certificate: described, and trusted for this account with the default "Yes".
-            question = session.window("Untrusted Certificate", proc.pid)
-            session.xdotool("windowactivate", "--sync", question)
-            session.xdotool("key", "Return")
+            answer_message(session, session.window("Untrusted Certificate", proc.pid))
             wait_for(lambda: pixels(session, board, LIGHT) != dark, 20, "the new-mail box did not light")
 
-            place = session.geometry(board)
-            session.xdotool("mousemove", place["x"] + LIGHT[0] + 10, place["y"] + LIGHT[1] + 10, "click", "1")
+            click(session, board, (LIGHT[0] + 10, LIGHT[1] + 10), "1")
             mail = session.window("Zendra Email Check", proc.pid)
             subjects = ("Café à la carte 1", "A rather long subject line number 2 that is folded across two "
                         "physical lines")
             # The grid's cells as a screen reader reads them.
-            wait_for(lambda: all(subject in cell_texts(session, proc.pid) for subject in subjects), 20,
-                     lambda: f"the mail list shows {cell_texts(session, proc.pid)}")
+            cells = lambda: [item.name for item in atspi.accessibles(session.env, proc.pid)
+                             if item.role == "table cell" and item.showing]
+            wait_for(lambda: all(subject in cells() for subject in subjects), 20, lambda: f"the list shows {cells()}")
 
             where = session.geometry(mail)
             # "&Close", at the right of the button row.
@@ -163,8 +161,7 @@ def test_online_account_signs_in_with_a_fresh_token_and_keeps_none(session, stag
                 assert not any(command.startswith((b"USER", b"PASS")) for command in server.received)
 
                 # Email Setup, from the mail list window, shows the desktop's account as the chosen sign-in.
-                place = session.geometry(board)
-                session.xdotool("mousemove", place["x"] + LIGHT[0] + 10, place["y"] + LIGHT[1] + 10, "click", "1")
+                click(session, board, (LIGHT[0] + 10, LIGHT[1] + 10), "1")
                 mail = session.window("Zendra Email Check", proc.pid)
                 session.xdotool("windowactivate", "--sync", mail)
                 session.xdotool("key", "alt+s")
@@ -193,11 +190,6 @@ def test_online_account_signs_in_with_a_fresh_token_and_keeps_none(session, stag
         finally:
             goa.close()
             server.listener.close()
-
-
-def cell_texts(session, pid):
-    """The names of every table cell of the program that shows, read back through the accessibility tree."""
-    return [item.name for item in atspi.accessibles(session.env, pid) if item.role == "table cell" and item.showing]
 
 
 if __name__ == "__main__":

@@ -216,12 +216,12 @@ class StagedProgram:
             f.write(data)
         os.chmod(f.name, mode)
 
-    def board(self, proc):
-        """The board's window: the program's visible 160x120 top-level window named "Zendra 98"."""
+    def board(self, proc, box=(160, 120)):
+        """The board's window: the program's visible top-level window named "Zendra 98", 160x120 unless scaled."""
         def find():
             windows = self.session.windows("Zendra 98", proc.pid).items()
-            return next((window for window, geometry in windows if size(geometry) == (160, 120)), None)
-        return wait_for(find, 10, "the board did not show")
+            return next((window for window, geometry in windows if size(geometry) == box), None)
+        return wait_for(find, 10, lambda: f"no {box} board: {self.session.windows('Zendra 98', proc.pid)}")
 
     def __enter__(self):
         return self

@@ -57,6 +57,12 @@ struct MailBoard : Board
     {
         return QTest::qWaitFor([&] { return !mail().check().running(); }, 10'000);
     }
+    /// Checks from the board's menu and waits until the check has ended.
+    bool check() const
+    {
+        action("mnccheckemail")->trigger();
+        return checkEnds();
+    }
     /// Opens the setup window and runs `act` on it while it is open (it is modal).
     void withSetup(const std::function<void(Esetup&)>& act) const
     {

@@ -19,7 +19,6 @@ public:
     Qt::CursorShape pointer = Qt::ArrowCursor;
     QPoint pointerAt;
     int controlTouches = 0;
-    bool seen = true;
 
     FakeBoardSurface() { widget.resize(160, 120); }
 
@@ -36,7 +35,7 @@ public:
     void showTrayIcon() override { trayCalls << QStringLiteral("add"); }
     void removeTrayIcon() override { trayCalls << QStringLiteral("remove"); }
     bool isOnTop() const override { return onTop; }
-    bool isSeen() const override { return seen; }
+    bool isSeen() const override { return true; }
     void afterFirstPaint(std::function<void()> action) override { QTimer::singleShot(0, std::move(action)); }
     void suppressDrag() override { dragSuppressed = true; }
     void popup(QMenu& menu, QPoint globalPosition) override { popups.append({&menu, globalPosition}); }

@@ -4,12 +4,11 @@
 #include <optional>
 
 #include <QList>
-#include <QPair>
 
 #include "platform/Pop3Client.h"
 
 /// A mailbox answered from a script, through the event loop like the real client: each outcome is one signal in
-/// a later turn of the loop, so a window under test sees its events run between messages. Calls are recorded.
+/// a later turn of the loop, so a window under test sees its events run between messages.
 ///
 ///     FakePop3Client pop;
 ///     pop.messages = {FakePop3Client::message(u"a@b"_s, u"Hi"_s, u"Mon, 1 Jan 2024"_s)};
@@ -18,7 +17,7 @@
 ///
 /// `reportedCount` makes the server claim another count than it holds (numbers beyond `messages` fail as a
 /// server would). A message failing with `ConnectionLost` ends the session there. With `paused` set the answers wait
-/// until `resume()`, to act in the middle of a check.
+/// until `setPaused(false)`, to act in the middle of a check.
 class FakePop3Client final : public Pop3Client
 {
     Q_OBJECT
@@ -45,13 +44,8 @@ public:
     std::optional<Pop3Certificate> openCertificate; // described with a certificate error
     bool paused = false;
 
-    // What the code under test did.
-    QList<Pop3Account> opens;
-    /// Also records the opens here, where they outlive the client.
+    /// Where the opens are recorded, to outlive the client.
     QList<Pop3Account>* openLog = nullptr;
-    QList<QPair<int, int>> retrievals;
-    int closes = 0;
-    int pauses = 0;
 
     using Pop3Client::Pop3Client;
 
@@ -61,17 +55,9 @@ public:
     void close() override;
     void setPaused(bool pause) override
     {
-        if (pause) {
-            paused = true;
-            ++pauses;
-        } else {
-            resume();
-        }
+        paused = pause;
+        schedule();
     }
-
-    void resume();
-    /// True while answers are still to come.
-    bool busy() const { return !m_pending.isEmpty(); }
 
 private:
     void schedule();

@@ -11,14 +11,6 @@ using namespace Qt::StringLiterals;
 #include "FakePop3Client.h"
 #include "platform/qt/PrintQt.h"
 
-std::optional<QString> FakeDialogs::openFile(const OpenFileRequest& request)
-{
-    openRequests << request;
-    if (chosenFiles.isEmpty())
-        return std::nullopt;
-    return chosenFiles.takeFirst();
-}
-
 bool FakeDialogs::print(const PrintRequest& request)
 {
     const bool offerSelection = !request.selection.isEmpty();
@@ -52,11 +44,6 @@ MessageAnswer FakeDialogs::message(const MessageRequest& request)
 
 std::unique_ptr<Pop3Client> FakePop3Factory::create()
 {
-    if (real) {
-        auto client = real();
-        made << client.get();
-        return client;
-    }
     auto client = std::make_unique<FakePop3Client>();
     client->openLog = &opens;
     if (script)
@@ -72,7 +59,6 @@ FakePop3Client* FakePop3Factory::last() const
 
 void FakeKeyring::read(const QString& key, Callback done)
 {
-    requests << u"read "_s + key;
     answerLater(std::move(done), [this, key] {
         return passwords.contains(key) ? KeyringAnswer{KeyringAnswer::Ok, passwords.value(key), {}}
                                        : KeyringAnswer{KeyringAnswer::NotFound, {}, {}};
@@ -81,7 +67,6 @@ void FakeKeyring::read(const QString& key, Callback done)
 
 void FakeKeyring::write(const QString& key, const QString& password, Callback done)
 {
-    requests << u"write "_s + key;
     answerLater(std::move(done), [this, key, password] {
         passwords.insert(key, password);
         return KeyringAnswer{KeyringAnswer::Ok, {}, {}};
@@ -90,7 +75,6 @@ void FakeKeyring::write(const QString& key, const QString& password, Callback do
 
 void FakeKeyring::remove(const QString& key, Callback done)
 {
-    requests << u"remove "_s + key;
     answerLater(std::move(done), [this, key] {
         passwords.remove(key);
         return KeyringAnswer{KeyringAnswer::Ok, {}, {}};
@@ -99,7 +83,6 @@ void FakeKeyring::remove(const QString& key, Callback done)
 
 void FakeKeyring::checkAvailable(Callback done)
 {
-    requests << u"check"_s;
     answerLater(std::move(done), [] { return KeyringAnswer{KeyringAnswer::Ok, {}, u"GNOME Keyring"_s}; });
 }
 

@@ -52,7 +52,11 @@ public:
         inputInitials << initial;
         return inputAnswers.isEmpty() ? std::nullopt : std::optional<QString>(inputAnswers.takeFirst());
     }
-    std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> openFile(const OpenFileRequest& request) override
+    {
+        openRequests << request;
+        return chosenFiles.isEmpty() ? std::nullopt : std::optional<QString>(chosenFiles.takeFirst());
+    }
     /// The title of every colour dialog; the dialog answers `chosenColour`, a cancel when that is invalid.
     QStringList colourTitles;
     QColor chosenColour;
@@ -158,33 +162,29 @@ class FakeScreens final : public Screens
 {
 public:
     QList<QRect> screens{QRect(0, 0, 1024, 768)};
-    QPoint pointerAt;
 
     QList<QRect> geometries() const override { return screens; }
     QRect primary() const override { return screens.value(0); }
-    QPoint pointer() const override { return pointerAt; }
+    QPoint pointer() const override { return {}; }
 };
 
-/// Hands each check a scripted mailbox (`script` fills it in), or with `real` set the program's own client, for
-/// tests against a real server. Every client made is kept in `made` while it lives.
+/// Hands each check a scripted mailbox (`script` fills it in). Every client made is kept in `made` while it lives.
 class FakePop3Client;
 class FakePop3Factory final : public Pop3Factory
 {
 public:
     std::function<void(FakePop3Client&)> script;
-    std::function<std::unique_ptr<Pop3Client>()> real;
     QList<QPointer<Pop3Client>> made;
     /// The account of every scripted open, in order.
     QList<Pop3Account> opens;
 
     std::unique_ptr<Pop3Client> create() override;
-    /// The newest client made, if it is a scripted one and still lives.
+    /// The newest client made, if it still lives.
     FakePop3Client* last() const;
 };
 
 /// Passwords in memory, answered from the event loop as the real keyring answers. `available` false answers every
-/// request Unavailable, `refuse` answers Refused as a locked keyring does. `requests` reads "read <key>",
-/// "write <key>", "remove <key>" and "check".
+/// request Unavailable, `refuse` answers Refused as a locked keyring does.
 class FakeKeyring final : public Keyring
 {
 public:
@@ -192,7 +192,6 @@ public:
     bool available = true;
     bool refuse = false;
     int delayMs = 0; // a keyring slow to answer
-    QStringList requests;
 
     void read(const QString& key, Callback done) override;
     void write(const QString& key, const QString& password, Callback done) override;
@@ -221,15 +220,14 @@ public:
     void setText(const QString& text) override { contents = text; }
 };
 
-/// Takes each file away as a trash would, unless `refuse`; `trashed` lists the paths.
+/// Takes each file away as a trash would; `trashed` lists the paths.
 class FakeTrash final : public Trash
 {
 public:
     QStringList trashed;
-    bool refuse = false;
     bool moveToTrash(const QString& path) override
     {
-        if (refuse || !QFile::remove(path))
+        if (!QFile::remove(path))
             return false;
         trashed << path;
         return true;

@@ -2,8 +2,6 @@
 
 #include <QtCore>
 
-TempDataDir::TempDataDir() = default;
-
 void TempDataDir::write(const QString& name, const QByteArray& bytes) const
 {
     QFile file(m_dir.filePath(name));

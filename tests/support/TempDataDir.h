@@ -8,8 +8,6 @@
 class TempDataDir
 {
 public:
-    TempDataDir();
-
     DataDir dataDir() const { return DataDir(m_dir.path()); }
     QString path() const { return m_dir.path(); }
     void write(const QString& name, const QByteArray& bytes) const;

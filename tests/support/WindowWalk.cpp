@@ -75,72 +75,52 @@ void walkWindows(const std::function<void(QWidget* window, QWidget* control)>& v
     dir.copy(QStringLiteral(SHIPPED_DATA_DIR "/TIPOFDAY.TXT"));
     dir.copy(QStringLiteral(SHIPPED_DATA_DIR "/options.dat"));
 
-    {
-        // The start sequence writes "Loading..." once the splash shows; the board it would show is left out.
-        frmSplash splash(fakes.platform, dir.dataDir());
-        static_cast<void>(splash.Form_Load([] {}, {}, 0));
-        visitShown(&splash, visit);
+    // The start sequence writes "Loading..." once the splash shows; the board it would show is left out.
+    frmSplash splash(fakes.platform, dir.dataDir());
+    static_cast<void>(splash.Form_Load([] {}, {}, 0));
+    visitShown(&splash, visit);
+    Board board;
+    board.dir.write(u"scratch.dat"_s, "\"A line on the pad\"\r\n");
+    board.load();
+    board.features.scratch->open();
+    visitShown(board.form.get(), visit);
+    for (QMenu* menu : board.form->findChildren<QMenu*>()) {
+        menu->popup(board.form->mapToGlobal(QPoint()));
+        static_cast<void>(QTest::qWaitForWindowExposed(menu));
+        visit(menu, menu);
+        menu->hide();
     }
-    {
-        Board board;
-        board.dir.write(u"scratch.dat"_s, "\"A line on the pad\"\r\n");
-        board.load();
-        board.features.scratch->open();
-        visitShown(board.form.get(), visit);
-        for (QMenu* menu : board.form->findChildren<QMenu*>()) {
-            menu->popup(board.form->mapToGlobal(QPoint()));
-            static_cast<void>(QTest::qWaitForWindowExposed(menu));
-            visit(menu, menu);
-            menu->hide();
-        }
-    }
-    {
-        OptionsModel shown;
-        frmPref preferences(fakes.platform, dir.dataDir(), surface, shown);
-        visitShown(&preferences, visit);
-    }
-    {
-        NoteSlots slots(fakes.platform, dir.dataDir(), surface);
-        slots.mnunewnote_Click();
-        slots.editor()->body()->setPlainText(u"Milk, bread and a birthday card"_s);
-        visitShown(slots.editor(), visit);
-    }
-    {
-        // With an account of the desktop's, so that its choice shows too.
-        fakes.onlineAccounts.accounts = {{QStringLiteral("google"),
-                                          QStringLiteral("Google"),
-                                          QStringLiteral("ann.example@gmail.com"),
-                                          QStringLiteral("ann.example@gmail.com")}};
-        Esetup setup(fakes.platform, dir.dataDir());
-        QCoreApplication::processEvents();
-        visitShown(&setup, visit);
-    }
-    {
-        frmEmail list(fakes.platform, dir.dataDir());
-        list.list().addRow({u"Ann <ann@example.org>"_s, u"Lunch on Friday?"_s, u"Fri, 11 Dec 2026 09:30:00 +0100"_s});
-        list.setMessageCount(1, 1);
-        list.setLastChecked(QLocale::system().toString(QDate(2026, 12, 12), QLocale::LongFormat));
-        visitShown(&list, visit);
-    }
-    {
-        frmPassword prompt;
-        visitShown(&prompt, visit);
-        frmChecking checking;
-        checking.setText(u"Checking for new email messages..."_s);
-        visitShown(&checking, visit);
-    }
-    {
-        frmnetsearch search(fakes.platform, dir.dataDir());
-        visitShown(&search, visit);
-    }
-    {
-        float armed = 0;
-        frmAbout about(armed);
-        visitShown(&about, visit);
-        frmCredits credits;
-        visitShown(&credits, visit);
-        frmTip tip(fakes.platform, dir.dataDir());
-        static_cast<void>(tip.Form_Load());
-        visitShown(&tip, visit);
-    }
+    OptionsModel shown;
+    frmPref preferences(fakes.platform, dir.dataDir(), surface, shown);
+    visitShown(&preferences, visit);
+    NoteSlots slots(fakes.platform, dir.dataDir(), surface);
+    slots.mnunewnote_Click();
+    slots.editor()->body()->setPlainText(u"Milk, bread and a birthday card"_s);
+    visitShown(slots.editor(), visit);
+    // With an account of the desktop's, so that its choice shows too.
+    fakes.onlineAccounts.accounts = {
+        {u"google"_s, u"Google"_s, u"ann.example@gmail.com"_s, u"ann.example@gmail.com"_s}};
+    Esetup setup(fakes.platform, dir.dataDir());
+    QCoreApplication::processEvents();
+    visitShown(&setup, visit);
+    frmEmail list(fakes.platform, dir.dataDir());
+    list.list().addRow({u"Ann <ann@example.org>"_s, u"Lunch on Friday?"_s, u"Fri, 11 Dec 2026 09:30:00 +0100"_s});
+    list.setMessageCount(1, 1);
+    list.setLastChecked(QLocale::system().toString(QDate(2026, 12, 12), QLocale::LongFormat));
+    visitShown(&list, visit);
+    frmPassword prompt;
+    visitShown(&prompt, visit);
+    frmChecking checking;
+    checking.setText(u"Checking for new email messages..."_s);
+    visitShown(&checking, visit);
+    frmnetsearch search(fakes.platform, dir.dataDir());
+    visitShown(&search, visit);
+    float armed = 0;
+    frmAbout about(armed);
+    visitShown(&about, visit);
+    frmCredits credits;
+    visitShown(&credits, visit);
+    frmTip tip(fakes.platform, dir.dataDir());
+    static_cast<void>(tip.Form_Load());
+    visitShown(&tip, visit);
 }
