@@ -688,7 +688,8 @@ int main(int argc, char** argv)
                       facilities.clipboard,
                       facilities.trash,
                       facilities.random,
-                      facilities.autostart};
+                      facilities.autostart,
+                      facilities.onlineAccounts};
 
     // The board with its pad open on a 60 KB text and automatic save on, as a restart after a long session
     // finds it.

@@ -761,7 +761,8 @@ int main(int argc, char** argv)
                       facilities.clipboard,
                       facilities.trash,
                       facilities.random,
-                      facilities.autostart};
+                      facilities.autostart,
+                      facilities.onlineAccounts};
 
     // No tip window at start-up: the tip window's first opening is to be the one its item makes.
     if (!TipsetFile::write(dataDir, 0)) {
