@@ -20,10 +20,6 @@
 #include "scratch/PadText.h"
 #include "scratch/ScratchFiles.h"
 
-namespace
-{
-} // namespace
-
 ScratchPad::ScratchPad(Platform& platform, const DataDir& dataDir, BoardSurface& board)
     : m_platform(platform)
     , m_dataDir(dataDir)
