@@ -14,7 +14,8 @@ std::optional<QStringList> Tips::read(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QString text = TextCodec::decode(file.read(kMaxFileBytes));
+    // Asked for the file's size, not the cap: read() sets aside as many bytes as it is asked for.
+    QString text = TextCodec::decode(file.read(std::min(file.size(), kMaxFileBytes)));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (text.isEmpty())
         return QStringList();

@@ -1,5 +1,7 @@
 #include "platform/AutostartXdg.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -53,7 +55,7 @@ bool AutostartXdg::enabled() const
     if (!file.open(QIODevice::ReadOnly))
         return false;
     bool inEntry = false;
-    for (const QString& raw : QString::fromUtf8(file.read(kMaxBytes)).split(u'\n')) {
+    for (const QString& raw : QString::fromUtf8(file.read(std::min(file.size(), kMaxBytes))).split(u'\n')) {
         const QString line = raw.trimmed();
         if (line.startsWith(u'[')) {
             inEntry = line == u"[Desktop Entry]";

@@ -1,5 +1,7 @@
 #include "platform/DesktopEntry.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QProcess>
 
@@ -14,7 +16,7 @@ DesktopEntry DesktopEntry::read(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parse(QString::fromUtf8(file.read(kMaxBytes)));
+    return parse(QString::fromUtf8(file.read(std::min(file.size(), kMaxBytes))));
 }
 
 DesktopEntry DesktopEntry::parse(const QString& text)
