@@ -35,16 +35,18 @@ InfoWindows::~InfoWindows()
 void InfoWindows::startUp(const TipsetFile& tipset)
 {
     if (isFlagSet(tipset.showAtStartup))
-        showTip();
+        showTip(TipOpening::AtStartUp);
 }
 
 void InfoWindows::mnutips_Click()
 {
-    TipsetFile::write(m_dataDir, 1);
-    showTip();
+    // A window being opened stores the 1 itself, once it is on the screen.
+    if (m_tip)
+        TipsetFile::write(m_dataDir, 1);
+    showTip(TipOpening::FromMenu);
 }
 
-void InfoWindows::showTip()
+void InfoWindows::showTip(TipOpening opening)
 {
     // A window already open only comes forward.
     if (m_tip) {
@@ -52,7 +54,7 @@ void InfoWindows::showTip()
         return;
     }
     m_tip = new frmTip(m_platform, m_dataDir);
-    if (!m_tip->Form_Load()) {
+    if (!m_tip->Form_Load(opening)) {
         delete m_tip;
         return;
     }

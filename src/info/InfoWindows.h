@@ -11,6 +11,7 @@ class frmCredits;
 class frmTip;
 struct Platform;
 struct TipsetFile;
+enum class TipOpening;
 
 /// The tip of the day, about and credits windows, each created when first opened, on behalf of the board.
 class InfoWindows final : public QObject, public BoardFeature
@@ -36,7 +37,7 @@ public:
     frmCredits* credits() const;
 
 private:
-    void showTip();
+    void showTip(TipOpening opening);
 
     Platform& m_platform;
     DataDir m_dataDir;

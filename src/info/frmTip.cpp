@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/RoomForText.h"
 #include "core/Twips.h"
@@ -99,14 +100,21 @@ QString frmTip::notFoundMessage()
               "zendra98@tovane.example. ");
 }
 
-bool frmTip::Form_Load()
+frmTip::~frmTip()
+{
+    // A window closed before its first frame still stores the choice it was opened with.
+    storeStartupChoice();
+}
+
+bool frmTip::Form_Load(TipOpening opening)
 {
     TipsetFile tipset;
     tipset.read(m_dataDir);
-    if (std::round(tipset.showAtStartup) == 0)
-        return false;
     m_tipsetOnDisk = static_cast<int>(std::round(tipset.showAtStartup));
-    // Checking the box runs its handler, which stores 1; set it unchecked first so the change always happens.
+    if (opening == TipOpening::AtStartUp && m_tipsetOnDisk == 0)
+        return false;
+    // Checking the box runs its handler, which stores 1 (from the menu that switches tips at start-up on again);
+    // set it unchecked first so the change always happens.
     chkLoadTipsAtStartup->blockSignals(true);
     chkLoadTipsAtStartup->setChecked(false);
     chkLoadTipsAtStartup->blockSignals(false);
@@ -147,12 +155,30 @@ QString frmTip::tipText() const
 
 void frmTip::chkLoadTipsAtStartup_Click()
 {
-    const int value = chkLoadTipsAtStartup->isChecked() ? 1 : 0;
+    m_choiceToStore = chkLoadTipsAtStartup->isChecked() ? 1 : 0;
+    if (m_firstFrameShown)
+        storeStartupChoice();
+}
+
+void frmTip::storeStartupChoice()
+{
+    if (!m_choiceToStore)
+        return;
+    const int value = *m_choiceToStore;
+    m_choiceToStore.reset();
     m_platform.settings.setValue(
         QStringLiteral("Options"), QStringLiteral("Show Tips at Startup"), QString::number(value));
-    // The file already holding the value (the opener has just written 1) is not rewritten: same bytes, less wait.
+    // The file already holding the value is not rewritten: same bytes, less wait.
     if (value != m_tipsetOnDisk && TipsetFile::write(m_dataDir, value))
         m_tipsetOnDisk = value;
+}
+
+void frmTip::firstFrameShown()
+{
+    if (m_firstFrameShown)
+        return;
+    m_firstFrameShown = true;
+    storeStartupChoice();
 }
 
 void frmTip::cmdOK_Click()
@@ -169,6 +195,13 @@ void frmTip::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+void frmTip::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Should no paint come (a display that never exposes the window), the choice is stored all the same.
+    QTimer::singleShot(kStoreAfterShowMs, this, &frmTip::firstFrameShown);
+}
+
 void frmTip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -176,4 +209,8 @@ void frmTip::paintEvent(QPaintEvent*)
     painter.fillRect(shape, kPanel);
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(shape.adjusted(0, 0, -1, -1));
+    // The stores of the opening wait for the first frame: tipset.dat is flushed to the disk, which would keep the
+    // window from the screen for milliseconds. The zero timer runs once this frame has reached the display.
+    if (!m_firstFrameShown)
+        QTimer::singleShot(0, this, &frmTip::firstFrameShown);
 }
