@@ -138,11 +138,12 @@ int main(int argc, char** argv)
 
     RealPlatform platform(dataDir);
     Form1 board(platform.platform(), dataDir);
-    loadBoard(board, dataDir);
+    const BoardFeatures features = buildFeatures(board, platform.platform(), dataDir);
+    loadBoard(board, features, dataDir);
     board.show();
     // The TLS library loads once per program, at its first check; what is measured is a check.
     QSslSocket::supportsSsl();
-    MailController& mail = board.mail();
+    MailController& mail = *features.mail;
     // The list window loads now, so that its own memory is not counted as the rows'.
     mail.emailpic_Click();
     worstStall([] { return true; }, 200);

@@ -100,7 +100,12 @@ int runClient(const QString& server, const QString& user, const QString& passwor
     tick.start(1);
     // The benchmark's Dovecot is a plain loopback server (TLS off, so that the client and the floor speak the same
     // POP3): the account says so, as a person would choose no encryption for such a server.
-    client.open({server, user, password, Pop3Security::None});
+    Pop3Account account;
+    account.server = server;
+    account.user = user;
+    account.password = password;
+    account.security = Pop3Security::None;
+    client.open(account);
     QCoreApplication::exec();
     tick.stop();
     const long after = peakResidentKib();

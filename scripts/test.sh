@@ -20,7 +20,8 @@ echo "== formatting"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 echo "== build and test"
-build_and_test build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The benchmarks build here too, with warnings as errors, so that a change to what they drive cannot leave them behind.
+build_and_test build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENDRA_BUILD_BENCH=ON
 
 echo "== fuzz"
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
