@@ -9,7 +9,7 @@
 # Sizes are in pixels. The program places pictures in twips; 15 twips make one pixel.
 #
 #   email.gif            50x50   new-mail indicator, animated, on black (the board's black mail box)
-#   splash.png          360x200  splash window background
+#   splash.bmp          360x200  splash window background (uncompressed: read before the first paint)
 #   splash-anim.gif      48x48   animation on the splash window at x 290, y 20
 #   myprograms.png       16x16   launch icon "My Programs"
 #   dialup.png           15x13   launch icon "Dial Up Networking"
@@ -464,14 +464,17 @@ convert -size 360x200 gradient:'#0c2248-#3a6ea5' \
     -font "$font_book" -pointsize 11 \
     -fill '#d4e4f8' -annotate +96+127 'Your desktop companion' \
     -fill '#a8c4e8' -annotate +96+142 'Version 1.50' \
-    -dither FloydSteinberg -colors 256 "${png_opts[@]}" "PNG8:$out/splash.png"
+    -dither FloydSteinberg -colors 256 "${png_opts[@]}" "PNG8:$work/splash.png"
+# The splash window reads its picture before its first paint, so it ships as an uncompressed 8-bit
+# BMP with the same palette and pixels: no inflating on the way to the screen.
+convert "$work/splash.png" -compress none "BMP3:$out/splash.bmp"
 
 # ---------------------------------------------------------------------------------------------
 # Splash animation, 48x48, eight frames: a ring of eight gold dots with a bright head that runs
-# round clockwise. Each frame is drawn on the very piece of splash.png that it covers (x 290,
+# round clockwise. Each frame is drawn on the very piece of the splash picture that it covers (x 290,
 # y 20), so it needs no transparency and blends with the background exactly.
 # ---------------------------------------------------------------------------------------------
-convert "$out/splash.png" -crop 48x48+290+20 +repage "$work/spin-base.png"
+convert "$work/splash.png" -crop 48x48+290+20 +repage "$work/spin-base.png"
 spin_frames=()
 for i in 0 1 2 3 4 5 6 7; do
     # Dot j sits at angle j * 45 degrees clockwise from the top; frame i has its head at dot i.
@@ -500,7 +503,7 @@ for i in 0 1 2 3 4 5 6 7; do
     spin_frames+=("$work/spin-$i.png")
 done
 # One palette for all frames: every colour of the background piece, exactly, plus the best 200
-# colours for the dots. Remapping to it leaves each background pixel as it is in splash.png.
+# colours for the dots. Remapping to it leaves each background pixel as it is in the splash picture.
 convert "${spin_frames[@]}" -append +dither -colors 200 -unique-colors "$work/spin-dots.png"
 convert "$work/spin-base.png" -unique-colors "$work/spin-dots.png" +append -unique-colors "$work/spin-palette.png"
 convert -delay 12 -loop 0 -dispose None "${spin_frames[@]}" +dither -remap "$work/spin-palette.png" \

@@ -39,7 +39,7 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_dataDir(dataDir)
-    , m_picture(ShippedPicture::readImage(m_dataDir.shippedFile(QStringLiteral("pictures/splash.png"))))
+    , m_picture(ShippedPicture::readImage(m_dataDir.shippedFile(QStringLiteral("pictures/splash.bmp"))))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Twips::sizeToPixels(kWidth, kHeight));

@@ -48,7 +48,7 @@ public:
     QString directory() const { return m_directory; }
     QString file(const QString& name) const { return m_path + name; }
     bool exists(const QString& name) const;
-    /// A read-only file shipped with the program, such as "pictures/splash.png".
+    /// A read-only file shipped with the program, such as "pictures/splash.bmp".
     QString shippedFile(const QString& name) const { return m_shippedPath + name; }
     /// True when the data lives apart from the shipped files and is seeded from them.
     bool isSeparate() const { return m_shippedPath != m_path; }
