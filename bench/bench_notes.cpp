@@ -37,6 +37,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "WithDialogs.h"
 #include "app/BoardStart.h"
 #include "app/RealPlatform.h"
 #include "board/Form1.h"
@@ -671,25 +672,8 @@ int main(int argc, char** argv)
 
     // The real facilities, except that message boxes are answered at once instead of waiting for a user.
     RealPlatform real(dataDir);
-    Platform& facilities = real.platform();
     AnsweringDialogs dialogs;
-    Platform platform{dialogs,
-                      facilities.shell,
-                      facilities.sound,
-                      facilities.volume,
-                      facilities.tray,
-                      facilities.settings,
-                      facilities.instanceGuard,
-                      facilities.clock,
-                      facilities.screens,
-                      facilities.pop3,
-                      facilities.keyring,
-                      facilities.notifier,
-                      facilities.clipboard,
-                      facilities.trash,
-                      facilities.random,
-                      facilities.autostart,
-                      facilities.onlineAccounts};
+    Platform platform = withDialogs(real.platform(), dialogs);
 
     // The board with its pad open on a 60 KB text and automatic save on, as a restart after a long session
     // finds it.

@@ -51,6 +51,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "WithDialogs.h"
 #include "app/BoardStart.h"
 #include "app/RealPlatform.h"
 #include "app/Translations.h"
@@ -924,25 +925,8 @@ int main(int argc, char** argv)
 
     // The real facilities, except that a message box fails the run instead of waiting for a user.
     RealPlatform real(dataDir);
-    Platform& facilities = real.platform();
     NoDialogs dialogs;
-    Platform platform{dialogs,
-                      facilities.shell,
-                      facilities.sound,
-                      facilities.volume,
-                      facilities.tray,
-                      facilities.settings,
-                      facilities.instanceGuard,
-                      facilities.clock,
-                      facilities.screens,
-                      facilities.pop3,
-                      facilities.keyring,
-                      facilities.notifier,
-                      facilities.clipboard,
-                      facilities.trash,
-                      facilities.random,
-                      facilities.autostart,
-                      facilities.onlineAccounts};
+    Platform platform = withDialogs(real.platform(), dialogs);
 
     // No tip window at start-up: the tip window's first opening is to be the one its item makes.
     if (!TipsetFile::write(dataDir, 0)) {
