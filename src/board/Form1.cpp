@@ -240,12 +240,38 @@ void Form1::clearBackgroundPicture()
 
 void Form1::showTrayIcon()
 {
-    m_platform.tray.addIcon(kTrayIconId, windowIcon(), tr(kTrayTooltip));
+    setTrayIcon(true);
 }
 
 void Form1::removeTrayIcon()
 {
-    m_platform.tray.removeIcon(kTrayIconId);
+    setTrayIcon(false);
+}
+
+void Form1::setTrayIcon(bool shown)
+{
+    // Until the board has painted, only the latest choice is kept and made right after that first paint: showing
+    // the icon asks the session bus and the X server for a tray host and waits for them, which would keep the
+    // board from the screen for a millisecond or more.
+    if (m_painted && !m_trayPending) {
+        applyTrayIcon(shown);
+        return;
+    }
+    if (!m_trayPending) {
+        afterFirstPaint([this] {
+            if (const std::optional<bool> pending = std::exchange(m_trayPending, std::nullopt))
+                applyTrayIcon(*pending);
+        });
+    }
+    m_trayPending = shown;
+}
+
+void Form1::applyTrayIcon(bool shown)
+{
+    if (shown)
+        m_platform.tray.addIcon(kTrayIconId, windowIcon(), tr(kTrayTooltip));
+    else
+        m_platform.tray.removeIcon(kTrayIconId);
 }
 
 void Form1::popup(QMenu& menu, QPoint globalPosition)

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QWidget>
@@ -109,6 +110,8 @@ private:
     QMenu* buildHelpMenu();
     void bringToFront();
     void setOnTop(bool onTop);
+    void setTrayIcon(bool shown);
+    void applyTrayIcon(bool shown);
     void Picture1_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
     void Picture1_Click();
     /// A double click on the board or its background picture opens the scratch pad.
@@ -124,6 +127,8 @@ private:
     bool m_onTop = false;
     bool m_painted = false;
     std::vector<std::function<void()>> m_afterFirstPaint;
+    /// The tray icon's state to be made after the first paint, when it was chosen before.
+    std::optional<bool> m_trayPending;
     QPointF m_placedTwips;
     QPoint m_placedPixels;
 

@@ -33,6 +33,10 @@ void Board::load(bool withMailPicture)
     features = buildFeatures(*form, fakes.platform, dir.dataDir());
     loadBoard(*form, features, dir.dataDir());
     form->show();
+    // As a person first finds it: on the screen, with what the board does after its first paint done.
+    bool painted = false;
+    form->afterFirstPaint([&painted] { painted = true; });
+    QTRY_VERIFY(painted);
 }
 
 QLabel* Board::icon(const char* name) const

@@ -22,7 +22,8 @@ struct Board
     std::unique_ptr<Form1> form;
     BoardFeatures features;
 
-    /// Builds, loads and shows the board; the shipped new-mail picture is put in place first.
+    /// Builds, loads and shows the board, and waits for its first paint; the shipped new-mail picture is put in
+    /// place first.
     void load(bool withMailPicture = true);
     QLabel* icon(const char* name) const;
     QAction* action(const char* name) const;
