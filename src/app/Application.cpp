@@ -5,6 +5,7 @@
 #include <optional>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QSessionManager>
 
 #include "app/BoardStart.h"
@@ -71,6 +72,10 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
         board = std::make_unique<Form1>(platform, dataDir);
         features = buildFeatures(*board, platform, dataDir);
         board->winId(); // the native window too, so that the board only loads and maps when the pause ends
+        // And its drawing surface (on X11 a shared-memory image the server attaches to, one round trip), so that
+        // the board's first paint starts drawing at once.
+        if (QBackingStore* surface = board->backingStore())
+            surface->resize(board->size());
         QObject::connect(board.get(), &Form1::exitRequested, &app, &QApplication::quit);
         QObject::connect(board.get(), &Form1::closedWithoutExit, &app, &QApplication::quit);
         QObject::connect(&app, &QGuiApplication::commitDataRequest, board.get(), [&board](QSessionManager&) {
@@ -87,7 +92,12 @@ int runApplication(int argc, char** argv, const std::function<void(QApplication&
             board->show();
         },
         prepareBoard);
-    splash.reset();
+    // The splash has hidden itself; tearing down its window and animation waits for the board's first paint,
+    // which the window manager brings meanwhile.
+    if (started && board)
+        board->afterFirstPaint([&splash] { splash.reset(); });
+    else
+        splash.reset();
     // A signal handled during the splash's pause came before there was an event loop to quit.
     if (!started || terminations.arrived())
         return 0;

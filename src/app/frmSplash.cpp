@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
@@ -24,6 +26,7 @@ constexpr double kHeight = 3000;
 constexpr double kLoadingTop = 2460;
 constexpr double kLoadingLeft = 300;
 constexpr double kBandDeviceLines = 63;
+constexpr int kPauseSlackMs = 4;
 
 QFrame* decorativeLine(QWidget* parent, const QRect& place)
 {
@@ -75,10 +78,16 @@ bool frmSplash::Form_Load(const std::function<void()>& showBoard,
     m_prepareBoard = prepareBoard;
     show();
 
-    // The pause lets the animation and repainting go on; nothing sleeps.
+    // The pause lets the animation and repainting go on; nothing sleeps. The event loop's timers wake it up to
+    // a millisecond or two late, which would hold the board back by as much: the timer wakes it just before the
+    // second is up, and the last moments let events run until the second has passed.
+    QElapsedTimer since;
+    since.start();
     QEventLoop pause;
-    QTimer::singleShot(pauseMs, Qt::PreciseTimer, &pause, &QEventLoop::quit);
+    QTimer::singleShot(std::max(0, pauseMs - kPauseSlackMs), Qt::PreciseTimer, &pause, &QEventLoop::quit);
     pause.exec();
+    while (since.elapsed() < pauseMs)
+        QCoreApplication::processEvents();
 
     showBoard();
     if (m_movie)
