@@ -1,5 +1,10 @@
 #include "email/MailIndicator.h"
 
+#include <memory>
+#include <utility>
+
+#include <QBuffer>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMovie>
@@ -27,6 +32,8 @@ constexpr double kTop = 375;
 constexpr double kWidth = 1275;
 constexpr double kHeight = 1035;
 constexpr double kPictureSize = 750;
+// Far above any animation this box shows; a larger file is read this far and then found broken.
+constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
 } // namespace
 
 MailIndicator::MailIndicator(Platform& platform, const DataDir& dataDir, BoardSurface& board)
@@ -59,16 +66,31 @@ MailIndicator::MailIndicator(Platform& platform, const DataDir& dataDir, BoardSu
     emailpic->hide();
 }
 
+namespace
+{
+// The animation over the bytes of a picture, reading them from a buffer it owns. The file is named a GIF, so
+// that reader is asked first; only bytes it refuses make Qt ask every image format plugin of the system.
+QMovie* movieOf(const QByteArray& picture, QObject* parent)
+{
+    auto* movie = new QMovie(parent);
+    auto* bytes = new QBuffer(movie);
+    bytes->setData(picture);
+    movie->setDevice(bytes);
+    movie->setFormat(QByteArrayLiteral("gif"));
+    return movie;
+}
+} // namespace
+
 void MailIndicator::loadPicture()
 {
-    m_movie = new QMovie(m_dataDir.file(QStringLiteral("email.gif")), QByteArray(), this);
-    if (!m_movie->isValid() || !m_movie->jumpToFrame(0)) {
+    QFile file(m_dataDir.file(QStringLiteral("email.gif")));
+    m_picture = file.open(QIODevice::ReadOnly) ? file.read(std::min(file.size(), kMaxPictureBytes)) : QByteArray();
+    const std::unique_ptr<QMovie> movie(movieOf(m_picture, nullptr));
+    if (!movie->isValid() || !movie->jumpToFrame(0)) {
         m_platform.dialogs.message({tr(kPictureError), QString(), MessageIcon::Critical, MessageButtons::Ok});
-        delete m_movie;
-        m_movie = nullptr;
+        m_picture.clear();
     } else {
-        emailgif->setMovie(m_movie);
-        emailgif->resize(m_movie->currentPixmap().size());
+        emailgif->resize(movie->currentPixmap().size());
     }
     const double left = (kWidth - Twips::fromPixels(emailgif->width())) / 2;
     const double top = (kHeight - Twips::fromPixels(emailgif->height())) / 2;
@@ -79,15 +101,17 @@ void MailIndicator::show()
 {
     emailpic->show();
     // The animation runs only while the indicator shows, so an idle board costs no CPU.
-    if (m_movie)
+    if (!m_movie && !m_picture.isEmpty()) {
+        m_movie = movieOf(m_picture, this);
+        emailgif->setMovie(m_movie);
         m_movie->start();
+    }
 }
 
 void MailIndicator::hide()
 {
     emailpic->hide();
-    if (m_movie)
-        m_movie->stop();
+    delete std::exchange(m_movie, nullptr);
 }
 
 bool MailIndicator::isShown() const

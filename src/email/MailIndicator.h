@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 
 #include "core/DataDir.h"
@@ -20,8 +21,9 @@ class MailIndicator final : public QObject
 public:
     MailIndicator(Platform& platform, const DataDir& dataDir, BoardSurface& board);
 
-    /// Loads email.gif from the data directory and centres it in the box; a file that is no animation gets
-    /// the message and the board goes on without it.
+    /// Reads email.gif from the data directory, checks it and centres it in the box; a file that is no animation
+    /// gets the message and the board goes on without it. The animation itself is built from the bytes read here
+    /// each time the indicator shows, and dropped when it hides: a GIF decoder holds 64 KB for nothing otherwise.
     void loadPicture();
     void show();
     void hide();
@@ -37,5 +39,6 @@ private:
     PictureControl* emailpic = nullptr;
     QLabel* emailgif = nullptr;
     QFrame* Shape1 = nullptr;
+    QByteArray m_picture;
     QMovie* m_movie = nullptr;
 };

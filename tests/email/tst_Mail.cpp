@@ -160,6 +160,8 @@ private Q_SLOTS:
         QCOMPARE(board.list()->frameCaption(), u"Email Messages - 3 message(s) waiting"_s);
         QVERIFY(!board.list()->lastChecked().isEmpty());
         QVERIFY(board.mail().indicator().isShown());
+        const auto* animation = child<QLabel>(*board.form, "emailgif");
+        QVERIFY(animation->movie() && animation->movie()->state() == QMovie::Running);
         QCOMPARE(board.fakes.sound.played, QStringList{u"/s/ding.wav"_s});
         QVERIFY(board.fakes.dialogs.messages.isEmpty());
         frmChecking* checking = board.mail().check().checkingWindow();
@@ -172,6 +174,7 @@ private Q_SLOTS:
         board.button("cmdClose")->click();
         QVERIFY(!board.list()->isVisible());
         QVERIFY(!board.mail().indicator().isShown());
+        QVERIFY(!animation->movie());
         QCOMPARE(board.list()->list().rowCount(), 4);
 
         // Thirty unreadable messages: one box for all of them, naming the first error.
