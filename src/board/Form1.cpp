@@ -56,11 +56,14 @@ Form1::Form1(Platform& platform, const DataDir& dataDir, QWidget* parent)
     setAutoFillBackground(true);
     setBoardColour(Qt::black);
 
-    // Every size is drawn: a panel or a task bar picks the one that fits and never blurs a smaller one up.
-    QIcon icon;
-    for (const char* size : {"-16", "-22", "-24", "", "-48", "-64", "-128"})
-        icon.addPixmap(shippedPicture(QByteArray("zendra98").append(size).append(".png").constData()));
-    setWindowIcon(icon);
+    // Every size is drawn: a panel or a task bar picks the one that fits and never blurs a smaller one up. The
+    // window system copies them when the window is made; they are read from their files then, not kept.
+    QList<std::pair<int, QString>> drawings;
+    for (const int side : {16, 22, 24, 32, 48, 64, 128}) {
+        const QString name = side == 32 ? QStringLiteral("zendra98.png") : QStringLiteral("zendra98-%1.png").arg(side);
+        drawings.append({side, m_dataDir.shippedFile(QStringLiteral("pictures/") + name)});
+    }
+    setWindowIcon(ShippedPicture::icon(std::move(drawings)));
 
     buildControls();
 }

@@ -1,7 +1,11 @@
 #include "core/ShippedPicture.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 
 namespace
 {
@@ -14,7 +18,75 @@ void readAs(QImageReader& reader, const QString& path)
     reader.setFormat(QFileInfo(path).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
 }
+class FileIconEngine final : public QIconEngine
+{
+public:
+    explicit FileIconEngine(QList<std::pair<int, QString>> drawings)
+        : m_drawings(std::move(drawings))
+    {
+        std::sort(m_drawings.begin(), m_drawings.end());
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        if (m_drawings.isEmpty())
+            return {};
+        const QPixmap picture = ShippedPicture::read(drawingFor(size).second);
+        if (picture.isNull() || (picture.width() <= size.width() && picture.height() <= size.height()))
+            return picture;
+        return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        const QSizeF shown = picture.deviceIndependentSize();
+        painter->drawPixmap(
+            QPointF(rect.x() + (rect.width() - shown.width()) / 2, rect.y() + (rect.height() - shown.height()) / 2),
+            picture);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        if (m_drawings.isEmpty())
+            return {};
+        const int side = drawingFor(size).first;
+        return QSize(side, side).scaled(size.boundedTo(QSize(side, side)), Qt::KeepAspectRatio);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const auto& drawing : m_drawings)
+            sizes.append(QSize(drawing.first, drawing.first));
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new FileIconEngine(m_drawings); }
+    QString key() const override { return QStringLiteral("ShippedPicture::icon"); }
+
+private:
+    // The smallest drawing that fills the size asked for, else the largest there is.
+    const std::pair<int, QString>& drawingFor(const QSize& size) const
+    {
+        const int wanted = std::max(size.width(), size.height());
+        for (const auto& drawing : m_drawings) {
+            if (drawing.first >= wanted)
+                return drawing;
+        }
+        return m_drawings.last();
+    }
+
+    QList<std::pair<int, QString>> m_drawings;
+};
 } // namespace
+
+QIcon ShippedPicture::icon(QList<std::pair<int, QString>> drawings)
+{
+    return QIcon(new FileIconEngine(std::move(drawings)));
+}
 
 QPixmap ShippedPicture::read(const QString& path)
 {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <utility>
+
+#include <QIcon>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 
@@ -16,4 +20,8 @@ QPixmap read(const QString& path);
 /// The same picture kept as its file stores it: an 8-bit palette picture takes a quarter of the memory of the
 /// screen's format, and the painter converts it line by line as it draws.
 QImage readImage(const QString& path);
+/// An icon drawn at several sizes (each a square of that many pixels, with the file holding it), read from its
+/// file whenever a size is asked for and never kept: the window system copies a window's icon once, and holding
+/// every size decoded would only cost memory. A size in between is the next larger drawing scaled down.
+QIcon icon(QList<std::pair<int, QString>> drawings);
 } // namespace ShippedPicture

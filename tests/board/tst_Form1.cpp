@@ -3,6 +3,7 @@
 #include "BoardFixture.h"
 #include "FileSizeLimit.h"
 #include "TestSupport.h"
+#include "core/ShippedPicture.h"
 #include "email/MailController.h"
 #include "email/MailIndicator.h"
 #include "notes/NoteSlots.h"
@@ -39,6 +40,20 @@ private Q_SLOTS:
 
         QCOMPARE(board.form->pos(), QPoint(0, 0));
         QCOMPARE(board.form->size(), QSize(160, 120));
+        // The window's icon offers each drawn size, read from its file when asked: a size in between is the next
+        // larger drawing scaled down, a larger one the largest drawing as it is.
+        QCOMPARE(board.form->windowIcon().availableSizes().size(), 7);
+        const QString file48 = QStringLiteral(PICTURES_DIR "/zendra98-48.png");
+        const QString file16 = QStringLiteral(PICTURES_DIR "/zendra98-16.png");
+        const QIcon icon = ShippedPicture::icon({{48, file48}, {16, file16}});
+        const QImage drawn48 = QImage(file48).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const auto drawing = [&icon](int side) {
+            return icon.pixmap(QSize(side, side), 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        QCOMPARE(drawing(48), drawn48);
+        QCOMPARE(drawing(40), drawn48.scaled(40, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        QCOMPARE(drawing(100), drawn48);
+        QCOMPARE(drawing(16), QImage(file16).convertToFormat(QImage::Format_ARGB32_Premultiplied));
         QCOMPARE(board.form->palette().color(QPalette::Window), QColor(Qt::black));
         QVERIFY(!board.form->isOnTop());
         QVERIFY(!board.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
