@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QImageReader>
@@ -9,15 +10,20 @@
 
 namespace
 {
-void readAs(QImageReader& reader, const QString& path)
+// Opens the picture for the reader; false, quietly, when the file is missing or unreadable.
+bool readAs(QImageReader& reader, QFile& file)
 {
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
     // The program's own pictures are named by their format. A reader left to guess the format from the content
     // first loads every image format plugin of the system to ask each one (and the JPEG library with its plugin),
     // which cost the start-up several libraries it never uses.
-    reader.setFileName(path);
-    reader.setFormat(QFileInfo(path).suffix().toLatin1());
+    reader.setDevice(&file);
+    reader.setFormat(QFileInfo(file.fileName()).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
+    return true;
 }
+
 class FileIconEngine final : public QIconEngine
 {
 public:
@@ -90,16 +96,16 @@ QIcon ShippedPicture::icon(QList<std::pair<int, QString>> drawings)
 
 QPixmap ShippedPicture::read(const QString& path)
 {
+    QFile file(path);
     QImageReader reader;
-    readAs(reader, path);
-    return QPixmap::fromImageReader(&reader);
+    return readAs(reader, file) ? QPixmap::fromImageReader(&reader) : QPixmap();
 }
 
 QImage ShippedPicture::readImage(const QString& path)
 {
+    QFile file(path);
     QImageReader reader;
-    readAs(reader, path);
-    return reader.read();
+    return readAs(reader, file) ? reader.read() : QImage();
 }
 
 QPixmap ShippedPicture::load(const QString& path, qreal devicePixelRatio)
