@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -42,7 +43,10 @@ frmSplash::frmSplash(Platform& platform, const DataDir& dataDir, QWidget* parent
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_dataDir(dataDir)
-    , m_picture(ShippedPicture::readImage(m_dataDir.shippedFile(QStringLiteral("pictures/splash.bmp"))))
+    // Read beside the window's showing, which mostly waits on the display server and the window manager.
+    , m_reading(std::async(std::launch::async, [path = m_dataDir.shippedFile(QStringLiteral("pictures/splash.bmp"))] {
+        return ShippedPicture::readImage(path);
+    }))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Twips::sizeToPixels(kWidth, kHeight));
@@ -58,6 +62,8 @@ void frmSplash::paintEvent(QPaintEvent*)
     // In bands of fewer than 64 device lines: Qt hands a taller picture to its pool of painting threads, whose
     // start-up (two threads, each with its own stack and heap) costs more than drawing this picture here.
     const int band = std::max(1, static_cast<int>(kBandDeviceLines / devicePixelRatioF()));
+    if (m_reading.valid())
+        m_picture = m_reading.get();
     QPainter painter(this);
     for (int top = 0; top < m_picture.height(); top += band)
         painter.drawImage(QPoint(0, top), m_picture, QRect(0, top, m_picture.width(), band));
@@ -78,13 +84,17 @@ bool frmSplash::Form_Load(const std::function<void()>& showBoard,
     m_prepareBoard = prepareBoard;
     show();
 
+    // The second counts from the moment the splash is on screen. Qt lets a splash window paint before show()
+    // returns, and finishing that frame takes a while; where it paints later, the second starts now.
+    QElapsedTimer since = m_onScreen;
+    if (!since.isValid())
+        since.start();
     // The pause lets the animation and repainting go on; nothing sleeps. The event loop's timers wake it up to
     // a millisecond or two late, which would hold the board back by as much: the timer wakes it just before the
     // second is up, and the last moments let events run until the second has passed.
-    QElapsedTimer since;
-    since.start();
     QEventLoop pause;
-    QTimer::singleShot(std::max(0, pauseMs - kPauseSlackMs), Qt::PreciseTimer, &pause, &QEventLoop::quit);
+    const qint64 timerMs = std::max<qint64>(0, pauseMs - since.elapsed() - kPauseSlackMs);
+    QTimer::singleShot(std::chrono::milliseconds(timerMs), Qt::PreciseTimer, &pause, &QEventLoop::quit);
     pause.exec();
     while (since.elapsed() < pauseMs)
         QCoreApplication::processEvents();
@@ -98,13 +108,17 @@ bool frmSplash::Form_Load(const std::function<void()>& showBoard,
 
 bool frmSplash::event(QEvent* event)
 {
-    if (event->type() == QEvent::Paint && !m_painted) {
+    const bool firstPaint = event->type() == QEvent::Paint && !m_painted;
+    const bool handled = QWidget::event(event);
+    if (firstPaint) {
+        // The picture has been drawn and goes to the screen now.
         m_painted = true;
-        // The picture shows first. The label, the animation and the lines follow right after that first
-        // frame: polishing them loads the fonts and the style, which would hold the picture back.
+        m_onScreen.start();
+        // The label, the animation and the lines follow right after that first frame: polishing them loads the
+        // fonts and the style, which would hold the picture back.
         QTimer::singleShot(0, this, &frmSplash::showLoading);
     }
-    return QWidget::event(event);
+    return handled;
 }
 
 void frmSplash::showLoading()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <future>
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -37,10 +39,12 @@ private:
 
     Platform& m_platform;
     DataDir m_dataDir;
+    std::future<QImage> m_reading; // the picture, until the first paint takes it
     QImage m_picture;
     QLabel* AniGIF1 = nullptr;
     QLabel* lblLoading = nullptr;
     QMovie* m_movie = nullptr;
+    QElapsedTimer m_onScreen; // started at the first paint
     bool m_painted = false;
     std::function<void()> m_prepareBoard;
 };
